@@ -1,0 +1,84 @@
+#include "support/Scratch.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testsupport {
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = folder + name;
+            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(full + "\\");
+            else
+                DeleteFileA(full.c_str());
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void MakeParents(const std::string& path) {
+    for (size_t i = 3; i < path.size(); ++i)
+        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::ostringstream name;
+    name << temp << "rkt" << GetCurrentProcessId() << "_" << counter++ << "_" << GetTickCount() << "\\";
+    path_ = name.str();
+    MakeParents(path_);
+    if (!DirectoryExists(path_)) throw std::runtime_error("cannot create scratch folder " + path_);
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+
+std::string ScratchFolder::MakeDir(const std::string& relative) const {
+    std::string full = path_ + relative;
+    MakeParents(full + "\\");
+    return full;
+}
+
+std::string ScratchFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
+    std::string full = path_ + relative;
+    MakeParents(full);
+    std::ofstream out(full, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + full);
+    return full;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream data;
+    data << in.rdbuf();
+    return data.str();
+}
+
+bool FileExists(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,31 @@
+// A fresh folder for one test, removed with everything in it afterwards.
+#pragma once
+#include <string>
+
+namespace testsupport {
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // The folder's full path, with a trailing backslash.
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return path_ + relative; }
+
+    // Creates the folder (and its parents) below this one; returns its full path.
+    std::string MakeDir(const std::string& relative) const;
+    // Writes the bytes exactly as given; creates missing parent folders.
+    std::string WriteFile(const std::string& relative, const std::string& bytes) const;
+
+private:
+    std::string path_;
+};
+
+std::string ReadWholeFile(const std::string& path);
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+}  // namespace testsupport

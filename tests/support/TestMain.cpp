@@ -1,0 +1,12 @@
+// Entry point of every test program: common controls first, as the programs do.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
