@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Dialogs.h"
+
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     testing::InitGoogleTest(&argc, argv);
+    testsupport::StartStrayDialogGuard();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,174 @@
+#include "support/Dialogs.h"
+
+#include <atomic>
+#include <mutex>
+
+#include "ui/Cp932.h"
+#include "ui/MessageBoxes.h"
+
+namespace testsupport {
+namespace {
+
+std::atomic<int> g_watchers{0};
+std::atomic<int> g_strays{0};
+std::mutex g_strayMutex;
+std::string g_lastStray;
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+struct FindArgs {
+    DWORD pid;
+    const char* cls;
+    HWND found;
+};
+
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
+    auto* args = reinterpret_cast<FindArgs*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == args->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == args->cls) {
+        args->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+IconKind IconOf(HWND dlg) {
+    HWND icon = GetDlgItem(dlg, ui::kBoxIconId);
+    if (!icon) return IconKind::None;
+    HICON h = HICON(SendMessageW(icon, STM_GETICON, 0, 0));
+    if (!h) return IconKind::None;
+    if (h == LoadIconW(nullptr, MAKEINTRESOURCEW(32513))) return IconKind::Stop;     // IDI_HAND
+    if (h == LoadIconW(nullptr, MAKEINTRESOURCEW(32515))) return IconKind::Warning;  // IDI_EXCLAMATION
+    return IconKind::Other;  // another process's handle cannot be told apart
+}
+
+DialogRecord Read(HWND dlg) {
+    DialogRecord r;
+    r.found = true;
+    r.caption = WindowText(dlg);
+    r.text = WindowText(GetDlgItem(dlg, ui::kBoxTextId));
+    r.icon = IconOf(dlg);
+    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (ClassOf(c) != "Button") continue;
+        std::string text = WindowText(c);
+        r.buttons.push_back(text);
+        if ((GetWindowLongW(c, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) r.defaultButton = text;
+    }
+    return r;
+}
+
+void PostKey(HWND dlg, UINT key) {
+    GUITHREADINFO info{sizeof info};
+    GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
+    HWND target = info.hwndFocus ? info.hwndFocus : dlg;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+void Answer(HWND dlg, Press press) {
+    auto click = [dlg](int id) {
+        HWND button = GetDlgItem(dlg, id);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(button));
+    };
+    switch (press) {
+    case Press::Ok: click(IDOK); break;
+    case Press::Yes: click(IDYES); break;
+    case Press::No: click(IDNO); break;
+    case Press::Escape: PostKey(dlg, VK_ESCAPE); break;
+    case Press::Enter: PostKey(dlg, VK_RETURN); break;
+    case Press::Close: PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case Press::Nothing: break;
+    }
+}
+
+}  // namespace
+
+std::string WindowText(HWND hwnd) {
+    if (!hwnd) return {};
+    wchar_t buffer[4096] = {};
+    GetWindowTextW(hwnd, buffer, 4096);
+    return ui::FromWide(buffer);
+}
+
+HWND FindTopWindow(DWORD processId, const char* className) {
+    FindArgs args{processId, className, nullptr};
+    EnumWindows(FindProc, LPARAM(&args));
+    return args.found;
+}
+
+HWND FindDialog(DWORD processId) { return FindTopWindow(processId, "#32770"); }
+
+DialogAnswer::DialogAnswer(Press press, DWORD processId, DWORD timeoutMs) {
+    ++g_watchers;
+    thread_ = std::thread([=, this] { Watch(press, processId, timeoutMs); });
+}
+
+DialogAnswer::~DialogAnswer() {
+    if (thread_.joinable()) thread_.join();
+}
+
+const DialogRecord& DialogAnswer::Wait() {
+    if (thread_.joinable()) thread_.join();
+    return record_;
+}
+
+void DialogAnswer::Watch(Press press, DWORD processId, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        HWND dlg = FindDialog(processId);
+        // Wait until the box has built its buttons.
+        if (dlg && GetDlgItem(dlg, ui::kBoxTextId) && FindWindowExW(dlg, nullptr, L"Button", nullptr)) {
+            Sleep(50);
+            record_ = Read(dlg);
+            Answer(dlg, press);
+            // Wait for it to go, so that the next watcher does not see it again.
+            for (int i = 0; i < 200 && IsWindow(dlg) && IsWindowVisible(dlg) && press != Press::Nothing; ++i) Sleep(10);
+            break;
+        }
+        Sleep(10);
+    }
+    --g_watchers;
+}
+
+void StartStrayDialogGuard() {
+    std::thread([] {
+        DWORD pid = GetCurrentProcessId();
+        HWND seen = nullptr;
+        DWORD since = 0;
+        for (;;) {
+            Sleep(100);
+            HWND dlg = g_watchers == 0 ? FindDialog(pid) : nullptr;
+            if (!dlg) {
+                seen = nullptr;
+                continue;
+            }
+            if (dlg != seen) {
+                seen = dlg;
+                since = GetTickCount();
+            } else if (GetTickCount() - since > 3000) {
+                {
+                    std::lock_guard lock(g_strayMutex);
+                    g_lastStray = Read(dlg).text;
+                }
+                ++g_strays;
+                PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+                PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+                seen = nullptr;
+            }
+        }
+    }).detach();
+}
+
+int StrayDialogCount() { return g_strays; }
+
+std::string LastStrayDialogText() {
+    std::lock_guard lock(g_strayMutex);
+    return g_lastStray;
+}
+
+}  // namespace testsupport

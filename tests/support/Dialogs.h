@@ -1,0 +1,53 @@
+// Finds the modal boxes of a process from a helper thread, records what they
+// show and answers them as a user would: the model of Wine's own dialog tests.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace testsupport {
+
+enum class Press { Ok, Yes, No, Escape, Enter, Close, Nothing };
+enum class IconKind { None, Stop, Warning, Other };
+
+struct DialogRecord {
+    bool found = false;
+    std::string caption;
+    std::string text;
+    std::vector<std::string> buttons;  // in tab order
+    std::string defaultButton;
+    IconKind icon = IconKind::None;
+};
+
+// Starts watching at once; the next dialog of the process is recorded and
+// answered with `press`. Wait() returns the record (found false after the timeout).
+class DialogAnswer {
+public:
+    explicit DialogAnswer(Press press, DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 10000);
+    ~DialogAnswer();
+    DialogAnswer(const DialogAnswer&) = delete;
+    DialogAnswer& operator=(const DialogAnswer&) = delete;
+    const DialogRecord& Wait();
+
+private:
+    void Watch(Press press, DWORD processId, DWORD timeoutMs);
+    DialogRecord record_;
+    std::thread thread_;
+};
+
+// The first visible dialog box (#32770) of the process, or null.
+HWND FindDialog(DWORD processId = GetCurrentProcessId());
+// The first visible top-level window of the process with this class, or null.
+HWND FindTopWindow(DWORD processId, const char* className);
+// Text of a window of any process, in code page 932.
+std::string WindowText(HWND hwnd);
+
+// Closes dialogs of this process that no DialogAnswer waits for, so that a
+// test that shows an unexpected box fails instead of hanging.
+void StartStrayDialogGuard();
+int StrayDialogCount();
+std::string LastStrayDialogText();
+
+}  // namespace testsupport

@@ -1,0 +1,58 @@
+#include "ui/Application.h"
+
+#include "ui/Cp932.h"
+#include "ui/MessageBoxes.h"
+
+namespace ui {
+
+Application& Application::Instance() {
+    static Application app;
+    return app;
+}
+
+int Application::Run(HWND mainWindow) {
+    if (!terminated_ && mainWindow) {
+        ShowWindow(mainWindow, SW_SHOWNORMAL);
+        UpdateWindow(mainWindow);
+    }
+    running_ = true;
+    MSG msg;
+    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab and arrow navigation between the controls of the active window.
+        HWND active = GetActiveWindow();
+        if (active && IsDialogMessageA(active, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    running_ = false;
+    terminated_ = true;
+    return 0;
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    if (running_) PostQuitMessage(0);
+}
+
+void Application::ShowException(const std::exception& error) const {
+    ShowErrorBox(WithFullStop(error.what()));
+}
+
+std::string WithFullStop(const std::string& message) {
+    if (message.empty()) return message;
+    return LastChar(message) > std::string_view(".") ? message + "." : message;
+}
+
+std::string ModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace ui

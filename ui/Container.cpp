@@ -1,0 +1,76 @@
+#include "ui/Container.h"
+
+#include <stdexcept>
+
+#include "ui/PicturePane.h"
+
+namespace ui {
+
+Container::~Container() { controls_.clear(); }
+
+Control* Container::FindOrNull(std::string_view name) const {
+    for (const auto& c : controls_)
+        if (c->Name() == name) return c.get();
+    return nullptr;
+}
+
+Control& Container::Find(std::string_view name) const {
+    if (Control* c = FindOrNull(name)) return *c;
+    throw std::logic_error("no control " + std::string(name));
+}
+
+void Container::Remove(const Control& control) {
+    std::erase_if(controls_, [&](const auto& c) { return c.get() == &control; });
+}
+
+Control& Container::AddControl(Kind kind, const char* name, const char* text, Bounds bounds, HFONT font) {
+    std::unique_ptr<Control> c;
+    switch (kind) {
+    case Kind::Button: c = std::make_unique<Button>(name); break;
+    case Kind::CheckBox: c = std::make_unique<CheckBox>(name); break;
+    case Kind::Edit: c = std::make_unique<Edit>(name); break;
+    case Kind::Label: c = std::make_unique<Label>(name); break;
+    case Kind::ListBox: c = std::make_unique<ListBox>(name); break;
+    case Kind::ComboBox: c = std::make_unique<ComboBox>(name); break;
+    case Kind::Picture: c = std::make_unique<PicturePane>(name); break;
+    }
+    c->Create(hwnd_, nextId_++, text ? text : "", bounds, font);
+    controls_.push_back(std::move(c));
+    return *controls_.back();
+}
+
+void Container::Bind(Control& control, std::function<void()> handler) {
+    if (auto* b = dynamic_cast<Button*>(&control)) b->OnClick = std::move(handler);
+    else if (auto* k = dynamic_cast<CheckBox*>(&control)) k->OnClick = std::move(handler);
+    else if (auto* e = dynamic_cast<Edit*>(&control)) e->OnChange = std::move(handler);
+    else if (auto* x = dynamic_cast<ComboBox*>(&control)) x->OnChange = std::move(handler);
+    else throw std::logic_error("no event on " + control.Name());
+}
+
+LRESULT Container::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (lp) {
+            for (const auto& c : controls_) {
+                if (c->Handle() == HWND(lp)) {
+                    Application::Instance().RunHandler([&] { c->Notify(HIWORD(wp)); });
+                    return 0;
+                }
+            }
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // Labels and check boxes on the face colour of their window.
+        HDC dc = HDC(wp);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_DESTROY:
+        for (auto& c : controls_) c->DetachHandle();
+        break;
+    }
+    return Window::Dispatch(msg, wp, lp);
+}
+
+}  // namespace ui

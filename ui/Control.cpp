@@ -1,0 +1,234 @@
+#include "ui/Control.h"
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+// Window coordinates are 16-bit in places; keep every value a window can take.
+constexpr int kMaxCoordinate = 32767;
+int ClampPosition(int v) { return std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
+int ClampSize(int v) { return std::clamp(v, 0, kMaxCoordinate); }
+
+}  // namespace
+
+void Control::CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
+                             const std::string& text, Bounds b, HFONT font) {
+    id_ = id;
+    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                            ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height),
+                            parent, HMENU(INT_PTR(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
+}
+
+Bounds Control::GetBounds() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return {int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)};
+}
+
+void Control::SetBounds(Bounds b) {
+    SetWindowPos(hwnd_, nullptr, ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width),
+                 ClampSize(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::SetLeft(int v) {
+    Bounds b = GetBounds();
+    b.left = v;
+    SetBounds(b);
+}
+void Control::SetTop(int v) {
+    Bounds b = GetBounds();
+    b.top = v;
+    SetBounds(b);
+}
+void Control::SetWidth(int v) {
+    Bounds b = GetBounds();
+    b.width = v;
+    SetBounds(b);
+}
+void Control::SetHeight(int v) {
+    Bounds b = GetBounds();
+    b.height = v;
+    SetBounds(b);
+}
+
+int Control::ClientWidth() const {
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    return r.right - r.left;
+}
+
+bool Control::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+std::string Control::Text() const {
+    int n = GetWindowTextLengthA(hwnd_);
+    std::string text(size_t(n) + 1, '\0');
+    n = GetWindowTextA(hwnd_, text.data(), n + 1);
+    text.resize(size_t(std::max(n, 0)));
+    return text;
+}
+
+void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+// --- Button
+
+void Button::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, parent, id, text, b, font);
+}
+
+void Button::Notify(WORD code) {
+    if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+// --- CheckBox
+
+void CheckBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0, parent, id, text, b, font);
+}
+
+void CheckBox::Notify(WORD code) {
+    if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+bool CheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) {
+    if (checked == Checked()) return;
+    SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (OnClick) OnClick();  // BM_SETCHECK itself notifies nobody
+}
+
+// --- Edit
+
+void Edit::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, text, b, font);
+}
+
+void Edit::Notify(WORD code) {
+    if (code == EN_CHANGE && OnChange) OnChange();
+}
+
+void Edit::SetText(const std::string& text) {
+    if (text == Text()) return;  // WM_SETTEXT would report a change that is none
+    Control::SetText(text);      // EN_CHANGE reaches Notify
+}
+
+// --- Label
+
+void Label::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    HDC dc = GetDC(parent);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(parent, dc);
+    b.width = size.cx;
+    b.height = size.cy;
+    CreateStandard("STATIC", SS_LEFT | SS_NOPREFIX, 0, parent, id, text, b, font);
+}
+
+// --- ListBox
+
+void ListBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE, parent, id, text, b, font);
+}
+
+void ListBox::Add(const std::string& item) { SendMessageA(hwnd_, LB_ADDSTRING, 0, LPARAM(item.c_str())); }
+void ListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+void ListBox::Delete(int index) { SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
+int ListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Item(int index) const {
+    LRESULT n = SendMessageA(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (n == LB_ERR) return {};
+    std::string text(size_t(n) + 1, '\0');
+    n = SendMessageA(hwnd_, LB_GETTEXT, WPARAM(index), LPARAM(text.data()));
+    text.resize(n == LB_ERR ? 0 : size_t(n));
+    return text;
+}
+
+int ListBox::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+void ListBox::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
+
+int ListBox::FindExact(const std::string& text) const {
+    return int(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str())));
+}
+
+void ListBox::SetHorizontalExtent(int pixels) { SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0); }
+int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
+
+void ListBox::BeginUpdate() { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+void ListBox::EndUpdate() {
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// --- ComboBox
+
+void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    // The window height of a drop-down combo box includes its list: eight rows.
+    dropDownHeight_ = b.height + 8 * 12 + 2;
+    Bounds withList = b;
+    withList.height = dropDownHeight_;
+    CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
+                   withList, font);
+    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, 12);
+}
+
+void ComboBox::SetBounds(Bounds b) {
+    b.height = dropDownHeight_;
+    Control::SetBounds(b);
+}
+
+void ComboBox::Notify(WORD code) {
+    if (settingText_) return;
+    if (code == CBN_SELCHANGE) {
+        // The text field still shows the old text at this point.
+        int index = ItemIndex();
+        if (index >= 0) {
+            settingText_ = true;
+            SetWindowTextA(hwnd_, Item(index).c_str());
+            settingText_ = false;
+        }
+        if (OnChange) OnChange();
+    } else if (code == CBN_EDITCHANGE) {
+        if (OnChange) OnChange();
+    }
+}
+
+void ComboBox::SetText(const std::string& text) {
+    settingText_ = true;
+    SetWindowTextA(hwnd_, text.c_str());
+    settingText_ = false;
+}
+
+void ComboBox::Add(const std::string& item) { SendMessageA(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str())); }
+
+void ComboBox::Reserve(int items, size_t bytes) { SendMessageA(hwnd_, CB_INITSTORAGE, WPARAM(items), LPARAM(bytes)); }
+
+int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+
+std::string ComboBox::Item(int index) const {
+    LRESULT n = SendMessageA(hwnd_, CB_GETLBTEXTLEN, WPARAM(index), 0);
+    if (n == CB_ERR) return {};
+    std::string text(size_t(n) + 1, '\0');
+    n = SendMessageA(hwnd_, CB_GETLBTEXT, WPARAM(index), LPARAM(text.data()));
+    text.resize(n == CB_ERR ? 0 : size_t(n));
+    return text;
+}
+
+int ComboBox::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+
+void ComboBox::SetItemIndex(int index) {
+    settingText_ = true;
+    SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(index), 0);
+    settingText_ = false;
+}
+
+}  // namespace ui

@@ -1,0 +1,143 @@
+// Thin wrappers of the standard controls, each with the events the programs
+// use. A change made by the program fires the same event as one made by the
+// user, and a setting that changes nothing fires nothing.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/Window.h"
+
+namespace ui {
+
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+class Control : public Window {
+public:
+    explicit Control(std::string name) : name_(std::move(name)) {}
+
+    const std::string& Name() const { return name_; }
+    int Id() const { return id_; }
+
+    // Creates the window as a child of parent, with the text, place and font given.
+    virtual void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) = 0;
+    // A WM_COMMAND notification the parent received from this control.
+    virtual void Notify(WORD) {}
+
+    // Place and size relative to the parent's client area. Values beyond what
+    // a window can have are brought into range; negative sizes count as 0.
+    Bounds GetBounds() const;
+    virtual void SetBounds(Bounds bounds);
+    int Left() const { return GetBounds().left; }
+    int Top() const { return GetBounds().top; }
+    int Width() const { return GetBounds().width; }
+    int Height() const { return GetBounds().height; }
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);
+    void SetHeight(int v);
+    int ClientWidth() const;
+
+    // The control's own flag, whatever its parent shows.
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    std::string Text() const;
+    virtual void SetText(const std::string& text);
+
+    // The parent window is being destroyed and takes this window with it.
+    void DetachHandle() { hwnd_ = nullptr; }
+
+protected:
+    void CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
+                        const std::string& text, Bounds bounds, HFONT font);
+
+private:
+    std::string name_;
+    int id_ = 0;
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void Notify(WORD code) override;
+    std::function<void()> OnClick;
+};
+
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void Notify(WORD code) override;
+    bool Checked() const;
+    void SetChecked(bool checked);
+    std::function<void()> OnClick;
+};
+
+class Edit : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void Notify(WORD code) override;
+    void SetText(const std::string& text) override;
+    std::function<void()> OnChange;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+    // Sized to its text.
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+};
+
+class ListBox : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void Add(const std::string& item);
+    void Clear();
+    void Delete(int index);
+    int Count() const;
+    std::string Item(int index) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    int FindExact(const std::string& text) const;
+    void SetHorizontalExtent(int pixels);
+    int HorizontalExtent() const;
+    // Stops redrawing while many items change.
+    void BeginUpdate();
+    void EndUpdate();
+};
+
+// A drop-down combo box with an editable text field.
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void Notify(WORD code) override;
+    // The height is that of the closed box; the drop-down keeps its own.
+    void SetBounds(Bounds bounds) override;
+    // Sets the text field; fires no change.
+    void SetText(const std::string& text) override;
+    void Add(const std::string& item);
+    void Reserve(int items, size_t bytes);
+    int Count() const;
+    std::string Item(int index) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // Fired when the user edits the text or picks an item; a picked item is
+    // in the text field by then.
+    std::function<void()> OnChange;
+
+private:
+    bool settingText_ = false;
+    int dropDownHeight_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,48 @@
+// A top-level window with declared controls: the programs' main windows and
+// dialogs stand on it.
+#pragma once
+#include <string>
+
+#include "ui/Container.h"
+#include "ui/Handles.h"
+
+namespace ui {
+
+struct FormSpec {
+    const char* className;
+    const char* caption;
+    Bounds outer;         // screen position and outer size
+    DWORD style;          // window style bits beyond WS_OVERLAPPED
+    const char* fontFace;
+    int fontHeight;       // character height in pixels
+};
+
+class Form : public Container {
+public:
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    SIZE ClientSize() const;
+    // Sizes the window so that its client area has this size.
+    void SetClientSize(int width, int height);
+    // Removes the Size command from the system menu and refuses sizing by the frame.
+    void ForbidResize();
+    bool ResizeForbidden() const { return resizeForbidden_; }
+    HFONT Font() const { return font_.get(); }
+
+protected:
+    // Creates the window hidden; the message loop shows it.
+    void CreateForm(const FormSpec& spec);
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
+    virtual void OnContextMenu(int, int) {}
+    // The main window ends the program when it is destroyed.
+    bool mainForm_ = true;
+
+private:
+    FontHandle font_;
+    bool resizeForbidden_ = false;
+};
+
+FontHandle MakeFont(const char* face, int pixelHeight);
+
+}  // namespace ui

@@ -1,0 +1,175 @@
+#include "ui/MessageBoxes.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/Handles.h"
+
+namespace ui {
+namespace {
+
+struct BoxSpec {
+    const std::string* text;
+    const std::string* caption;
+    BoxIcon icon;
+    BoxButtons buttons;
+};
+
+struct ButtonSpec {
+    int id;
+    const char* text;
+};
+
+std::vector<ButtonSpec> ButtonsOf(BoxButtons buttons) {
+    if (buttons == BoxButtons::YesNo) return {{IDYES, "はい(&Y)"}, {IDNO, "いいえ(&N)"}};
+    return {{IDOK, "OK"}};
+}
+
+FontHandle MessageFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
+}
+
+HWND AddChild(HWND dlg, const char* cls, const char* text, DWORD style, int id, RECT r, HFONT font) {
+    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, dlg, HMENU(INT_PTR(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
+    return child;
+}
+
+// Lays the box out in pixels: icon, text measured in the message font, a row
+// of buttons centred below.
+void BuildBox(HWND dlg, const BoxSpec& spec, HFONT font) {
+    SetWindowTextA(dlg, spec.caption->c_str());
+    const int margin = 12, iconSize = 32, buttonW = 88, buttonH = 26, gap = 8;
+
+    HDC dc = GetDC(dlg);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) * 2 / 3, 0};
+    DrawTextA(dc, spec.text->c_str(), int(spec.text->size()), &textRect,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(dlg, dc);
+
+    int textLeft = margin;
+    int contentH = std::max<int>(textRect.bottom, 16);
+    if (spec.icon != BoxIcon::None) {
+        HICON icon = LoadIconA(nullptr, spec.icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION);
+        HWND pic = AddChild(dlg, "STATIC", "", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
+        SendMessageA(pic, STM_SETICON, WPARAM(icon), 0);
+        textLeft += iconSize + margin;
+        contentH = std::max(contentH, iconSize);
+    }
+    int textTop = margin + (contentH - int(textRect.bottom)) / 2;
+    AddChild(dlg, "STATIC", spec.text->c_str(), SS_LEFT | SS_NOPREFIX, kBoxTextId,
+             {textLeft, textTop, textLeft + textRect.right + 2, textTop + textRect.bottom}, font);
+
+    auto buttons = ButtonsOf(spec.buttons);
+    int rowW = int(buttons.size()) * buttonW + int(buttons.size() - 1) * gap;
+    int clientW = std::max<int>(textLeft + textRect.right + margin, rowW + 2 * margin);
+    int buttonTop = margin + contentH + margin;
+    int clientH = buttonTop + buttonH + margin;
+    int x = (clientW - rowW) / 2;
+    bool first = true;
+    for (const auto& b : buttons) {
+        DWORD style = WS_TABSTOP | (first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        HWND button = AddChild(dlg, "BUTTON", b.text, style, b.id, {x, buttonTop, x + buttonW, buttonTop + buttonH}, font);
+        if (first) {
+            SendMessageA(dlg, DM_SETDEFID, b.id, 0);
+            SetFocus(button);
+        }
+        first = false;
+        x += buttonW + gap;
+    }
+
+    RECT frame{0, 0, clientW, clientH};
+    DWORD style = DWORD(GetWindowLongPtrA(dlg, GWL_STYLE));
+    AdjustWindowRectEx(&frame, style, FALSE, DWORD(GetWindowLongPtrA(dlg, GWL_EXSTYLE)));
+    int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(dlg, HWND_TOP, work.left + (work.right - work.left - w) / 2, work.top + (work.bottom - work.top - h) / 2,
+                 w, h, SWP_NOZORDER);
+}
+
+struct BoxState {
+    BoxSpec spec;
+    FontHandle font;
+};
+
+INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_INITDIALOG: {
+        auto* state = reinterpret_cast<BoxState*>(lp);
+        SetWindowLongPtrA(dlg, DWLP_USER, lp);
+        BuildBox(dlg, state->spec, state->font.get());
+        return FALSE;  // focus was set on the default button
+    }
+    case WM_COMMAND: {
+        auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+        bool yesNo = state->spec.buttons == BoxButtons::YesNo;
+        switch (LOWORD(wp)) {
+        case IDOK:
+            // Enter with the focus off the buttons: the default button answers.
+            EndDialog(dlg, yesNo ? IDYES : IDOK);
+            return TRUE;
+        case IDYES:
+        case IDNO:
+            EndDialog(dlg, LOWORD(wp));
+            return TRUE;
+        case IDCANCEL:  // Escape and the close box
+            EndDialog(dlg, yesNo ? IDNO : IDOK);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CLOSE:
+        SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons) {
+    // An empty dialog template; BuildBox creates the controls in pixels.
+    struct alignas(4) Template {
+        DLGTEMPLATE dlg;
+        WORD menu, windowClass, title;
+    } tmpl{};
+    tmpl.dlg.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND;
+    tmpl.dlg.dwExtendedStyle = WS_EX_DLGMODALFRAME;
+
+    BoxState state{{&text, &caption, icon, buttons}, MessageFont()};
+    HWND owner = GetActiveWindow();
+    INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
+    if (result == IDYES) return BoxAnswer::Yes;
+    if (result == IDNO) return BoxAnswer::No;
+    return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+}
+
+void ShowPlainMessage(const std::string& text) {
+    ShowBox(text, Application::Instance().Title(), BoxIcon::None, BoxButtons::Ok);
+}
+
+void ShowErrorBox(const std::string& text) {
+    ShowBox(text, Application::Instance().Title(), BoxIcon::Stop, BoxButtons::Ok);
+}
+
+void ShowErrorMessage(const std::string& text) { ShowBox(text, "エラー", BoxIcon::Stop, BoxButtons::Ok); }
+
+bool AskError(const std::string& question) {
+    return ShowBox(question, "エラー", BoxIcon::Stop, BoxButtons::YesNo) == BoxAnswer::Yes;
+}
+
+bool AskWarning(const std::string& question) {
+    return ShowBox(question, "警告", BoxIcon::Warning, BoxButtons::YesNo) == BoxAnswer::Yes;
+}
+
+}  // namespace ui

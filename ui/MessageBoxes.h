@@ -1,0 +1,31 @@
+// The programs' modal boxes. All are built here rather than by MessageBoxA,
+// so that button texts, the default button and the Escape rule are the same
+// on every Windows, and no box makes a sound of its own (sounds: ui/Sound.h).
+#pragma once
+#include <string>
+
+namespace ui {
+
+enum class BoxIcon { None, Stop, Warning };
+enum class BoxButtons { Ok, YesNo };
+enum class BoxAnswer { Ok, Yes, No };
+
+// Control identifiers inside every box, the same as the platform's message box.
+constexpr int kBoxTextId = 0xFFFF;
+constexpr int kBoxIconId = 20;
+
+// A modal box owned by the thread's active window, centred on the screen.
+// Yes/No boxes answer "No" to Escape and to the close box; the first button
+// is the default.
+BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons);
+
+// Plain message: the application title as caption, no icon, OK.
+void ShowPlainMessage(const std::string& text);
+// The error box for failures: the application title as caption, stop icon, OK.
+void ShowErrorBox(const std::string& text);
+// Typed boxes: "エラー" with the stop icon, "警告" with the warning icon.
+void ShowErrorMessage(const std::string& text);
+bool AskError(const std::string& question);
+bool AskWarning(const std::string& question);
+
+}  // namespace ui

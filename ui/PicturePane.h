@@ -1,0 +1,25 @@
+// A picture pane: shows a Graphic stretched to the pane (an icon at its own
+// size at the top-left), or nothing but the parent's background.
+#pragma once
+#include <optional>
+
+#include "ui/Control.h"
+#include "ui/Graphic.h"
+
+namespace ui {
+
+class PicturePane : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void SetPicture(Graphic picture);
+    const Graphic* Picture() const { return picture_ ? &*picture_ : nullptr; }
+
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    std::optional<Graphic> picture_;
+};
+
+}  // namespace ui

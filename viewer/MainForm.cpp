@@ -1,0 +1,194 @@
+#include "viewer/MainForm.h"
+
+#include <algorithm>
+
+#include "layout/LayoutKeys.h"
+#include "layout/LayoutPath.h"
+#include "ui/Handles.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Sound.h"
+#include "viewer/PictureLoader.h"
+
+namespace viewer {
+namespace {
+
+using ui::Kind;
+using namespace layout;
+
+const ui::FormSpec kFormSpec{
+    "TForm1", "ロカビナ", {429, 183, 185, 299},
+    WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+    "ＭＳ Ｐゴシック", 12};
+
+const ui::ControlDecl<TForm1> kControls[] = {
+    {"Image1", Kind::Picture, "", {0, 0, 177, 73}, -1},
+    {"Image2", Kind::Picture, "", {0, 188, 177, 50}, -1},
+    {"ListBox1", Kind::ListBox, "", {0, 90, 177, 97}, 1},
+    {"ComboBox1", Kind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0, &TForm1::ComboBox1Change},
+    {"Button1", Kind::Button, "ボタン1", {0, 240, 89, 25}, 2},
+    {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3},
+};
+
+// Each pass lists a whole folder, and the count comes from a hand-editable
+// file: beyond this many passes a huge count would keep the viewer busy for
+// hours before its window appears.
+constexpr int32_t kMaxExtensionPasses = 1024;
+
+constexpr UINT kStopSound = MB_ICONHAND;  // 16
+
+bool IsRegularFile(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsDirectory(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
+    std::string name = ReadViewerText(file, kFile, key);
+    if (!name.empty()) pane.SetPicture(LoadPicture(name));
+}
+
+}  // namespace
+
+TForm1::TForm1(std::string exePath) : exePath_(std::move(exePath)) {
+    CreateForm(kFormSpec);
+    CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
+    Image1 = &Get<ui::PicturePane>("Image1");
+    Image2 = &Get<ui::PicturePane>("Image2");
+    ListBox1 = &Get<ui::ListBox>("ListBox1");
+    ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
+    Button1 = &Get<ui::Button>("Button1");
+    Button2 = &Get<ui::Button>("Button2");
+    SearchDir1.OnFind = [this](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignoreSubDir,
+                               bool& goOn) {
+        SearchDir1Find(sender, std::move(name), std::move(data), ignoreSubDir, goOn);
+    };
+    ui::Application::Instance().RunHandler([this] { FormCreate(); });
+}
+
+std::string TForm1::LayoutPath() const { return LayoutPathFor(exePath_); }
+
+void TForm1::FormCreate() {
+    exeFolder_ = FolderOf(exePath_);
+    if (!IsRegularFile(LayoutPath())) {
+        ui::PlaySystemSound(kStopSound);
+        ui::ShowErrorMessage(LayoutPathFor(FileNameOf(exePath_)) + "が見つかりません");
+        ui::Application::Instance().Terminate();
+        return;
+    }
+    {
+        ProfileFile file(LayoutPath());
+        ApplyLayout(file);
+    }  // closed here also when a step fails; the error then skips the listing
+    ComboBox1Change();
+}
+
+void TForm1::ApplyLayout(const ProfileFile& f) {
+    Image1->SetVisible(ReadViewerFlag(f, kEnable, kImage1));
+    Image2->SetVisible(ReadViewerFlag(f, kEnable, kImage2));
+    Button1->SetVisible(ReadViewerFlag(f, kEnable, kButton1));
+    Button2->SetVisible(ReadViewerFlag(f, kEnable, kButton2));
+    ComboBox1->SetVisible(ReadViewerFlag(f, kEnable, kComboBox1));
+    ListBox1->SetVisible(ReadViewerFlag(f, kEnable, kListBox1));
+
+    if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
+
+    Button1->SetText(ReadViewerText(f, kCaption, kButton1));
+    Button2->SetText(ReadViewerText(f, kCaption, kButton2));
+    ComboBox1->SetText(ReadViewerText(f, kCaption, kComboBox1));
+    SetCaption(ReadViewerText(f, kCaption, kForm));
+
+    LoadPictureFrom(f, kImage1, *Image1);
+    LoadPictureFrom(f, kImage2, *Image2);
+
+    const std::pair<ui::Control*, const char*> elements[] = {
+        {Image1, kImage1}, {Image2, kImage2}, {Button1, kButton1},
+        {Button2, kButton2}, {ListBox1, kListBox1}, {ComboBox1, kComboBox1}};
+    for (auto [control, key] : elements) control->SetWidth(ReadViewerInteger(f, kWidth, key));
+    for (auto [control, key] : elements)
+        if (control != ComboBox1) control->SetHeight(ReadViewerInteger(f, kHeight, key));  // its font sets it
+    for (auto [control, key] : elements) control->SetLeft(ReadViewerInteger(f, kLeft, key));
+    for (auto [control, key] : elements) control->SetTop(ReadViewerInteger(f, kTop, key));
+
+    // Set once from the width the list has now; never recomputed.
+    int64_t extent = int64_t(ReadViewerInteger(f, kScrollBar, kListBox1)) * ListBox1->ClientWidth();
+    ListBox1->SetHorizontalExtent(int(std::clamp<int64_t>(extent, 0, INT32_MAX)));
+
+    SetClientSize(ReadViewerInteger(f, kWidth, kForm), ReadViewerInteger(f, kHeight, kForm));
+
+    RemoveHiddenElements();
+
+    if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
+        windowsDirectory_ = WindowsDirectory();
+        SearchDir1.BaseDir = exeFolder_;
+        SearchDir1.Search();
+    }
+}
+
+void TForm1::RemoveHiddenElements() {
+    auto removeIfHidden = [this](auto*& element) {
+        if (element && !element->Visible()) {
+            Remove(*element);
+            element = nullptr;
+        }
+    };
+    removeIfHidden(Image1);
+    removeIfHidden(Image2);
+    removeIfHidden(ComboBox1);
+    removeIfHidden(ListBox1);
+    removeIfHidden(Button1);
+    removeIfHidden(Button2);
+}
+
+void TForm1::SearchDir1Find(TSearchDir*, std::string Name, TSearchFileData, bool& IgnoreSubDir, bool&) {
+    // The Windows directory is listed but not walked into.
+    IgnoreSubDir = Name == windowsDirectory_;
+    ComboBox1->Add(Name);
+}
+
+void TForm1::ComboBox1Change() {
+    if (ListBox1) ListBox1->Clear();
+    int32_t count;
+    {
+        ProfileFile file(LayoutPath());
+        count = file.ReadInteger(kExtension, kCount, 0);
+    }
+    if (count == 0) {
+        ui::ShowPlainMessage("検索する拡張子が未設定です。");
+        return;
+    }
+    if (!ListBox1) return;  // switched off at start-up: nothing to fill
+
+    ProfileFile file(LayoutPath());
+    ListBox1->BeginUpdate();
+    struct Redraw {
+        ui::ListBox* list;
+        ~Redraw() { list->EndUpdate(); }
+    } redraw{ListBox1};
+    for (int32_t i = 1; i <= std::min(count, kMaxExtensionPasses); ++i) {
+        std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
+        // A chooser removed at start-up counts as switched off, whatever the file says now.
+        if (file.ReadBool(kEnable, kComboBox1, true) && ComboBox1) {
+            std::string text = ComboBox1->Text();
+            if (IsDirectory(text)) ListPattern(text + "\\*" + ext);
+            // Still showing the prompt: no folder chosen yet.
+            if (text == file.ReadString(kCaption, kComboBox1, "")) ListPattern(exeFolder_ + "*" + ext);
+        } else {
+            ListPattern(exeFolder_ + "*" + ext);
+        }
+    }
+}
+
+void TForm1::ListPattern(const std::string& pattern) {
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle find = ui::AdoptFind(FindFirstFileA(pattern.c_str(), &entry));
+    if (!find) return;
+    do {
+        ListBox1->Add(entry.cFileName);
+    } while (FindNextFileA(find.get(), &entry));
+}
+
+}  // namespace viewer
