@@ -1,0 +1,114 @@
+#include "layout/LayoutKeys.h"
+
+#include <stdexcept>
+
+#include "layout/ProfileFile.h"
+
+namespace layout {
+namespace {
+
+constexpr LayoutKey Flag(const char* section, const char* key, bool on) {
+    return {section, key, ValueKind::Flag, on ? 1 : 0, "", on ? 1 : 0, ""};
+}
+
+constexpr LayoutKey Integer(const char* section, const char* key, int32_t viewer, int32_t open) {
+    return {section, key, ValueKind::Integer, viewer, "", open, ""};
+}
+
+constexpr LayoutKey Integer(const char* section, const char* key, int32_t both) {
+    return Integer(section, key, both, both);
+}
+
+constexpr LayoutKey Text(const char* section, const char* key, const char* viewer, const char* open) {
+    return {section, key, ValueKind::Text, 0, viewer, 0, open};
+}
+
+constexpr LayoutKey Text(const char* section, const char* key, const char* both) {
+    return Text(section, key, both, both);
+}
+
+constexpr LayoutKey kKeys[] = {
+    Flag(kEnable, kImage1, true),
+    Flag(kEnable, kImage2, true),
+    Flag(kEnable, kButton1, true),
+    Flag(kEnable, kButton2, true),
+    Flag(kEnable, kComboBox1, true),
+    Flag(kEnable, kListBox1, true),
+    Flag(kEnable, kNotSizeChange, true),
+
+    Text(kCaption, kButton1, "ボタン1"),
+    Text(kCaption, kButton2, "ボタン2"),
+    Text(kCaption, kForm, "ロカビナ", ""),  // the designer opens with an empty title
+    Text(kCaption, kComboBox1, "フォルダを選択してください"),
+
+    Integer(kFunction, kButton1, -1, 0),  // -1: no action; Open picks the first action
+    Integer(kFunction, kButton2, -1, 1),
+
+    Text(kFile, kImage1, ""),
+    Text(kFile, kImage2, ""),
+
+    Integer(kWidth, kImage1, 177),
+    Integer(kWidth, kImage2, 177),
+    Integer(kWidth, kButton1, 89),
+    Integer(kWidth, kButton2, 89),
+    Integer(kWidth, kListBox1, 177),
+    Integer(kWidth, kComboBox1, 177),
+    Integer(kWidth, kForm, 177),
+
+    Integer(kHeight, kImage1, 73),
+    Integer(kHeight, kImage2, 50),
+    Integer(kHeight, kButton1, 25),
+    Integer(kHeight, kButton2, 25),
+    Integer(kHeight, kListBox1, 19),
+    Integer(kHeight, kForm, 265),
+
+    Integer(kLeft, kImage1, 0),
+    Integer(kLeft, kImage2, 0),
+    Integer(kLeft, kButton1, 0),
+    Integer(kLeft, kButton2, 88),
+    Integer(kLeft, kListBox1, 0),
+    Integer(kLeft, kComboBox1, 0),
+
+    Integer(kTop, kImage1, 0),
+    Integer(kTop, kImage2, 188),
+    Integer(kTop, kButton1, 240),
+    Integer(kTop, kButton2, 240),
+    Integer(kTop, kListBox1, 90),
+    Integer(kTop, kComboBox1, 72),
+
+    Integer(kScrollBar, kListBox1, 1),
+};
+
+const LayoutKey& FindKeyOfKind(std::string_view section, std::string_view key, ValueKind kind) {
+    const LayoutKey& found = FindLayoutKey(section, key);
+    if (found.kind != kind)
+        throw std::logic_error("layout key " + std::string(section) + "/" + std::string(key) +
+                               " read as the wrong kind");
+    return found;
+}
+
+}  // namespace
+
+std::string ExtensionKey(int index) { return "ex" + std::to_string(index); }
+
+std::span<const LayoutKey> LayoutKeys() { return kKeys; }
+
+const LayoutKey& FindLayoutKey(std::string_view section, std::string_view key) {
+    for (const LayoutKey& entry : kKeys)
+        if (entry.section == section && entry.key == key) return entry;
+    throw std::logic_error("unknown layout key " + std::string(section) + "/" + std::string(key));
+}
+
+int32_t ReadViewerInteger(const ProfileFile& file, const char* section, const char* key) {
+    return file.ReadInteger(section, key, FindKeyOfKind(section, key, ValueKind::Integer).viewerInt);
+}
+
+bool ReadViewerFlag(const ProfileFile& file, const char* section, const char* key) {
+    return file.ReadBool(section, key, FindKeyOfKind(section, key, ValueKind::Flag).viewerInt != 0);
+}
+
+std::string ReadViewerText(const ProfileFile& file, const char* section, const char* key) {
+    return file.ReadString(section, key, FindKeyOfKind(section, key, ValueKind::Text).viewerText);
+}
+
+}  // namespace layout

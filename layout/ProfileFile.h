@@ -1,0 +1,51 @@
+// The profile file object: every read and write of a layout file goes through
+// it, one key at a time, on top of the platform's profile-file services.
+// It holds only the path; each read sees the file on disk at that moment.
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace layout {
+
+// A write that the platform refused. The text is "<path> に書き込めません".
+class ProfileWriteError : public std::runtime_error {
+public:
+    explicit ProfileWriteError(const std::string& path);
+};
+
+class ProfileFile {
+public:
+    // Values longer than this are cut to it when read.
+    static constexpr size_t kMaxValueBytes = 2047;
+
+    // Binds the object to the path; touches no file.
+    explicit ProfileFile(std::string path);
+    // Flushes pending writes; the result is ignored.
+    ~ProfileFile();
+    ProfileFile(const ProfileFile&) = delete;
+    ProfileFile& operator=(const ProfileFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+    // Reads never fail: a missing file, section or key gives the default; a
+    // key present with an empty value gives "".
+    std::string ReadString(const char* section, const char* key, const std::string& def) const;
+    // The default also when the value is empty or not an integer.
+    int32_t ReadInteger(const char* section, const char* key, int32_t def) const;
+    // True when the value reads as a non-zero integer.
+    bool ReadBool(const char* section, const char* key, bool def) const;
+
+    // Creates the file, section or key as needed and writes key=value. Throws
+    // ProfileWriteError when refused; after that every write throws it again
+    // without touching the file.
+    void WriteString(const char* section, const char* key, const std::string& value);
+    void WriteInteger(const char* section, const char* key, int32_t value);
+    void WriteBool(const char* section, const char* key, bool value);
+
+private:
+    std::string path_;
+    bool writeRefused_ = false;
+};
+
+}  // namespace layout
