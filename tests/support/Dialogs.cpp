@@ -63,7 +63,8 @@ DialogRecord Read(HWND dlg) {
 }
 
 void PostKey(HWND dlg, UINT key) {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
     HWND target = info.hwndFocus ? info.hwndFocus : dlg;
     PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -90,8 +91,10 @@ void Answer(HWND dlg, Press press) {
 
 std::string WindowText(HWND hwnd) {
     if (!hwnd) return {};
+    // GetWindowText does not ask the windows of other processes; WM_GETTEXT does.
     wchar_t buffer[4096] = {};
-    GetWindowTextW(hwnd, buffer, 4096);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &length);
     return ui::FromWide(buffer);
 }
 

@@ -64,6 +64,12 @@ std::string ScratchFolder::WriteFile(const std::string& relative, const std::str
     return full;
 }
 
+std::string LayoutText(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream data;

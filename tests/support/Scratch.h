@@ -1,5 +1,6 @@
 // A fresh folder for one test, removed with everything in it afterwards.
 #pragma once
+#include <initializer_list>
 #include <string>
 
 namespace testsupport {
@@ -23,6 +24,9 @@ public:
 private:
     std::string path_;
 };
+
+// Layout file text from lines, each ended with CR LF.
+std::string LayoutText(std::initializer_list<std::string> lines);
 
 std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);

@@ -1,0 +1,103 @@
+// The real rokabina.exe, started as its own process from scratch folders and
+// checked from outside through window classes, texts and control messages.
+#include <gtest/gtest.h>
+
+#include "support/Dialogs.h"
+#include "support/Process.h"
+#include "support/Scratch.h"
+
+namespace {
+
+using namespace testsupport;
+
+class ViewerProgram : public testing::Test {
+protected:
+    std::string Install(const std::string& exeName = "rokabina.exe") {
+        std::string exe = dir / exeName;
+        EXPECT_TRUE(CopyFileA((DistFolder() + "rokabina.exe").c_str(), exe.c_str(), FALSE)) << DistFolder();
+        return exe;
+    }
+    ScratchFolder dir;
+};
+
+TEST_F(ViewerProgram, WithoutItsLayoutItSaysSoAndEnds) {
+    for (const char* name : {"rokabina", "menu"}) {
+        Process viewer(Install(std::string(name) + ".exe"), dir.Path());
+        DialogAnswer answer(Press::Ok, viewer.Id(), 20000);
+        const auto& box = answer.Wait();
+        ASSERT_TRUE(box.found);
+        EXPECT_EQ(box.caption, "エラー");
+        EXPECT_EQ(box.text, std::string(name) + ".rkdが見つかりません");
+        EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+        DWORD code = 99;
+        EXPECT_TRUE(viewer.WaitForExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(FindTopWindow(viewer.Id(), "TForm1"), nullptr);
+    }
+}
+
+TEST_F(ViewerProgram, OpensLaidOutFromItsLayoutWithFoldersAndFiles) {
+    dir.WriteFile("guide.txt", "x");
+    dir.WriteFile("notes.txt", "x");
+    dir.WriteFile("docs\\manual.txt", "x");
+    dir.WriteFile("rokabina.rkd", LayoutText({"[Caption]", "Form=資料メニュー", "Button1=開く", "Button2=場所",
+                                              "ComboBox1=フォルダを選択してください", "[Width]", "Form=300",
+                                              "Button1=120", "[Height]", "Form=320", "ListBox1=150", "[Top]",
+                                              "Button1=280", "Button2=280", "[extension]", "count=1", "ex1=.txt"}));
+    Process viewer(Install(), dir.Path());
+    HWND window = viewer.WaitForWindow("TForm1");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), "資料メニュー");
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 320);
+
+    auto buttons = ChildrenOfClass(window, "Button");
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(WindowText(buttons[0]), "開く");
+    EXPECT_EQ(WindowText(buttons[1]), "場所");
+    EXPECT_EQ(ChildRect(buttons[0]).top, 280);
+    EXPECT_EQ(ChildRect(buttons[0]).right - ChildRect(buttons[0]).left, 120);
+
+    auto combos = ChildrenOfClass(window, "ComboBox");
+    auto lists = ChildrenOfClass(window, "ListBox");
+    ASSERT_EQ(combos.size(), 1u);
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(ComboItems(combos[0]), (std::vector<std::string>{dir.Path(), dir / "docs"}));
+    auto files = ListItems(lists[0]);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"guide.txt", "notes.txt"}));
+    EXPECT_EQ(ChildRect(lists[0]).bottom - ChildRect(lists[0]).top, 150);
+
+    // Pick the sub-folder as the user does.
+    SendMessageW(combos[0], CB_SETCURSEL, 1, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combos[0]), CBN_SELCHANGE), LPARAM(combos[0]));
+    EXPECT_EQ(ListItems(lists[0]), std::vector<std::string>{"manual.txt"});
+    EXPECT_EQ(WindowText(combos[0]), dir / "docs");
+}
+
+TEST_F(ViewerProgram, ABadPictureIsReportedAndTheWindowStillOpens) {
+    dir.WriteFile("rokabina.rkd", LayoutText({"[File]", "image1=logo.gif", "[extension]", "count=1", "ex1=.txt"}));
+    Process viewer(Install(), dir.Path());
+    DialogAnswer answer(Press::Ok, viewer.Id(), 20000);
+    const auto& box = answer.Wait();
+    EXPECT_EQ(box.caption, "ロカビナ");
+    EXPECT_EQ(box.text, "拡張子 .gif の画像形式は処理できません.");
+    HWND window = viewer.WaitForWindow("TForm1");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(ComboItems(ChildrenOfClass(window, "ComboBox").at(0)).empty());
+}
+
+TEST_F(ViewerProgram, SwitchedOffElementsAreNotInTheWindow) {
+    dir.WriteFile("rokabina.rkd",
+                  LayoutText({"[Enable]", "ComboBox1=0", "Button2=0", "[extension]", "count=1", "ex1=.rkd"}));
+    Process viewer(Install(), dir.Path());
+    HWND window = viewer.WaitForWindow("TForm1");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(ChildrenOfClass(window, "ComboBox").empty());
+    EXPECT_EQ(ChildrenOfClass(window, "Button").size(), 1u);
+    EXPECT_EQ(ListItems(ChildrenOfClass(window, "ListBox").at(0)), std::vector<std::string>{"rokabina.rkd"});
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "support/Process.h"
+
+#include <stdexcept>
+
+#include "ui/Cp932.h"
+
+namespace testsupport {
+
+Process::Process(const std::string& exePath, const std::string& workDir) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + exePath + "\"";
+    if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(),
+                        &startup, &info_))
+        throw std::runtime_error("cannot start " + exePath);
+}
+
+Process::~Process() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::WaitForExit(DWORD ms, DWORD* code) {
+    if (WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
+    if (code) GetExitCodeProcess(info_.hProcess, code);
+    return true;
+}
+
+HWND Process::WaitForWindow(const char* className, DWORD ms) {
+    WaitForInputIdle(info_.hProcess, ms);
+    DWORD start = GetTickCount();
+    do {
+        struct Args {
+            DWORD pid;
+            const char* cls;
+            HWND found;
+        } args{Id(), className, nullptr};
+        EnumWindows(
+            [](HWND hwnd, LPARAM lp) -> BOOL {
+                auto* a = reinterpret_cast<Args*>(lp);
+                DWORD pid = 0;
+                char cls[64] = {};
+                GetWindowThreadProcessId(hwnd, &pid);
+                GetClassNameA(hwnd, cls, sizeof cls);
+                if (pid == a->pid && IsWindowVisible(hwnd) && std::string(cls) == a->cls) {
+                    a->found = hwnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            LPARAM(&args));
+        if (args.found) {
+            WaitForInputIdle(info_.hProcess, ms);
+            return args.found;
+        }
+        Sleep(20);
+    } while (GetTickCount() - start < ms);
+    return nullptr;
+}
+
+std::string DistFolder() {
+    char buffer[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("ROKABINA_DIST", buffer, MAX_PATH)) return std::string(buffer) + "\\";
+    // Run by hand from the build tree: tests\..\..\dist.
+    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    std::string path = buffer;
+    return path.substr(0, path.rfind('\\')) + "\\..\\..\\dist\\";
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    std::vector<HWND> found;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[64] = {};
+        GetClassNameA(c, cls, sizeof cls);
+        if (lstrcmpiA(cls, className) == 0) found.push_back(c);
+    }
+    return found;
+}
+
+namespace {
+std::vector<std::string> Items(HWND control, UINT countMsg, UINT lengthMsg, UINT textMsg) {
+    std::vector<std::string> items;
+    int count = int(SendMessageW(control, countMsg, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(size_t(SendMessageW(control, lengthMsg, WPARAM(i), 0)) + 1, L'\0');
+        LRESULT n = SendMessageW(control, textMsg, WPARAM(i), LPARAM(text.data()));
+        text.resize(n < 0 ? 0 : size_t(n));
+        items.push_back(ui::FromWide(text));
+    }
+    return items;
+}
+}  // namespace
+
+std::vector<std::string> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+std::vector<std::string> ComboItems(HWND combo) { return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT); }
+
+RECT ChildRect(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace testsupport

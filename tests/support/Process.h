@@ -1,0 +1,40 @@
+// A program under test, started as its own process and ended with the test.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class Process {
+public:
+    // Starts the executable with the working directory given.
+    Process(const std::string& exePath, const std::string& workDir);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    // True when the process ended within the time; its exit code in *code.
+    bool WaitForExit(DWORD ms, DWORD* code = nullptr);
+    // The visible top-level window of that class, once the program waits for input.
+    HWND WaitForWindow(const char* className, DWORD ms = 20000);
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The folder of the built programs (ROKABINA_DIST), with a trailing backslash.
+std::string DistFolder();
+
+// Child windows of a window of any process, by class, in stacking order.
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
+// Items of a list box or combo box of another process (wide messages, which
+// cross processes safely), in code page 932.
+std::vector<std::string> ListItems(HWND list);
+std::vector<std::string> ComboItems(HWND combo);
+// Client rectangle of a child relative to its parent's client area.
+RECT ChildRect(HWND child);
+
+}  // namespace testsupport
