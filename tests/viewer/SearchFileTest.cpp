@@ -1,0 +1,505 @@
+#include "viewer/SearchFile.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "support/Scratch.h"
+#include "ui/Cp932.h"
+
+namespace {
+
+using testsupport::ScratchFolder;
+using viewer::TSearchDir;
+using viewer::TSearchFileData;
+
+struct Report {
+    std::string name;
+    TSearchFileData data;
+};
+
+// Decides the two flags of report number index (0 = the root).
+using Decide = std::function<void(size_t index, const std::string& name, bool& ignoreSubDir, bool& keepOn)>;
+
+struct Walk {
+    std::vector<Report> reports;
+    bool result = false;
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const Report& r : reports) names.push_back(r.name);
+        return names;
+    }
+};
+
+Walk WalkFrom(TSearchDir& search, const std::string& baseDir, const Decide& decide = {}) {
+    Walk walk;
+    search.BaseDir = baseDir;
+    search.OnFind = [&](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignore, bool& keepOn) {
+        EXPECT_EQ(sender, &search);
+        EXPECT_TRUE(sender->Busy());
+        EXPECT_FALSE(ignore);  // fresh flags for every report
+        EXPECT_TRUE(keepOn);
+        if (decide) decide(walk.reports.size(), name, ignore, keepOn);
+        walk.reports.push_back({std::move(name), std::move(data)});
+    };
+    walk.result = search.Search();
+    EXPECT_FALSE(search.Busy());
+    return walk;
+}
+
+Walk WalkFrom(const std::string& baseDir, const Decide& decide = {}) {
+    TSearchDir search;
+    return WalkFrom(search, baseDir, decide);
+}
+
+// Sub-folders of dir (ending in a backslash) as full paths, in the order the
+// file system returns them: Wine does not sort.
+std::vector<std::string> SubDirs(const std::string& dir) {
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((dir + "*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return found;
+    do {
+        std::string name = entry.cFileName;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            found.push_back(dir + name);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return found;
+}
+
+// Every folder below root, level by level.
+std::vector<std::string> BreadthFirst(const std::string& root) {
+    std::vector<std::string> all{root};
+    std::vector<std::string> level = SubDirs(root);
+    while (!level.empty()) {
+        all.insert(all.end(), level.begin(), level.end());
+        std::vector<std::string> next;
+        for (const std::string& dir : level)
+            for (const std::string& sub : SubDirs(dir + "\\")) next.push_back(sub);
+        level = next;
+    }
+    return all;
+}
+
+// a\x\deep, a\z, b\y, a hidden ".hidden" and a "..x" (no dot entries,
+// though they start like one), plus files at every level.
+void MakeTree(const ScratchFolder& root) {
+    for (const char* dir : {"a\\x\\deep", "a\\z", "b\\y", ".hidden", "..x"}) root.MakeDir(dir);
+    for (const char* file : {"c.txt", "a\\f.txt", "a\\x\\g", "b\\y\\h.jpg"}) root.WriteFile(file, "data");
+    SetFileAttributesA((root / ".hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+size_t IndexOf(const std::vector<std::string>& names, const std::string& name) {
+    return size_t(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
+// Restores the current directory when a test has changed it.
+class CurrentDirectoryGuard {
+public:
+    CurrentDirectoryGuard() { GetCurrentDirectoryA(MAX_PATH, saved_); }
+    ~CurrentDirectoryGuard() { SetCurrentDirectoryA(saved_); }
+
+private:
+    char saved_[MAX_PATH];
+};
+
+// --- Order and names of the reports --------------------------------------------
+
+TEST(SearchDirWalk, ReportsTheRootThenEveryFolderBreadthFirst) {
+    ScratchFolder root;
+    MakeTree(root);
+    Walk walk = WalkFrom(root.Path());
+    EXPECT_TRUE(walk.result);
+    std::vector<std::string> names = walk.Names();
+    EXPECT_EQ(names, BreadthFirst(root.Path()));
+    ASSERT_EQ(names.size(), 9u);  // root, a, b, .hidden, ..x, x, z, y, deep; no file
+    EXPECT_LT(IndexOf(names, root / "b"), IndexOf(names, root / "a\\x"));
+    EXPECT_LT(IndexOf(names, root / "b\\y"), IndexOf(names, root / "a\\x\\deep"));
+
+    // The root text ends in a backslash: looked up as an entry it finds nothing.
+    const TSearchFileData& rootData = walk.reports[0].data;
+    EXPECT_EQ(rootData.FileName, "");
+    EXPECT_EQ(rootData.ShortFileName, "");
+    EXPECT_FALSE(rootData.IsDirectory || rootData.HasLastWriteTime || rootData.IsHidden);
+    for (size_t i = 1; i < walk.reports.size(); ++i) {
+        const Report& r = walk.reports[i];
+        EXPECT_EQ(r.data.FileName, r.name.substr(r.name.rfind('\\') + 1)) << r.name;
+        EXPECT_TRUE(r.data.IsDirectory) << r.name;
+        // Wine also takes every name starting with "." for hidden.
+        if (r.name != root / "..x") {
+            EXPECT_EQ(r.data.IsHidden, r.name == root / ".hidden") << r.name;
+        }
+    }
+}
+
+struct RootCase {
+    const char* label;
+    std::string baseDir;        // below the scratch folder, or relative to it
+    bool relative;              // BaseDir is given relative to the current directory
+    std::string firstName;      // below the scratch folder
+    const char* firstFileName;  // Data.FileName of the root report
+    bool firstIsDirectory;
+    std::vector<std::string> more;  // further reports, below the scratch folder
+};
+
+TEST(SearchDirWalk, RootTextIsTheFullPathOfBaseDir) {
+    const RootCase cases[] = {
+        {"folder without backslash: its own data", "a", false, "a", "a", true, {"a\\x", "a\\z", "a\\x\\deep"}},
+        {"relative text", "b", true, "b", "b", true, {"b\\y"}},
+        {"dot segments resolved", "a\\..\\b\\", false, "b\\", "", false, {"b\\y"}},
+        {"a file: one report", "c.txt", false, "c.txt", "c.txt", false, {}},
+    };
+    ScratchFolder root;
+    MakeTree(root);
+    for (const RootCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        CurrentDirectoryGuard guard;
+        if (c.relative) SetCurrentDirectoryA(root.Path().c_str());
+        Walk walk = WalkFrom(c.relative ? c.baseDir : root / c.baseDir);
+        EXPECT_TRUE(walk.result);
+        ASSERT_EQ(walk.reports.size(), 1 + c.more.size());
+        EXPECT_EQ(walk.reports[0].name, root / c.firstName);
+        EXPECT_EQ(walk.reports[0].data.FileName, c.firstFileName);
+        EXPECT_EQ(walk.reports[0].data.IsDirectory, c.firstIsDirectory);
+        std::vector<std::string> names = walk.Names();
+        for (const std::string& more : c.more) EXPECT_TRUE(Contains(names, root / more)) << more;
+    }
+}
+
+TEST(SearchDirWalk, MissingOrEmptyBaseDirReportsNothing) {
+    ScratchFolder root;
+    for (const std::string& baseDir : {std::string(), root / "missing", root / "missing\\", root / "a*"}) {
+        Walk walk = WalkFrom(baseDir);
+        EXPECT_FALSE(walk.result) << baseDir;
+        EXPECT_TRUE(walk.reports.empty()) << baseDir;
+    }
+}
+
+// "表" is 0x95 0x5C and "ソ" 0x83 0x5C: their second byte is no separator.
+TEST(SearchDirWalk, FolderEndingInTrailByte5CIsEnumeratedBelowItself) {
+    ASSERT_EQ(GetACP(), 932u) << "run under the Japanese locale";
+    ScratchFolder root;
+    root.MakeDir("表\\子");
+    root.MakeDir("ソ\\表\\孫");
+    root.WriteFile("表x.txt", "");  // what "表*.*" would find if the 0x5C were taken for "\"
+
+    Walk fromParent = WalkFrom(root.Path());
+    EXPECT_EQ(fromParent.Names(), BreadthFirst(root.Path()));
+    EXPECT_TRUE(Contains(fromParent.Names(), root / "ソ\\表\\孫"));
+
+    Walk fromItself = WalkFrom(root / "表");
+    EXPECT_EQ(fromItself.Names(), (std::vector<std::string>{root / "表", root / "表\\子"}));
+}
+
+// --- The handler's flags ----------------------------------------------------------
+
+TEST(SearchDirWalk, IgnoreSubDirKeepsTheWalkOutOfThatFolder) {
+    struct Case {
+        const char* label;
+        std::function<bool(size_t index, const std::string& relative)> ignore;
+        std::vector<std::string> expected;  // below the scratch folder; "" is the root
+    };
+    const Case cases[] = {
+        {"root", [](size_t i, const std::string&) { return i == 0; }, {""}},
+        {"every folder but the root", [](size_t i, const std::string&) { return i > 0; },
+         {"", "a", "b", ".hidden", "..x"}},
+        {"one folder", [](size_t, const std::string& r) { return r == "a"; }, {"", "a", "b", ".hidden", "..x", "b\\y"}},
+    };
+    ScratchFolder root;
+    MakeTree(root);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        Walk walk = WalkFrom(root.Path(), [&](size_t i, const std::string& name, bool& ignore, bool&) {
+            ignore = c.ignore(i, name.substr(root.Path().size()));
+        });
+        EXPECT_TRUE(walk.result);
+        std::vector<std::string> names = walk.Names();
+        std::vector<std::string> expected;
+        for (const std::string& r : c.expected) expected.push_back(root / r);
+        std::sort(names.begin(), names.end());  // which folders, not their order
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected);
+    }
+}
+
+TEST(SearchDirWalk, ClearingContinueEndsTheWalkAndTheNextWalkStartsAfresh) {
+    ScratchFolder root;
+    MakeTree(root);
+    const std::vector<std::string> all = BreadthFirst(root.Path());
+    TSearchDir search;
+    for (size_t stopAt : {size_t(0), size_t(2), size_t(6), all.size() - 1}) {
+        SCOPED_TRACE(stopAt);
+        Walk stopped = WalkFrom(search, root.Path(), [&](size_t i, const std::string&, bool&, bool& keepOn) {
+            keepOn = i != stopAt;
+        });
+        EXPECT_FALSE(stopped.result);
+        EXPECT_EQ(stopped.Names(), std::vector<std::string>(all.begin(), all.begin() + long(stopAt) + 1));
+
+        Walk again = WalkFrom(search, root.Path());  // nothing left over from the stopped walk
+        EXPECT_TRUE(again.result);
+        EXPECT_EQ(again.Names(), all);
+    }
+}
+
+// --- Busy flag, re-entry and errors --------------------------------------------------
+
+TEST(SearchDirWalk, SearchDuringAWalkReturnsFalseAndLeavesItAlone) {
+    ScratchFolder root;
+    MakeTree(root);
+    TSearchDir search;
+    search.BaseDir = root.Path();
+    std::vector<std::string> names;
+    bool nested = false;
+    int nestedReports = 0;
+    search.OnFind = [&](TSearchDir* sender, std::string name, TSearchFileData, bool&, bool&) {
+        if (nested) {
+            ++nestedReports;
+            return;
+        }
+        names.push_back(name);
+        nested = true;
+        sender->BaseDir = root / "b";  // the running walk keeps its own root
+        EXPECT_FALSE(sender->Search());
+        EXPECT_TRUE(sender->Busy());
+        sender->BaseDir = root.Path();
+        nested = false;
+    };
+    EXPECT_TRUE(search.Search());
+    EXPECT_EQ(nestedReports, 0);
+    EXPECT_EQ(names, BreadthFirst(root.Path()));
+}
+
+TEST(SearchDirWalk, HandlerErrorPassesOutAndTheComponentStaysUsable) {
+    ScratchFolder root;
+    MakeTree(root);
+    TSearchDir search;
+    for (size_t throwAt : {size_t(0), size_t(3)}) {  // the root, then inside an enumeration
+        SCOPED_TRACE(throwAt);
+        EXPECT_THROW(WalkFrom(search, root.Path(),
+                              [&](size_t i, const std::string&, bool&, bool&) {
+                                  if (i == throwAt) throw std::runtime_error("handler failed");
+                              }),
+                     std::runtime_error);
+        EXPECT_FALSE(search.Busy());
+        Walk again = WalkFrom(search, root.Path());
+        EXPECT_TRUE(again.result);
+        EXPECT_EQ(again.Names(), BreadthFirst(root.Path()));
+    }
+}
+
+// The walk reports through DoFind; without OnFind it does not start.
+class CountingSearch : public TSearchDir {
+public:
+    int calls = 0;
+
+protected:
+    void DoFind(const std::string& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
+        ++calls;
+        TSearchDir::DoFind(name, data, ignoreSubDir, keepOn);
+        ignoreSubDir = true;
+    }
+};
+
+TEST(SearchDirWalk, DoFindCarriesEveryReportAndOnFindMustBeAssigned) {
+    ScratchFolder root;
+    MakeTree(root);
+    CountingSearch search;
+    search.BaseDir = root.Path();
+    EXPECT_FALSE(search.Search());
+    EXPECT_EQ(search.calls, 0);
+
+    int handled = 0;
+    search.OnFind = [&](TSearchDir*, std::string, TSearchFileData, bool&, bool&) { ++handled; };
+    EXPECT_TRUE(search.Search());
+    EXPECT_EQ(search.calls, 1);  // the override's IgnoreSubDir reached the walk
+    EXPECT_EQ(handled, 1);
+}
+
+// --- Deep trees ---------------------------------------------------------------------
+
+// A chain d\d\d... deeper than an ANSI path can name, made and removed through
+// "\\?\" wide paths.
+class DeepChain {
+public:
+    DeepChain(const std::string& parent, int levels) : path_(L"\\\\?\\" + ui::ToWide(parent)) {
+        for (; made_ < levels && CreateDirectoryW((path_ + L"d\\").c_str(), nullptr); ++made_) path_ += L"d\\";
+    }
+    ~DeepChain() {
+        for (; made_ > 0; --made_) {
+            RemoveDirectoryW(path_.c_str());
+            path_.resize(path_.size() - 2);
+        }
+    }
+    int Made() const { return made_; }
+
+private:
+    std::wstring path_;
+    int made_ = 0;
+};
+
+TEST(SearchDirWalk, DeepTreeIsWalkedAsFarAsPathsReach) {
+    ScratchFolder root;
+    DeepChain chain(root.Path(), 300);
+    ASSERT_EQ(chain.Made(), 300);
+    Walk walk = WalkFrom(root.Path());
+    EXPECT_TRUE(walk.result);
+    // Each report is the one before it plus "\d", down to where "*.*" no longer
+    // fits in a path; below that the folders are passed over silently.
+    std::string expected = root.Path() + "d";
+    for (size_t i = 1; i < walk.reports.size(); ++i, expected += "\\d") ASSERT_EQ(walk.reports[i].name, expected);
+    const size_t reachable = (250 - root.Path().size()) / 2;
+    EXPECT_GE(walk.reports.size(), 1 + reachable);
+    EXPECT_LE(walk.reports.size(), 301u);
+}
+
+// --- TSearchFileData --------------------------------------------------------------------
+
+double NowAsDateTime() { return double(time(nullptr)) / 86400.0 + 25569.0; }  // 25569 = 1 January 1970
+
+TEST(SearchFileData, KnownFileIsDescribedAsTheFileSystemSeesIt) {
+    ScratchFolder root;
+    std::string path = root.WriteFile("long file name.txt", "hello");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA(path.c_str(), &entry);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    FindClose(find);
+
+    TSearchFileData data = viewer::MakeSearchFileData(entry);
+    EXPECT_EQ(data.FileName, "long file name.txt");
+    EXPECT_FALSE(data.ShortFileName.empty());
+    EXPECT_LE(data.ShortFileName.size(), 12u);  // an 8.3 name
+    EXPECT_EQ(data.Size, 5);
+    EXPECT_TRUE(data.IsReadOnly);
+    EXPECT_TRUE(data.IsArchive);
+    EXPECT_FALSE(data.IsDirectory || data.IsHidden || data.IsSystem);
+    ASSERT_TRUE(data.HasLastWriteTime);
+    EXPECT_NEAR(data.LastWriteTime, NowAsDateTime(), 1.0);  // local time: within a day
+    if (data.HasCreationTime) {
+        EXPECT_NEAR(data.CreationTime, NowAsDateTime(), 1.0);
+    }
+    if (data.HasLastAccessTime) {
+        EXPECT_NEAR(data.LastAccessTime, NowAsDateTime(), 1.0);
+    }
+}
+
+TEST(SearchFileData, NamesSizeAndAttributesComeFromTheEntry) {
+    WIN32_FIND_DATAA entry{};
+    std::memset(entry.cFileName, 'x', sizeof entry.cFileName);  // no terminator at all
+    std::memset(entry.cAlternateFileName, 'y', sizeof entry.cAlternateFileName);
+    entry.nFileSizeHigh = 1;
+    entry.nFileSizeLow = 0xFFFFFFFF;
+    TSearchFileData data = viewer::MakeSearchFileData(entry);
+    EXPECT_EQ(data.FileName, std::string(MAX_PATH, 'x'));
+    EXPECT_EQ(data.ShortFileName, std::string(14, 'y'));
+    EXPECT_EQ(data.Size, 8589934591LL);
+
+    std::strcpy(entry.cFileName, "readme.txt");
+    entry.cAlternateFileName[0] = '\0';
+    EXPECT_EQ(viewer::MakeSearchFileData(entry).ShortFileName, "readme.txt");
+
+    const struct {
+        DWORD attribute;
+        bool TSearchFileData::*flag;
+    } flags[] = {
+        {FILE_ATTRIBUTE_DIRECTORY, &TSearchFileData::IsDirectory}, {FILE_ATTRIBUTE_READONLY, &TSearchFileData::IsReadOnly},
+        {FILE_ATTRIBUTE_HIDDEN, &TSearchFileData::IsHidden},       {FILE_ATTRIBUTE_SYSTEM, &TSearchFileData::IsSystem},
+        {FILE_ATTRIBUTE_ARCHIVE, &TSearchFileData::IsArchive},
+    };
+    for (const auto& one : flags) {
+        entry.dwFileAttributes = one.attribute;
+        TSearchFileData d = viewer::MakeSearchFileData(entry);
+        for (const auto& other : flags) EXPECT_EQ(d.*other.flag, &other == &one) << std::hex << one.attribute;
+    }
+}
+
+// A UTC file time for the given local time.
+FILETIME LocalTimeToUtc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
+    SYSTEMTIME local{year, month, 0, day, hour, minute, second, 0};
+    FILETIME localTime{}, utc{};
+    SystemTimeToFileTime(&local, &localTime);
+    LocalFileTimeToFileTime(&localTime, &utc);
+    return utc;
+}
+
+TEST(SearchFileData, TimesBecomeLocalDateTimesOrAreMarkedMissing) {
+    const double hms = (13 * 3600 + 45 * 60 + 30) / 86400.0;
+    const struct {
+        FILETIME utc;
+        bool has;
+        double dateTime;
+    } cases[] = {
+        {LocalTimeToUtc(2024, 3, 15, 13, 45, 31), true, 45366 + hms},  // two-second steps: :31 is :30
+        {LocalTimeToUtc(1980, 1, 1, 0, 0, 0), true, 29221},
+        {LocalTimeToUtc(2107, 12, 31, 13, 45, 30), true, 75971 + hms},
+        {LocalTimeToUtc(1979, 12, 31, 23, 59, 58), false, -1},  // before DOS dates
+        {LocalTimeToUtc(2108, 1, 1, 0, 0, 0), false, -2},       // after them
+        {FILETIME{0, 0}, false, -3},
+    };
+    for (const auto& c : cases) {
+        WIN32_FIND_DATAA entry{};
+        entry.ftCreationTime = entry.ftLastWriteTime = entry.ftLastAccessTime = c.utc;
+        TSearchFileData data = viewer::MakeSearchFileData(entry);
+        EXPECT_EQ(data.HasCreationTime, c.has) << c.dateTime;
+        EXPECT_EQ(data.HasLastWriteTime, c.has) << c.dateTime;
+        EXPECT_EQ(data.HasLastAccessTime, c.has) << c.dateTime;
+        if (c.has) {
+            EXPECT_NEAR(data.CreationTime, c.dateTime, 1e-9);
+            EXPECT_NEAR(data.LastWriteTime, c.dateTime, 1e-9);
+            EXPECT_NEAR(data.LastAccessTime, c.dateTime, 1e-9);
+        }
+    }
+}
+
+WORD DosDate(int year, int month, int day) { return WORD(((year - 1980) << 9) | (month << 5) | day); }
+WORD DosTime(int hour, int minute, int second) { return WORD((hour << 11) | (minute << 5) | (second / 2)); }
+
+TEST(SearchFileData, DosDateAndTimeMustFormARealDate) {
+    const struct {
+        WORD date, time;
+        bool valid;
+        double dateTime;
+    } cases[] = {
+        {DosDate(2000, 2, 29), DosTime(0, 0, 0), true, 36585},  // a leap year by the 400 rule
+        {DosDate(2100, 2, 28), DosTime(12, 0, 0), true, 73109.5},
+        {DosDate(2100, 2, 29), DosTime(0, 0, 0), false, 0},  // not a leap year by the 100 rule
+        {DosDate(2023, 2, 29), DosTime(0, 0, 0), false, 0},
+        {DosDate(2023, 4, 31), DosTime(0, 0, 0), false, 0},
+        {DosDate(2023, 0, 1), DosTime(0, 0, 0), false, 0},
+        {DosDate(2023, 13, 1), DosTime(0, 0, 0), false, 0},
+        {DosDate(2023, 1, 0), DosTime(0, 0, 0), false, 0},
+        {DosDate(2023, 1, 1), DosTime(24, 0, 0), false, 0},
+        {DosDate(2023, 1, 1), DosTime(0, 60, 0), false, 0},
+        {DosDate(2023, 1, 1), WORD(30), false, 0},  // 60 seconds
+    };
+    for (const auto& c : cases) {
+        std::optional<double> dateTime = viewer::DosDateTimeToDateTime(c.date, c.time);
+        ASSERT_EQ(dateTime.has_value(), c.valid) << std::hex << c.date << " " << c.time;
+        if (c.valid) {
+            EXPECT_DOUBLE_EQ(*dateTime, c.dateTime);
+        }
+    }
+}
+
+TEST(SearchFile, WindowsDirectoryIsWhatTheSystemReports) {
+    char expected[MAX_PATH];
+    UINT length = GetWindowsDirectoryA(expected, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    EXPECT_EQ(viewer::WindowsDirectory(), std::string(expected, length));
+}
+
+}  // namespace
