@@ -1,0 +1,499 @@
+#include "viewer/PictureLoader.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "support/Scratch.h"
+#include "ui/Cp932.h"
+
+namespace {
+
+using testsupport::ScratchFolder;
+using ui::Graphic;
+using viewer::LoadPicture;
+using viewer::PictureError;
+
+const char kBitmapMessage[] = "ビットマップイメージが不正です";
+const char kIconMessage[] = "アイコンイメージが不正です";
+const char kMetafileMessage[] = "メタファイルが不正です";
+
+std::string DataPath(const std::string& name) {
+    char folder[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("ROKABINA_TEST_DATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        ADD_FAILURE() << "set ROKABINA_TEST_DATA to the tests\\data folder";
+        return name;
+    }
+    std::string path(folder, length);
+    if (!ui::EndsWithBackslash(path)) path += '\\';
+    return path + "pictures\\" + name;
+}
+
+std::string DataBytes(const std::string& name) { return testsupport::ReadWholeFile(DataPath(name)); }
+
+std::string JpegMessage(int code) { return "JPEG エラー #" + std::to_string(code); }
+
+// The message LoadPicture fails with, or "(loaded)".
+std::string FailureOf(const std::string& path) {
+    try {
+        LoadPicture(path);
+    } catch (const PictureError& e) {
+        return e.what();
+    }
+    return "(loaded)";
+}
+
+std::string Patched(std::string bytes, size_t offset, uint32_t value, int size = 4) {
+    for (int i = 0; i < size; ++i) bytes.at(offset + i) = char(value >> (8 * i));
+    return bytes;
+}
+
+std::string Truncated(const std::string& bytes, size_t keep) { return bytes.substr(0, keep); }
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+uint32_t U32At(const std::string& bytes, size_t offset) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | uint8_t(bytes.at(offset + i));
+    return value;
+}
+
+uint16_t U16At(const std::string& bytes, size_t offset) {
+    return uint16_t(uint8_t(bytes.at(offset)) | uint8_t(bytes.at(offset + 1)) << 8);
+}
+
+// Metafiles are made by GDI itself: a red rectangle over the whole picture,
+// a short line and a little text in its left part.
+void DrawSample(HDC dc, int width, int height) {
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HGDIOBJ oldBrush = SelectObject(dc, red);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, 0, 0, width + 1, height + 1);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    POINT line[] = {{2, 2}, {6, 6}, {10, 2}};
+    Polyline(dc, line, 3);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(red);
+}
+
+std::string EnhancedMetafileBytes() {
+    ScratchFolder scratch;
+    std::string path = scratch / "made.emf";
+    RECT frame{0, 0, 2540, 1270};  // one inch by half an inch, in hundredths of a millimetre
+    HDC dc = CreateEnhMetaFileA(nullptr, path.c_str(), &frame, nullptr);
+    DrawSample(dc, 96, 48);
+    TextOutW(dc, 2, 30, L"ab", 2);
+    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
+    return testsupport::ReadWholeFile(path);
+}
+
+std::string WindowsMetafileBytes() {
+    ScratchFolder scratch;
+    std::string path = scratch / "made.wmf";
+    HDC dc = CreateMetaFileA(path.c_str());
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, 100, 50, nullptr);
+    DrawSample(dc, 100, 50);
+    ExtTextOutA(dc, 2, 30, 0, nullptr, "ab", 2, nullptr);
+    DeleteMetaFile(CloseMetaFile(dc));
+    return testsupport::ReadWholeFile(path);
+}
+
+// Offset of the first record of a kind; walks only metafiles GDI made.
+size_t EnhancedRecordAt(const std::string& emf, std::initializer_list<uint32_t> types) {
+    for (size_t at = 0, size; at + 8 <= emf.size() && (size = U32At(emf, at + 4)) != 0; at += size)
+        for (uint32_t type : types)
+            if (U32At(emf, at) == type) return at;
+    ADD_FAILURE() << "no such record";
+    return 0;
+}
+
+size_t WindowsRecordAt(const std::string& wmf, uint16_t function) {
+    for (size_t at = 18, size; at + 6 <= wmf.size() && (size = 2 * U32At(wmf, at)) != 0; at += size)
+        if (U16At(wmf, at + 4) == function) return at;
+    ADD_FAILURE() << "no such record";
+    return 0;
+}
+
+// The placeable header: bounding box 0,0 to width,height in units of which
+// unitsPerInch make an inch, and the XOR checksum of its first ten words.
+std::string Placeable(const std::string& metafile, int width, int height, int unitsPerInch) {
+    std::string header(22, '\0');
+    header = Patched(header, 0, 0x9AC6CDD7);
+    header = Patched(header, 10, uint32_t(width), 2);
+    header = Patched(header, 12, uint32_t(height), 2);
+    header = Patched(header, 14, uint32_t(unitsPerInch), 2);
+    uint16_t sum = 0;
+    for (int i = 0; i < 10; ++i) sum ^= uint16_t(uint8_t(header[2 * i]) | uint8_t(header[2 * i + 1]) << 8);
+    return Patched(header, 20, sum, 2) + metafile;
+}
+
+// A white 32-bit surface to draw on, read back pixel by pixel.
+class Canvas {
+public:
+    Canvas(int width, int height) : width_(width) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        dc_ = CreateCompatibleDC(nullptr);
+        old_ = SelectObject(dc_, bitmap_);
+        PatBlt(dc_, 0, 0, width, height, WHITENESS);
+    }
+    ~Canvas() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+        DeleteObject(bitmap_);
+    }
+    HDC dc() const { return dc_; }
+    COLORREF At(int x, int y) const {
+        GdiFlush();
+        uint32_t pixel = bits_[y * width_ + x];
+        return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
+    }
+
+private:
+    int width_;
+    uint32_t* bits_ = nullptr;
+    HBITMAP bitmap_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
+                   kYellow = RGB(255, 255, 0), kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
+
+// JPEG coding shifts colours a little.
+testing::AssertionResult ColourNear(const char*, const char*, COLORREF actual, COLORREF expected) {
+    auto within = [](int a, int b) { return std::abs(a - b) <= 40; };
+    if (within(GetRValue(actual), GetRValue(expected)) && within(GetGValue(actual), GetGValue(expected)) &&
+        within(GetBValue(actual), GetBValue(expected)))
+        return testing::AssertionSuccess();
+    char text[80];
+    std::snprintf(text, sizeof text, "got RGB(%d,%d,%d), want RGB(%d,%d,%d)", GetRValue(actual), GetGValue(actual),
+                  GetBValue(actual), GetRValue(expected), GetGValue(expected), GetBValue(expected));
+    return testing::AssertionFailure() << text;
+}
+
+// --- What loads, as what ---------------------------------------------------
+
+struct SampleCase {
+    const char* file;
+    Graphic::Kind kind;
+    int width;
+    int height;
+};
+
+TEST(LoadPicture, EachSampleLoadsWithItsKindAndSize) {
+    const SampleCase cases[] = {
+        {"quadrants24.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants4.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants565.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants_v5.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants_core.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants_rle8.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"quadrants_topdown.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"checker1.bmp", Graphic::Kind::Bitmap, 4, 4},
+        {"sizes16-32-48.ico", Graphic::Kind::Icon, 32, 32},  // 32 x 32 preferred
+        {"size16.ico", Graphic::Kind::Icon, 16, 16},
+        {"Logo.JPG", Graphic::Kind::Bitmap, 16, 16},  // extension case does not matter
+        {"quadrants.jpeg", Graphic::Kind::Bitmap, 16, 16},
+        {"quadrants_progressive.jpg", Graphic::Kind::Bitmap, 16, 16},
+        {"quadrants_cmyk.jpg", Graphic::Kind::Bitmap, 16, 16},
+        {"halves_gray.jpg", Graphic::Kind::Bitmap, 16, 16},
+    };
+    for (const SampleCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        try {
+            Graphic graphic = LoadPicture(DataPath(c.file));
+            EXPECT_EQ(graphic.kind(), c.kind);
+            EXPECT_EQ(graphic.Width(), c.width);
+            EXPECT_EQ(graphic.Height(), c.height);
+        } catch (const PictureError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+}
+
+TEST(LoadPicture, MetafilesLoadWithTheSizeTheyWereMadeFor) {
+    ScratchFolder scratch;
+    const int dpi = ScreenDpi();
+    const std::string windows = WindowsMetafileBytes();
+    struct {
+        const char* name;
+        std::string bytes;
+        int width, height;
+    } const cases[] = {
+        {"frame.emf", EnhancedMetafileBytes(), dpi, dpi / 2},             // from the frame
+        {"window.wmf", windows, 100, 50},                                 // from its window extent
+        {"placed.WMF", Placeable(windows, 300, 150, 300), dpi, dpi / 2},  // from the placeable header
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            Graphic graphic = LoadPicture(scratch.WriteFile(c.name, c.bytes));
+            EXPECT_EQ(graphic.kind(), Graphic::Kind::Metafile);
+            EXPECT_NEAR(graphic.Width(), c.width, 1);
+            EXPECT_NEAR(graphic.Height(), c.height, 1);
+            Canvas canvas(60, 40);
+            graphic.Draw(canvas.dc(), RECT{10, 10, 50, 30});
+            EXPECT_PRED_FORMAT2(ColourNear, canvas.At(30, 20), kRed);
+            EXPECT_PRED_FORMAT2(ColourNear, canvas.At(5, 5), kWhite);
+            EXPECT_PRED_FORMAT2(ColourNear, canvas.At(55, 35), kWhite);
+        } catch (const PictureError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+}
+
+// --- Drawing ----------------------------------------------------------------
+
+// The quadrant samples are red, green / blue, yellow (top row / bottom row).
+TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
+    const char* const files[] = {"quadrants24.bmp",      "quadrants4.bmp",           "quadrants565.bmp",
+                                 "quadrants_v5.bmp",     "quadrants_core.bmp",       "quadrants_rle8.bmp",
+                                 "quadrants_topdown.bmp", "Logo.JPG",                 "quadrants_progressive.jpg",
+                                 "quadrants_cmyk.jpg"};
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
+        Graphic graphic = LoadPicture(DataPath(file));
+        Canvas canvas(100, 60);
+        graphic.Draw(canvas.dc(), RECT{10, 10, 90, 50});  // 80 x 40, squeezed both ways
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 18), kGreen);
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 42), kBlue);
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 42), kYellow);
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(11, 11), kRed);  // the pane's corners are covered
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(88, 48), kYellow);
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(5, 5), kWhite);  // and nothing outside it
+        EXPECT_PRED_FORMAT2(ColourNear, canvas.At(95, 55), kWhite);
+    }
+}
+
+TEST(GraphicDraw, GreyAndTwoColourPicturesKeepTheirShades) {
+    Canvas canvas(100, 100);
+    LoadPicture(DataPath("halves_gray.jpg")).Draw(canvas.dc(), RECT{0, 0, 40, 40});
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 8), kWhite);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 32), kBlack);
+    LoadPicture(DataPath("checker1.bmp")).Draw(canvas.dc(), RECT{50, 50, 90, 90});
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 58), kBlack);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(82, 58), kWhite);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 82), kWhite);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(82, 82), kBlack);
+}
+
+TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
+    Graphic icon = LoadPicture(DataPath("sizes16-32-48.ico"));  // the 32 x 32 image is green
+    Canvas canvas(120, 120);
+    icon.Draw(canvas.dc(), RECT{10, 10, 110, 110});
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(10, 10), kGreen);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(41, 41), kGreen);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(43, 43), kWhite);  // not stretched
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(9, 9), kWhite);
+
+    Canvas small(60, 60);
+    icon.Draw(small.dc(), RECT{10, 10, 30, 30});  // a pane smaller than the icon clips it
+    EXPECT_PRED_FORMAT2(ColourNear, small.At(29, 29), kGreen);
+    EXPECT_PRED_FORMAT2(ColourNear, small.At(31, 31), kWhite);
+}
+
+TEST(GraphicDraw, EmptyPaneDrawsNothing) {
+    Graphic graphic = LoadPicture(DataPath("quadrants24.bmp"));
+    Canvas canvas(40, 40);
+    graphic.Draw(canvas.dc(), RECT{30, 30, 10, 10});  // negative size would mirror
+    graphic.Draw(canvas.dc(), RECT{10, 10, 10, 30});
+    for (int y = 0; y < 40; y += 3)
+        for (int x = 0; x < 40; x += 3) ASSERT_EQ(canvas.At(x, y), kWhite) << x << "," << y;
+}
+
+// --- Failures ---------------------------------------------------------------
+
+TEST(LoadPicture, UnknownExtensionIsRefusedBeforeTheFileIsTouched) {
+    ScratchFolder scratch;
+    scratch.WriteFile("real.png", DataBytes("Logo.JPG"));  // a JPEG in disguise is still refused
+    struct {
+        std::string path;
+        std::string extension;
+    } const cases[] = {
+        {scratch / "real.png", "png"},
+        {scratch / "missing.GIF", "GIF"},
+        {scratch / "no_extension", ""},
+        {scratch / "dotted.folder\\no_extension", ""},
+        {scratch / "dotted.folder/no_extension", ""},
+        {scratch / "archive.jpg.gz", "gz"},
+        {scratch / "写真.表", "表"},  // 表 ends in byte 0x5C, which is not a separator
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(FailureOf(c.path), "拡張子 ." + c.extension + " の画像形式は処理できません");
+    }
+}
+
+TEST(LoadPicture, FileThatCannotBeOpenedIsNamedAsPassed) {
+    ScratchFolder scratch;
+    scratch.MakeDir("folder.bmp");
+    std::string busy = scratch.WriteFile("busy.jpg", DataBytes("Logo.JPG"));
+    HANDLE writer = CreateFileA(busy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const std::string cases[] = {
+        scratch / "missing.bmp",
+        "no_such_picture_here.jpeg",  // relative, reported as written
+        scratch / "folder.bmp",
+        busy,  // another program is writing it
+    };
+    for (const std::string& path : cases) EXPECT_EQ(FailureOf(path), "ファイル " + path + " は開けません");
+    CloseHandle(writer);
+    EXPECT_EQ(FailureOf(busy), "(loaded)");  // only while it is being written
+
+    HANDLE reader = CreateFileA(busy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ(FailureOf(busy), "(loaded)");  // readers are welcome
+    CloseHandle(reader);
+}
+
+struct DamagedCase {
+    const char* name;
+    std::string bytes;
+    std::string message;
+};
+
+void ExpectFailures(const std::vector<DamagedCase>& cases) {
+    ScratchFolder scratch;
+    for (const DamagedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FailureOf(scratch.WriteFile(c.name, c.bytes)), c.message);
+    }
+}
+
+TEST(LoadPicture, DamagedBitmapsAreRefused) {
+    const std::string good = DataBytes("quadrants24.bmp");
+    const std::string palette = DataBytes("quadrants4.bmp");
+    ExpectFailures({
+        {"empty.bmp", "", kBitmapMessage},
+        {"text.bmp", "this is not a picture at all, only some text", kBitmapMessage},
+        {"header_only.bmp", Truncated(good, 30), kBitmapMessage},
+        {"short_pixels.bmp", Truncated(good, good.size() - 4), kBitmapMessage},
+        {"huge.bmp", Patched(Patched(good, 18, 100000), 22, 100000), kBitmapMessage},
+        {"huge_top_down.bmp", Patched(Patched(good, 18, 100000), 22, uint32_t(-100000)), kBitmapMessage},
+        {"zero_width.bmp", Patched(good, 18, 0), kBitmapMessage},
+        {"seven_bits.bmp", Patched(good, 28, 7, 2), kBitmapMessage},
+        {"unknown_header.bmp", Patched(good, 14, 64), kBitmapMessage},
+        {"pixels_past_end.bmp", Patched(good, 10, 0x7FFFFFF0), kBitmapMessage},
+        {"pixels_in_header.bmp", Patched(good, 10, 20), kBitmapMessage},
+        {"palette_cut.bmp", Truncated(palette, 60), kBitmapMessage},
+        {"png_inside.bmp", Patched(good, 30, BI_PNG), kBitmapMessage},
+        {"rle_top_down.bmp", Patched(DataBytes("quadrants_rle8.bmp"), 22, uint32_t(-4)), kBitmapMessage},
+    });
+}
+
+TEST(LoadPicture, DamagedIconsAreRefused) {
+    const std::string good = DataBytes("size16.ico");
+    ExpectFailures({
+        {"empty.ico", "", kIconMessage},
+        {"text.ico", "this is not an icon, only text", kIconMessage},
+        {"cursor.ico", Patched(good, 2, 2, 2), kIconMessage},
+        {"no_images.ico", Patched(good, 4, 0, 2), kIconMessage},
+        {"many_images.ico", Patched(good, 4, 60000, 2), kIconMessage},
+        {"image_past_end.ico", Patched(good, 18, 0x7FFFFFF0), kIconMessage},
+        {"image_too_long.ico", Patched(good, 14, 0xFFFFFFFF), kIconMessage},
+        {"cut.ico", Truncated(good, good.size() - 40), kIconMessage},
+        {"image_garbage.ico", Patched(good, 22, 0), kIconMessage},
+        {"image_huge.ico", Patched(Patched(good, 26, 30000), 30, 60000), kIconMessage},
+    });
+}
+
+TEST(LoadPicture, DamagedMetafilesAreRefused) {
+    const std::string windows = WindowsMetafileBytes();
+    const std::string enhanced = EnhancedMetafileBytes();
+    const uint32_t words = uint32_t(windows.size() / 2);
+    ExpectFailures({
+        {"empty.wmf", "", kMetafileMessage},
+        {"text.wmf", "this is not a metafile, only a line of text", kMetafileMessage},
+        {"size_lies.wmf", Patched(windows, 6, words + 100), kMetafileMessage},
+        {"record_of_no_size.wmf", Patched(windows, 18, 0), kMetafileMessage},  // would loop for ever
+        {"record_too_long.wmf", Patched(windows, 18, words), kMetafileMessage},
+        {"no_end.wmf", Truncated(Patched(windows, 6, words - 3), windows.size() - 6), kMetafileMessage},
+        {"placed_no_inch.wmf", Placeable(windows, 100, 50, 0), kMetafileMessage},
+        {"placed_empty_box.wmf", Placeable(windows, 0, 50, 96), kMetafileMessage},
+        {"placed_cut.wmf", Truncated(Placeable(windows, 100, 50, 96), 40), kMetafileMessage},
+        {"empty.emf", "", kMetafileMessage},
+        {"size_lies.emf", Patched(enhanced, 48, uint32_t(enhanced.size() + 100)), kMetafileMessage},
+        {"cut.emf", Truncated(enhanced, enhanced.size() - 20), kMetafileMessage},
+        {"header_too_small.emf", Patched(enhanced, 4, 8), kMetafileMessage},
+        {"record_of_no_size.emf", Patched(enhanced, U32At(enhanced, 4) + 4, 0), kMetafileMessage},
+        {"no_reference_size.emf", Patched(enhanced, 80, 0), kMetafileMessage},
+    });
+}
+
+// What a record names must lie inside it and inside the handle table.
+TEST(LoadPicture, MetafileRecordsThatReachOutsideThemselvesAreRefused) {
+    const std::string windows = WindowsMetafileBytes();
+    const std::string enhanced = EnhancedMetafileBytes();
+    const size_t wideText = EnhancedRecordAt(enhanced, {EMR_EXTTEXTOUTW});
+    const size_t line = EnhancedRecordAt(enhanced, {EMR_POLYLINE, EMR_POLYLINE16});
+    const size_t select = EnhancedRecordAt(enhanced, {EMR_SELECTOBJECT});
+    ExpectFailures({
+        {"long_text.emf", Patched(enhanced, wideText + 44, 0x10000), kMetafileMessage},  // nChars
+        {"text_elsewhere.emf", Patched(enhanced, wideText + 48, 0x7FFFFFF0), kMetafileMessage},  // offString
+        {"long_line.emf", Patched(enhanced, line + 24, 0x1000000), kMetafileMessage},
+        {"handle_outside.emf", Patched(enhanced, select + 8, 500), kMetafileMessage},
+        {"unknown_record.emf", Patched(enhanced, line, 69), kMetafileMessage},
+        {"long_text.wmf", Patched(windows, WindowsRecordAt(windows, META_EXTTEXTOUT) + 10, 30000, 2), kMetafileMessage},
+        {"long_line.wmf", Patched(windows, WindowsRecordAt(windows, META_POLYLINE) + 6, 30000, 2), kMetafileMessage},
+        {"object_outside.wmf", Patched(windows, WindowsRecordAt(windows, META_SELECTOBJECT) + 6, 100, 2),
+         kMetafileMessage},
+        {"unknown_record.wmf", Patched(windows, WindowsRecordAt(windows, META_POLYLINE) + 4, 0x0999, 2),
+         kMetafileMessage},
+    });
+}
+
+TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
+    const std::string good = DataBytes("Logo.JPG");
+    const size_t frame = good.find("\xFF\xC0");  // baseline frame header: length, precision, height, width
+    ASSERT_NE(frame, std::string::npos);
+    auto bigEndian = [](uint32_t v) { return ((v & 0xFF) << 8) | (v >> 8); };
+    const std::string huge = Patched(Patched(good, frame + 5, bigEndian(60000), 2), frame + 7, bigEndian(60000), 2);
+    ExpectFailures({
+        {"empty.jpg", "", JpegMessage(JERR_INPUT_EMPTY)},
+        {"text.jpg", "this is not a JPEG, only text", JpegMessage(JERR_NO_SOI)},
+        {"start_only.jpg", "\xFF\xD8", JpegMessage(JWRN_JPEG_EOF)},
+        {"half.jpg", Truncated(good, good.size() / 2), JpegMessage(JWRN_JPEG_EOF)},
+        {"cut_at_end.jpeg", Truncated(good, good.size() - 8), JpegMessage(JWRN_JPEG_EOF)},
+        {"huge.jpg", huge, JpegMessage(JERR_IMAGE_TOO_BIG)},
+        {"no_size.jpg", Patched(good, frame + 7, 0, 2), JpegMessage(JERR_EMPTY_IMAGE)},
+    });
+}
+
+TEST(LoadPicture, OversizedFileIsRefusedUnread) {
+    // A sound 9000 x 9000 bitmap header in a 300 MB (sparse) file.
+    ScratchFolder scratch;
+    std::string header = DataBytes("quadrants24.bmp").substr(0, 54);
+    header = Patched(Patched(header, 18, 9000), 22, 9000);
+    std::string path = scratch.WriteFile("enormous.bmp", header);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 300ll << 20;
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    EXPECT_EQ(FailureOf(path), kBitmapMessage);
+}
+
+}  // namespace

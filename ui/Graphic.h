@@ -1,0 +1,45 @@
+// A loaded picture: a bitmap, an icon or an enhanced metafile, with the size
+// it was made at, and how a picture pane paints it.
+#pragma once
+#include <windows.h>
+
+#include "ui/Handles.h"
+
+namespace ui {
+
+class Graphic {
+public:
+    enum class Kind { Bitmap, Icon, Metafile };
+
+    static Graphic FromBitmap(BitmapHandle bitmap, int width, int height);
+    static Graphic FromIcon(IconHandle icon, int width, int height);
+    static Graphic FromMetafile(EnhMetafileHandle metafile, int width, int height);
+
+    Graphic(Graphic&&) noexcept = default;
+    Graphic& operator=(Graphic&&) noexcept = default;
+    Graphic(const Graphic&) = delete;
+    Graphic& operator=(const Graphic&) = delete;
+
+    Kind kind() const { return kind_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // Bitmaps and metafiles are stretched over the whole pane, both directions
+    // independently; an icon is drawn at its own size at the pane's top-left,
+    // clipped to the pane. An empty pane draws nothing.
+    void Draw(HDC dc, const RECT& pane) const;
+
+private:
+    Graphic(Kind kind, int width, int height) : kind_(kind), width_(width), height_(height) {}
+    void DrawBitmap(HDC dc, const RECT& pane) const;
+    void DrawIcon(HDC dc, const RECT& pane) const;
+
+    Kind kind_;
+    int width_;
+    int height_;
+    BitmapHandle bitmap_;
+    IconHandle icon_;
+    EnhMetafileHandle metafile_;
+};
+
+}  // namespace ui

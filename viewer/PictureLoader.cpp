@@ -1,0 +1,89 @@
+#include "viewer/PictureLoader.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "ui/Cp932.h"
+#include "ui/Handles.h"
+#include "viewer/PictureDecoders.h"
+
+namespace viewer {
+namespace {
+
+// No picture meant for a pane comes near this; larger files are refused unread.
+constexpr uint64_t kMaxFileSize = 256ull << 20;
+
+struct Decoder {
+    std::string_view extension;
+    ui::Graphic (*decode)(Bytes file);
+    PictureError (*tooLarge)();
+};
+
+const Decoder kDecoders[] = {
+    {"bmp", DecodeBitmap, InvalidBitmap},     {"ico", DecodeIcon, InvalidIcon},
+    {"wmf", DecodeMetafile, InvalidMetafile}, {"emf", DecodeMetafile, InvalidMetafile},
+    {"jpg", DecodeJpeg, JpegTooBig},          {"jpeg", DecodeJpeg, JpegTooBig},
+};
+
+// The text after the last "." of the file name, as written; "" when there is none.
+std::string Extension(const std::string& path) {
+    size_t dot = ui::ExtensionDot(path, "\\/");
+    return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// Lead bytes of two-byte characters are never ASCII, so a byte-wise ASCII
+// comparison cannot mistake a Japanese character for a letter.
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerAscii) {
+    if (text.size() != lowerAscii.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (AsciiLower(text[i]) != lowerAscii[i]) return false;
+    return true;
+}
+
+const Decoder& DecoderFor(const std::string& path) {
+    std::string extension = Extension(path);
+    for (const Decoder& decoder : kDecoders)
+        if (EqualsIgnoringCase(extension, decoder.extension)) return decoder;
+    throw PictureError("拡張子 ." + extension + " の画像形式は処理できません");
+}
+
+PictureError CannotOpen(const std::string& path) {
+    return PictureError("ファイル " + path + " は開けません");
+}
+
+// Others may read the file meanwhile but not write it; a file another program
+// has open for writing is refused.
+std::vector<unsigned char> ReadWholeFile(const std::string& path, const Decoder& decoder) {
+    ui::FileHandle file = ui::AdoptFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (!file || !GetFileSizeEx(file.get(), &size)) throw CannotOpen(path);
+    if (uint64_t(size.QuadPart) > kMaxFileSize) throw decoder.tooLarge();
+
+    std::vector<unsigned char> bytes(size_t(size.QuadPart));
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + filled, DWORD(bytes.size() - filled), &got, nullptr))
+            throw CannotOpen(path);
+        if (got == 0) break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+}  // namespace
+
+ui::Graphic LoadPicture(const std::string& path) {
+    const Decoder& decoder = DecoderFor(path);
+    std::vector<unsigned char> bytes = ReadWholeFile(path, decoder);
+    return decoder.decode(bytes);
+}
+
+}  // namespace viewer
