@@ -33,6 +33,7 @@ Control& Container::AddControl(Kind kind, const char* name, const char* text, Bo
     case Kind::ListBox: c = std::make_unique<ListBox>(name); break;
     case Kind::ComboBox: c = std::make_unique<ComboBox>(name); break;
     case Kind::Picture: c = std::make_unique<PicturePane>(name); break;
+    case Kind::Panel: c = std::make_unique<Panel>(name); break;
     }
     c->Create(hwnd_, nextId_++, text ? text : "", bounds, font);
     controls_.push_back(std::move(c));

@@ -12,7 +12,7 @@
 
 namespace ui {
 
-enum class Kind { Button, CheckBox, Edit, Label, ListBox, ComboBox, Picture };
+enum class Kind { Button, CheckBox, Edit, Label, ListBox, ComboBox, Picture, Panel };
 
 // One control of a window: name, kind, caption or initial text, place and
 // size, tab order (-1: no tab stop), and the member handler of its event.
@@ -60,6 +60,7 @@ private:
     template <class D>
     static long StackRank(const D& d) {
         if (d.tabOrder >= 0) return d.tabOrder;
+        if (d.kind == Kind::Panel) return 3000000;
         return d.kind == Kind::Picture ? 2000000 : 1000000;
     }
     static void Bind(Control& control, std::function<void()> handler);

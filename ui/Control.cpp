@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace ui {
@@ -229,6 +231,45 @@ void ComboBox::SetItemIndex(int index) {
     settingText_ = true;
     SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(index), 0);
     settingText_ = false;
+}
+
+namespace {
+LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_CONTEXTMENU) return SendMessageA(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+void ComboBox::ForwardContextMenuToParent() {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem) SetWindowSubclass(info.hwndItem, ForwardContextMenu, 1, 0);
+}
+
+// --- Panel
+
+void Panel::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT) {
+    RegisterWindowClass("RokabinaPanel", COLOR_BTNFACE);
+    CreateHandle(0, "RokabinaPanel", text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left, b.top,
+                 std::max(b.width, 0), std::max(b.height, 0), parent);
+    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+}
+
+LRESULT Panel::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        DrawEdge(dc, &r, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    }
+    return Control::Dispatch(msg, wp, lp);
 }
 
 }  // namespace ui

@@ -131,6 +131,8 @@ public:
     std::string Item(int index) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
+    // Right-clicks in the text field show the parent's menu, not the field's own.
+    void ForwardContextMenuToParent();
     // Fired when the user edits the text or picks an item; a picked item is
     // in the text field by then.
     std::function<void()> OnChange;
@@ -138,6 +140,17 @@ public:
 private:
     bool settingText_ = false;
     int dropDownHeight_ = 0;
+};
+
+// A bordered area with a raised inner and a lowered outer bevel. Controls
+// placed over it are its siblings, stacked above it.
+class Panel : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 }  // namespace ui

@@ -13,11 +13,53 @@ FontHandle MakeFont(const char* face, int pixelHeight) {
     return FontHandle(CreateFontIndirectA(&lf));
 }
 
-void Form::CreateForm(const FormSpec& spec) {
+void Form::CreateForm(const FormSpec& spec, HWND owner) {
     font_ = MakeFont(spec.fontFace, spec.fontHeight);
     RegisterWindowClass(spec.className, COLOR_BTNFACE);
-    CreateHandle(WS_EX_CONTROLPARENT, spec.className, spec.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | spec.style,
-                 spec.outer.left, spec.outer.top, spec.outer.width, spec.outer.height, nullptr);
+    DWORD exStyle = WS_EX_CONTROLPARENT | (owner ? WS_EX_DLGMODALFRAME : 0);
+    CreateHandle(exStyle, spec.className, spec.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | spec.style,
+                 spec.outer.left, spec.outer.top, spec.outer.width, spec.outer.height, owner);
+    mainForm_ = owner == nullptr;
+}
+
+void Form::CenterOnScreen() {
+    RECT r, work;
+    GetWindowRect(hwnd_, &r);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
+                 work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetDefaultButton(Button* button) {
+    defaultButton_ = button;
+    SendMessageA(button->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+int Form::ShowModal() {
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner) EnableWindow(owner, FALSE);
+    modal_ = true;
+    modalResult_ = 0;
+    ShowWindow(hwnd_, SW_SHOW);
+    if (defaultButton_) SetFocus(defaultButton_->Handle());
+    MSG msg;
+    bool quit = false;
+    while (modalResult_ == 0 && IsWindow(hwnd_)) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (IsDialogMessageA(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // Re-enable the owner before hiding, so that activation returns to it.
+    if (owner) EnableWindow(owner, TRUE);
+    if (IsWindow(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
+    modal_ = false;
+    if (quit) PostQuitMessage(int(msg.wParam));  // the program's loop must see it too
+    return modalResult_;
 }
 
 void Form::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -61,6 +103,27 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU:
         OnContextMenu(short(LOWORD(lp)), short(HIWORD(lp)));
         return 0;
+    case DM_GETDEFID:
+        if (defaultButton_) return MAKELRESULT(defaultButton_->Id(), DC_HASDEFID);
+        break;
+    case WM_COMMAND:
+        // Enter and Escape as IsDialogMessage reports them.
+        if (LOWORD(wp) == IDCANCEL && modal_) {
+            modalResult_ = IDCANCEL;
+            return 0;
+        }
+        if (defaultButton_ && (LOWORD(wp) == defaultButton_->Id() || LOWORD(wp) == IDOK) &&
+            HWND(lp) != defaultButton_->Handle()) {
+            Application::Instance().RunHandler([this] { defaultButton_->Notify(BN_CLICKED); });
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (modal_) {
+            modalResult_ = IDCANCEL;
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         Container::Dispatch(msg, wp, lp);
         if (mainForm_) Application::Instance().Terminate();

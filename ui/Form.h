@@ -28,10 +28,19 @@ public:
     void ForbidResize();
     bool ResizeForbidden() const { return resizeForbidden_; }
     HFONT Font() const { return font_.get(); }
+    void CenterOnScreen();
+
+    // Shows the window modally over its owner until a handler sets a modal
+    // result or the window is closed; returns the result (IDCANCEL when closed).
+    int ShowModal();
+    void SetModalResult(int result) { modalResult_ = result; }
+    // The button that Enter presses.
+    void SetDefaultButton(Button* button);
 
 protected:
-    // Creates the window hidden; the message loop shows it.
-    void CreateForm(const FormSpec& spec);
+    // Creates the window hidden; the message loop shows it. An owned window
+    // stays above its owner.
+    void CreateForm(const FormSpec& spec, HWND owner = nullptr);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
     // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
     virtual void OnContextMenu(int, int) {}
@@ -41,6 +50,9 @@ protected:
 private:
     FontHandle font_;
     bool resizeForbidden_ = false;
+    bool modal_ = false;
+    int modalResult_ = 0;
+    Button* defaultButton_ = nullptr;
 };
 
 FontHandle MakeFont(const char* face, int pixelHeight);

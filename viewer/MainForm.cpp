@@ -5,9 +5,13 @@
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
 #include "ui/Handles.h"
+#include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Shell.h"
 #include "ui/Sound.h"
+#include "viewer/AboutBox.h"
 #include "viewer/PictureLoader.h"
+#include "viewer/ProductInfo.h"
 
 namespace viewer {
 namespace {
@@ -25,8 +29,8 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Image2", Kind::Picture, "", {0, 188, 177, 50}, -1},
     {"ListBox1", Kind::ListBox, "", {0, 90, 177, 97}, 1},
     {"ComboBox1", Kind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0, &TForm1::ComboBox1Change},
-    {"Button1", Kind::Button, "ボタン1", {0, 240, 89, 25}, 2},
-    {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3},
+    {"Button1", Kind::Button, "ボタン1", {0, 240, 89, 25}, 2, &TForm1::Button1Click},
+    {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
 };
 
 // Each pass lists a whole folder, and the count comes from a hand-editable
@@ -53,7 +57,11 @@ void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& 
 
 }  // namespace
 
-TForm1::TForm1(std::string exePath) : exePath_(std::move(exePath)) {
+TForm1::TForm1(std::string exePath)
+    : PopupMenu1({{"N1", "フォルダを開く", [this] { N1Click(); }},
+                  {"About1", "バージョン情報", [this] { About1Click(); }},
+                  {"Exit1", "終了", [this] { Exit1Click(); }}}),
+      exePath_(std::move(exePath)) {
     CreateForm(kFormSpec);
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
     Image1 = &Get<ui::PicturePane>("Image1");
@@ -62,6 +70,7 @@ TForm1::TForm1(std::string exePath) : exePath_(std::move(exePath)) {
     ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
     Button1 = &Get<ui::Button>("Button1");
     Button2 = &Get<ui::Button>("Button2");
+    ComboBox1->ForwardContextMenuToParent();
     SearchDir1.OnFind = [this](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignoreSubDir,
                                bool& goOn) {
         SearchDir1Find(sender, std::move(name), std::move(data), ignoreSubDir, goOn);
@@ -189,6 +198,67 @@ void TForm1::ListPattern(const std::string& pattern) {
     do {
         ListBox1->Add(entry.cFileName);
     } while (FindNextFileA(find.get(), &entry));
+}
+
+void TForm1::Button1Click() { ButtonAction(kButton1); }
+void TForm1::Button2Click() { ButtonAction(kButton2); }
+
+void TForm1::ButtonAction(const char* functionKey) {
+    ProfileFile file(LayoutPath());
+    // Elements removed at start-up stay out of reach whatever the file says now.
+    if (!ReadViewerFlag(file, kEnable, kListBox1) || !ListBox1) return;
+    std::string path;
+    if (ReadViewerFlag(file, kEnable, kComboBox1) && ComboBox1) {
+        if (ComboBox1->ItemIndex() == -1) return;  // no folder chosen yet
+        if (ListBox1->ItemIndex() < 0) {
+            ui::ShowPlainMessage("選択してください");
+            return;
+        }
+        std::string folder = ComboBox1->Text();
+        if (!ui::EndsWithBackslash(folder)) folder += "\\";
+        path = folder + ListBox1->Item(ListBox1->ItemIndex());
+    } else {
+        if (ListBox1->ItemIndex() < 0) {
+            ui::ShowPlainMessage("選択してください");
+            return;
+        }
+        path = ListBox1->Item(ListBox1->ItemIndex());  // a name in the executable's folder
+    }
+
+    int32_t action = ReadViewerInteger(file, kFunction, functionKey);
+    if (action == 0) {
+        ui::ShellOpen(Handle(), path, exeFolder_);
+    } else if (action == 1) {
+        ui::ShowPlainMessage(path);
+    } else if (action >= 2) {
+        // A layout from a newer designer: this viewer does not know the action.
+        ui::PlaySystemSound(kStopSound);
+        if (ui::AskError("ロカビナのバージョンが古い可能性があります。\n\r"
+                         "最新版をチェックするためにホームページを開きますか？"))
+            ui::ShellOpen(Handle(), kHomePageUrl, exeFolder_);
+    }
+}
+
+void TForm1::N1Click() {
+    ProfileFile file(LayoutPath());
+    if (!ReadViewerFlag(file, kEnable, kComboBox1) || !ComboBox1) return;
+    ui::ShellOpen(Handle(), ComboBox1->ItemIndex() == -1 ? exeFolder_ : ComboBox1->Text(), exeFolder_);
+}
+
+void TForm1::About1Click() {
+    TAboutBox box(Handle());
+    box.ShowModal();
+}
+
+void TForm1::Exit1Click() { ui::Application::Instance().Terminate(); }
+
+void TForm1::OnContextMenu(int x, int y) {
+    POINT at{x, y};
+    if (x == -1 && y == -1) {  // the menu key: at the window's top-left corner
+        at = {0, 0};
+        ClientToScreen(Handle(), &at);
+    }
+    PopupMenu1.Popup(Handle(), at);
 }
 
 }  // namespace viewer

@@ -7,6 +7,7 @@
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/PicturePane.h"
+#include "ui/PopupMenu.h"
 #include "viewer/SearchFile.h"
 
 namespace viewer {
@@ -22,6 +23,11 @@ public:
     void SearchDir1Find(TSearchDir* Sender, std::string Name, TSearchFileData Data, bool& IgnoreSubDir,
                         bool& Continue);
     void ComboBox1Change();
+    void Button1Click();
+    void Button2Click();
+    void N1Click();
+    void About1Click();
+    void Exit1Click();
 
     // The executable's folder, with its trailing backslash.
     const std::string& ExeFolder() const { return exeFolder_; }
@@ -35,11 +41,17 @@ public:
     ui::Button* Button1 = nullptr;
     ui::Button* Button2 = nullptr;
     TSearchDir SearchDir1;
+    ui::PopupMenu PopupMenu1;
+
+protected:
+    void OnContextMenu(int x, int y) override;
 
 private:
     void ApplyLayout(const layout::ProfileFile& file);
     void RemoveHiddenElements();
     void ListPattern(const std::string& pattern);
+    // Both buttons: act on the selected file as the layout's function key says.
+    void ButtonAction(const char* functionKey);
 
     std::string exePath_;
     std::string exeFolder_;

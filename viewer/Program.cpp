@@ -1,6 +1,7 @@
 #include "viewer/Program.h"
 
 #include "ui/Application.h"
+#include "viewer/AboutBox.h"
 #include "viewer/MainForm.h"
 
 namespace viewer {
@@ -9,6 +10,7 @@ int RunViewer() {
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");
     TForm1 form(ui::ModulePath());
+    TAboutBox aboutBox(form.Handle());  // hidden; each request shows a fresh one
     return app.Run(form.Handle());
 }
 

@@ -1,0 +1,30 @@
+// Registers, for the life of the object, the recorder program as what the
+// shell's "open" verb starts for files of the extension ".rkrec", and reads
+// back what it was handed.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class ShellRecorder {
+public:
+    struct Request {
+        std::string item;
+        std::string workDir;
+    };
+
+    ShellRecorder();
+    ~ShellRecorder();
+    ShellRecorder(const ShellRecorder&) = delete;
+    ShellRecorder& operator=(const ShellRecorder&) = delete;
+
+    // Waits until `count` requests have arrived (or the time is up).
+    std::vector<Request> WaitFor(size_t count, unsigned timeoutMs = 15000) const;
+
+private:
+    std::string recorder_;
+    std::string log_;
+};
+
+}  // namespace testsupport

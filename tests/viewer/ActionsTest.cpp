@@ -1,0 +1,274 @@
+// What the viewer's buttons and right-click menu do, in-process, with the
+// shell's "open" answered by the recorder program.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+#include "support/Dialogs.h"
+#include "support/Scratch.h"
+#include "support/ShellRecorder.h"
+#include "support/Sounds.h"
+#include "ui/Shell.h"
+#include "ui/Application.h"
+#include "viewer/AboutBox.h"
+#include "viewer/MainForm.h"
+#include "viewer/ProductInfo.h"
+
+namespace {
+
+using namespace testsupport;
+using viewer::TForm1;
+
+class ViewerActions : public testing::Test {
+protected:
+    void SetUp() override {
+        ui::Application::Instance().SetTitle("ロカビナ");
+        ui::Application::Instance().ClearTermination();
+        dir.WriteFile("top.rkrec", "t");
+        dir.WriteFile("sub\\inner.rkrec", "i");
+        dir.WriteFile("資料表\\report.rkrec", "r");
+    }
+
+    std::unique_ptr<TForm1> Start(const std::string& layout) {
+        dir.WriteFile("rokabina.rkd", layout);
+        auto form = std::make_unique<TForm1>(dir / "rokabina.exe");
+        EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText();
+        return form;
+    }
+
+    void Layout(const std::string& extra) {
+        dir.WriteFile("rokabina.rkd", "[extension]\r\ncount=1\r\nex1=.rkrec\r\n" + extra);
+    }
+
+    // Picks the chooser item with this text, then the file at `file`.
+    void Choose(TForm1& form, const std::string& folder, int file = 0) {
+        int index = -1;
+        for (int i = 0; i < form.ComboBox1->Count(); ++i)
+            if (form.ComboBox1->Item(i) == folder) index = i;
+        ASSERT_GE(index, 0) << folder;
+        SendMessageA(form.ComboBox1->Handle(), CB_SETCURSEL, index, 0);
+        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.ComboBox1->Id(), CBN_SELCHANGE),
+                     LPARAM(form.ComboBox1->Handle()));
+        if (file >= 0) form.ListBox1->SetItemIndex(file);
+    }
+
+    // Clicks and returns the box the click showed (found false if none).
+    DialogRecord ClickExpectingBox(TForm1& form, int button, Press press = Press::Ok) {
+        DialogAnswer answer(press, GetCurrentProcessId(), 1500);
+        button == 1 ? form.Button1Click() : form.Button2Click();
+        return answer.Wait();
+    }
+
+    ScratchFolder dir;
+    int strays_ = StrayDialogCount();
+};
+
+// Takes the shell requests that would start a file manager or a browser.
+class ShellRequests {
+public:
+    ShellRequests() {
+        ui::SetShellObserver([this](const std::string& item, const std::string& dir) { items.push_back({item, dir}); });
+    }
+    ~ShellRequests() { ui::SetShellObserver(nullptr); }
+    std::vector<ShellRecorder::Request> items;
+};
+
+TEST_F(ViewerActions, ShowPathJoinsFolderAndFileWithOneBackslash) {
+    auto form = Start("[function]\r\nButton1=1\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir.Path());  // the first item already ends in a backslash
+    auto box = ClickExpectingBox(*form, 1);
+    EXPECT_EQ(box.text, dir / "top.rkrec");
+    EXPECT_EQ(box.caption, "ロカビナ");
+    EXPECT_EQ(box.icon, IconKind::None);
+
+    Choose(*form, dir / "sub");
+    EXPECT_EQ(ClickExpectingBox(*form, 1).text, dir / "sub\\inner.rkrec");
+
+    Choose(*form, dir / "資料表");  // ends in a trail byte 0x5C, not a backslash
+    EXPECT_EQ(ClickExpectingBox(*form, 1).text, dir / "資料表\\report.rkrec");
+}
+
+TEST_F(ViewerActions, WithTheChooserOffThePathIsTheBareName) {
+    auto form = Start("[Enable]\r\nComboBox1=0\r\n[function]\r\nButton2=1\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    form->ListBox1->SetItemIndex(0);
+    EXPECT_EQ(ClickExpectingBox(*form, 2).text, "top.rkrec");
+}
+
+TEST_F(ViewerActions, NoFolderChosenDoesNothingAndNoFileAsksForOne) {
+    auto form = Start("[Caption]\r\nComboBox1=フォルダを選択してください\r\n[function]\r\nButton1=1\r\n"
+                      "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    ASSERT_EQ(form->ListBox1->Count(), 1) << "the executable's folder is listed at start";
+    form->ListBox1->SetItemIndex(0);
+    EXPECT_FALSE(ClickExpectingBox(*form, 1).found) << "no folder chosen: no action, no message";
+
+    Choose(*form, dir / "sub", -1);
+    auto box = ClickExpectingBox(*form, 1);
+    EXPECT_EQ(box.text, "選択してください");
+    EXPECT_EQ(box.caption, "ロカビナ");
+
+    auto off = Start("[Enable]\r\nComboBox1=0\r\n[function]\r\nButton1=1\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    EXPECT_EQ(ClickExpectingBox(*off, 1).text, "選択してください");
+}
+
+TEST_F(ViewerActions, WithTheListOffTheButtonsDoNothingAtAll) {
+    auto form = Start("[Enable]\r\nListBox1=0\r\n[function]\r\nButton1=1\r\nButton2=5\r\n"
+                      "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir.Path(), -1);
+    SoundRecorder sounds;
+    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
+    EXPECT_TRUE(sounds.Sounds().empty());
+}
+
+TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
+    ShellRequests shell;
+    for (const char* layout : {"[function]\r\nButton2=5\r\n", "[Enable]\r\nComboBox1=0\r\n[function]\r\nButton2=2\r\n"}) {
+        auto form = Start(std::string(layout) + "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+        if (form->ComboBox1) Choose(*form, dir.Path());
+        form->ListBox1->SetItemIndex(0);
+        for (Press press : {Press::No, Press::Escape}) {
+            SoundRecorder sounds;
+            auto box = ClickExpectingBox(*form, 2, press);
+            EXPECT_EQ(box.caption, "エラー");
+            EXPECT_EQ(box.text,
+                      "ロカビナのバージョンが古い可能性があります。\n\r最新版をチェックするためにホームページを開きますか？");
+            EXPECT_EQ(box.icon, IconKind::Stop);
+            EXPECT_EQ(box.buttons, (std::vector<std::string>{"はい(&Y)", "いいえ(&N)"}));
+            EXPECT_EQ(box.defaultButton, "はい(&Y)");
+            ASSERT_EQ(sounds.Sounds().size(), 1u);
+            EXPECT_EQ(sounds.Sounds()[0].type, 16u);
+            EXPECT_FALSE(sounds.Sounds()[0].boxOpen);
+        }
+    }
+    EXPECT_TRUE(shell.items.empty()) << "declined: nothing opened";
+
+    auto form = Start("[function]\r\nButton1=7\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir.Path());
+    ClickExpectingBox(*form, 1, Press::Yes);
+    ASSERT_EQ(shell.items.size(), 1u);
+    EXPECT_EQ(shell.items[0].item, viewer::kHomePageUrl);
+    EXPECT_EQ(shell.items[0].workDir, dir.Path());
+}
+
+TEST_F(ViewerActions, NegativeOrMissingActionsDoNothing) {
+    auto form = Start("[function]\r\nButton1=-7\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir.Path());
+    SoundRecorder sounds;
+    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
+    EXPECT_TRUE(sounds.Sounds().empty());
+}
+
+TEST_F(ViewerActions, TheActionIsReadAfreshAtEachClick) {
+    auto form = Start("[function]\r\nButton1=1\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir.Path());
+    EXPECT_TRUE(ClickExpectingBox(*form, 1).found);
+    Layout("[function]\r\nButton1=-1\r\n");
+    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+}
+
+TEST_F(ViewerActions, OpenHandsTheFileToTheShellFromTheExecutablesFolder) {
+    ShellRecorder shell;
+    auto form = Start("[function]\r\nButton1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Choose(*form, dir / "sub");
+    form->Button1Click();
+    auto opened = shell.WaitFor(1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].item, dir / "sub\\inner.rkrec");
+    EXPECT_EQ(opened[0].workDir + "\\", dir.Path());
+
+    auto off = Start("[Enable]\r\nComboBox1=0\r\n[function]\r\nButton1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    off->ListBox1->SetItemIndex(0);
+    off->Button1Click();  // a bare name, found in the working directory
+    opened = shell.WaitFor(2);
+    ASSERT_EQ(opened.size(), 2u);
+    // The shell finds the bare name in the working directory it was given.
+    EXPECT_TRUE(opened[1].item == "top.rkrec" || opened[1].item == dir / "top.rkrec") << opened[1].item;
+    EXPECT_EQ(opened[1].workDir + "\\", dir.Path());
+}
+
+TEST_F(ViewerActions, OpenFolderOpensTheChosenOrTheExecutablesFolder) {
+    ShellRequests shell;
+    auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    form->N1Click();
+    Choose(*form, dir / "sub", -1);
+    form->N1Click();
+    ASSERT_EQ(shell.items.size(), 2u);
+    EXPECT_EQ(shell.items[0].item, dir.Path());
+    EXPECT_EQ(shell.items[1].item, dir / "sub");
+    EXPECT_EQ(shell.items[1].workDir, dir.Path());
+
+    auto off = Start("[Enable]\r\nComboBox1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    off->N1Click();
+    EXPECT_EQ(shell.items.size(), 2u) << "chooser off: nothing opens";
+}
+
+TEST_F(ViewerActions, RemovedControlsStayUntouchedWhenTheFileChanges) {
+    ShellRequests shell;
+    auto form = Start("[Enable]\r\nComboBox1=0\r\nListBox1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    Layout("[Enable]\r\nComboBox1=1\r\nListBox1=1\r\n[function]\r\nButton1=1\r\n");
+    form->N1Click();
+    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+    EXPECT_TRUE(shell.items.empty());
+}
+
+TEST_F(ViewerActions, ThePopupMenuHoldsItsThreeCommands) {
+    auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    HMENU menu = form->PopupMenu1.Handle();
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    const char* captions[] = {"フォルダを開く", "バージョン情報", "終了"};
+    const char* names[] = {"N1", "About1", "Exit1"};
+    for (int i = 0; i < 3; ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, captions[i]);
+        EXPECT_EQ(form->PopupMenu1.Items()[size_t(i)].name, names[i]);
+    }
+    form->Exit1Click();
+    EXPECT_TRUE(ui::Application::Instance().Terminated());
+}
+
+TEST_F(ViewerActions, TheAboutBoxShowsItselfModallyAndCloses) {
+    auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    viewer::TAboutBox box(form->Handle());
+    RECT client;
+    GetClientRect(box.Handle(), &client);
+    EXPECT_EQ(client.right, 226);
+    EXPECT_EQ(client.bottom, 121);
+    EXPECT_EQ(box.Caption(), "バージョン情報");
+    auto& ok = box.Get<ui::Button>("OKButton");
+    EXPECT_EQ(ok.Text(), "閉じる");
+    EXPECT_EQ(ok.Left(), 152);
+    EXPECT_EQ(ok.Top(), 80);
+    EXPECT_EQ(ok.Width(), 49);
+    EXPECT_EQ(ok.Height(), 21);
+    EXPECT_EQ(box.Get<ui::Label>("ProductName").Text(), "アプリケーション名：ロカビナ");
+    EXPECT_EQ(box.Get<ui::Label>("Version").Text(), "バージョン番号：1.00");
+    EXPECT_EQ(box.Get<ui::Label>("Comments").Text().rfind("公開日：", 0), 0u);
+    EXPECT_EQ(box.Get<ui::Label>("Version").Left(), 16);
+    EXPECT_EQ(box.Get<ui::Label>("Version").Top(), 40);
+    auto panel = box.Find("Panel1").GetBounds();
+    EXPECT_EQ(panel.left, 8);
+    EXPECT_EQ(panel.width, 209);
+    EXPECT_EQ(panel.height, 105);
+    // The program's icon resource; test programs carry none.
+    if (FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)))
+        EXPECT_NE(box.Get<ui::PicturePane>("ProgramIcon").Picture(), nullptr);
+
+    // Closed by Enter on its default button and by its close box; the owner is usable again.
+    std::thread([h = ok.Handle()] {
+        Sleep(200);
+        PostMessageA(h, WM_KEYDOWN, VK_RETURN, 1);
+    }).detach();
+    EXPECT_EQ(box.ShowModal(), IDOK);
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    std::thread([h = box.Handle()] {
+        Sleep(200);
+        PostMessageA(h, WM_CLOSE, 0, 0);
+    }).detach();
+    EXPECT_EQ(box.ShowModal(), IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+}  // namespace

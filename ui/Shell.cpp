@@ -1,0 +1,23 @@
+#include "ui/Shell.h"
+
+#include <shellapi.h>
+
+namespace ui {
+namespace {
+ShellObserver& Observer() {
+    static ShellObserver observer;
+    return observer;
+}
+}  // namespace
+
+void ShellOpen(HWND owner, const std::string& item, const std::string& workDir) {
+    if (Observer()) {
+        Observer()(item, workDir);
+        return;
+    }
+    ShellExecuteA(owner, "open", item.c_str(), "", workDir.c_str(), SW_SHOW);
+}
+
+void SetShellObserver(ShellObserver observer) { Observer() = std::move(observer); }
+
+}  // namespace ui
