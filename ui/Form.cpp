@@ -13,12 +13,12 @@ FontHandle MakeFont(const char* face, int pixelHeight) {
     return FontHandle(CreateFontIndirectA(&lf));
 }
 
-void Form::CreateForm(const FormSpec& spec, HWND owner) {
-    font_ = MakeFont(spec.fontFace, spec.fontHeight);
-    RegisterWindowClass(spec.className, COLOR_BTNFACE);
+void Form::CreateForm(const FormSpec& design, HWND owner) {
+    font_ = MakeFont(design.fontFace, design.fontHeight);
+    RegisterWindowClass(design.className, COLOR_BTNFACE);
     DWORD exStyle = WS_EX_CONTROLPARENT | (owner ? WS_EX_DLGMODALFRAME : 0);
-    CreateHandle(exStyle, spec.className, spec.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | spec.style,
-                 spec.outer.left, spec.outer.top, spec.outer.width, spec.outer.height, owner);
+    CreateHandle(exStyle, design.className, design.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | design.style,
+                 design.outer.left, design.outer.top, design.outer.width, design.outer.height, owner);
     mainForm_ = owner == nullptr;
 }
 

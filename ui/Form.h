@@ -40,7 +40,7 @@ public:
 protected:
     // Creates the window hidden; the message loop shows it. An owned window
     // stays above its owner.
-    void CreateForm(const FormSpec& spec, HWND owner = nullptr);
+    void CreateForm(const FormSpec& design, HWND owner = nullptr);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
     // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
     virtual void OnContextMenu(int, int) {}

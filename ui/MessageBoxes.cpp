@@ -44,32 +44,32 @@ HWND AddChild(HWND dlg, const char* cls, const char* text, DWORD style, int id, 
 
 // Lays the box out in pixels: icon, text measured in the message font, a row
 // of buttons centred below.
-void BuildBox(HWND dlg, const BoxSpec& spec, HFONT font) {
-    SetWindowTextA(dlg, spec.caption->c_str());
+void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
+    SetWindowTextA(dlg, box.caption->c_str());
     const int margin = 12, iconSize = 32, buttonW = 88, buttonH = 26, gap = 8;
 
     HDC dc = GetDC(dlg);
     HGDIOBJ old = SelectObject(dc, font);
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) * 2 / 3, 0};
-    DrawTextA(dc, spec.text->c_str(), int(spec.text->size()), &textRect,
+    DrawTextA(dc, box.text->c_str(), int(box.text->size()), &textRect,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(dlg, dc);
 
     int textLeft = margin;
     int contentH = std::max<int>(textRect.bottom, 16);
-    if (spec.icon != BoxIcon::None) {
-        HICON icon = LoadIconA(nullptr, spec.icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION);
+    if (box.icon != BoxIcon::None) {
+        HICON icon = LoadIconA(nullptr, box.icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION);
         HWND pic = AddChild(dlg, "STATIC", "", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
         SendMessageA(pic, STM_SETICON, WPARAM(icon), 0);
         textLeft += iconSize + margin;
         contentH = std::max(contentH, iconSize);
     }
     int textTop = margin + (contentH - int(textRect.bottom)) / 2;
-    AddChild(dlg, "STATIC", spec.text->c_str(), SS_LEFT | SS_NOPREFIX, kBoxTextId,
+    AddChild(dlg, "STATIC", box.text->c_str(), SS_LEFT | SS_NOPREFIX, kBoxTextId,
              {textLeft, textTop, textLeft + textRect.right + 2, textTop + textRect.bottom}, font);
 
-    auto buttons = ButtonsOf(spec.buttons);
+    auto buttons = ButtonsOf(box.buttons);
     int rowW = int(buttons.size()) * buttonW + int(buttons.size() - 1) * gap;
     int clientW = std::max<int>(textLeft + textRect.right + margin, rowW + 2 * margin);
     int buttonTop = margin + contentH + margin;
@@ -98,7 +98,7 @@ void BuildBox(HWND dlg, const BoxSpec& spec, HFONT font) {
 }
 
 struct BoxState {
-    BoxSpec spec;
+    BoxSpec box;
     FontHandle font;
 };
 
@@ -107,12 +107,12 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG: {
         auto* state = reinterpret_cast<BoxState*>(lp);
         SetWindowLongPtrA(dlg, DWLP_USER, lp);
-        BuildBox(dlg, state->spec, state->font.get());
+        BuildBox(dlg, state->box, state->font.get());
         return FALSE;  // focus was set on the default button
     }
     case WM_COMMAND: {
         auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrA(dlg, DWLP_USER));
-        bool yesNo = state->spec.buttons == BoxButtons::YesNo;
+        bool yesNo = state->box.buttons == BoxButtons::YesNo;
         switch (LOWORD(wp)) {
         case IDOK:
             // Enter with the focus off the buttons: the default button answers.
