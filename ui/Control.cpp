@@ -23,6 +23,15 @@ void Control::CreateStandard(const char* className, DWORD style, DWORD exStyle, 
     SendMessageA(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
 }
 
+void Control::CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
+                             Bounds b) {
+    id_ = id;
+    RegisterWindowClass(className, COLOR_BTNFACE, classStyle);
+    CreateHandle(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent);
+    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+    SetBounds(b);
+}
+
 Bounds Control::GetBounds() const {
     RECT r;
     GetWindowRect(hwnd_, &r);
@@ -67,15 +76,29 @@ void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA :
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
 
-std::string Control::Text() const {
-    int n = GetWindowTextLengthA(hwnd_);
+std::string WindowTextOf(HWND hwnd) {
+    int n = GetWindowTextLengthA(hwnd);
     std::string text(size_t(n) + 1, '\0');
-    n = GetWindowTextA(hwnd_, text.data(), n + 1);
+    n = GetWindowTextA(hwnd, text.data(), n + 1);
     text.resize(size_t(std::max(n, 0)));
     return text;
 }
 
+std::string Control::Text() const { return WindowTextOf(hwnd_); }
+
 void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+namespace {
+// The text of a list item, by the list's own length and text messages.
+std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index) {
+    LRESULT n = SendMessageA(list, lengthMsg, WPARAM(index), 0);
+    if (n < 0) return {};
+    std::string text(size_t(n) + 1, '\0');
+    n = SendMessageA(list, textMsg, WPARAM(index), LPARAM(text.data()));
+    text.resize(n < 0 ? 0 : size_t(n));
+    return text;
+}
+}  // namespace
 
 // --- Button
 
@@ -146,14 +169,7 @@ void ListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
 void ListBox::Delete(int index) { SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
 int ListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
 
-std::string ListBox::Item(int index) const {
-    LRESULT n = SendMessageA(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
-    if (n == LB_ERR) return {};
-    std::string text(size_t(n) + 1, '\0');
-    n = SendMessageA(hwnd_, LB_GETTEXT, WPARAM(index), LPARAM(text.data()));
-    text.resize(n == LB_ERR ? 0 : size_t(n));
-    return text;
-}
+std::string ListBox::Item(int index) const { return ItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
 int ListBox::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
 void ListBox::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
@@ -216,14 +232,7 @@ void ComboBox::Reserve(int items, size_t bytes) { SendMessageA(hwnd_, CB_INITSTO
 
 int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-std::string ComboBox::Item(int index) const {
-    LRESULT n = SendMessageA(hwnd_, CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (n == CB_ERR) return {};
-    std::string text(size_t(n) + 1, '\0');
-    n = SendMessageA(hwnd_, CB_GETLBTEXT, WPARAM(index), LPARAM(text.data()));
-    text.resize(n == CB_ERR ? 0 : size_t(n));
-    return text;
-}
+std::string ComboBox::Item(int index) const { return ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 int ComboBox::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
 
@@ -249,10 +258,7 @@ void ComboBox::ForwardContextMenuToParent() {
 // --- Panel
 
 void Panel::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT) {
-    RegisterWindowClass("RokabinaPanel", COLOR_BTNFACE);
-    CreateHandle(0, "RokabinaPanel", text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left, b.top,
-                 std::max(b.width, 0), std::max(b.height, 0), parent);
-    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+    CreateOwnClass("RokabinaPanel", 0, parent, id, text, b);
 }
 
 LRESULT Panel::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

@@ -15,6 +15,9 @@ struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+// The text of a window of this process, in code page 932.
+std::string WindowTextOf(HWND hwnd);
+
 class Control : public Window {
 public:
     explicit Control(std::string name) : name_(std::move(name)) {}
@@ -56,6 +59,9 @@ public:
 protected:
     void CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                         const std::string& text, Bounds bounds, HFONT font);
+    // A child of a class this program registers, painted by Dispatch.
+    void CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
+                        Bounds bounds);
 
 private:
     std::string name_;

@@ -64,13 +64,7 @@ int Form::ShowModal() {
 
 void Form::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
 
-std::string Form::Caption() const {
-    int n = GetWindowTextLengthA(hwnd_);
-    std::string text(size_t(n) + 1, '\0');
-    n = GetWindowTextA(hwnd_, text.data(), n + 1);
-    text.resize(size_t(std::max(n, 0)));
-    return text;
-}
+std::string Form::Caption() const { return WindowTextOf(hwnd_); }
 
 SIZE Form::ClientSize() const {
     RECT r;

@@ -6,11 +6,7 @@ constexpr char kClassName[] = "RokabinaPicture";
 }
 
 void PicturePane::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT) {
-    RegisterWindowClass(kClassName, COLOR_BTNFACE, CS_HREDRAW | CS_VREDRAW);
-    CreateHandle(0, kClassName, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, b.left, b.top,
-                 std::max(b.width, 0), std::max(b.height, 0), parent);
-    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
-    SetBounds(b);
+    CreateOwnClass(kClassName, CS_HREDRAW | CS_VREDRAW, parent, id, text, b);
 }
 
 void PicturePane::SetPicture(Graphic picture) {
