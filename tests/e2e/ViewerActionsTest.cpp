@@ -1,0 +1,194 @@
+// The real rokabina.exe driven as a user drives it, from outside: picking a
+// folder and a file, clicking the buttons, the right-click menu by keyboard,
+// the About box and the end of the program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "support/Dialogs.h"
+#include "support/Process.h"
+#include "support/Scratch.h"
+#include "support/ShellRecorder.h"
+
+namespace {
+
+using namespace testsupport;
+
+constexpr DWORD kBoxWait = 10000;
+
+class ViewerInUse : public testing::Test {
+protected:
+    void SetUp() override {
+        dir.WriteFile("top.rkrec", "t");
+        dir.WriteFile("資料表\\report.rkrec", "r");
+    }
+
+    // Starts a viewer copy on `layout` (the .rkrec files listed) and finds its controls.
+    void Start(const std::string& layout) {
+        dir.WriteFile("rokabina.rkd", layout + "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+        std::string exe = dir / "rokabina.exe";
+        ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina.exe").c_str(), exe.c_str(), FALSE));
+        viewer = std::make_unique<Process>(exe, dir.Path());
+        window = viewer->WaitForWindow("TForm1");
+        ASSERT_NE(window, nullptr);
+        auto combos = ChildrenOfClass(window, "ComboBox");
+        combo = combos.empty() ? nullptr : combos[0];
+        list = ChildrenOfClass(window, "ListBox").at(0);
+        buttons = ChildrenOfClass(window, "Button");
+    }
+
+    // Picks a folder in the chooser as the user does, then the file at `file` (-1: none).
+    void Pick(const std::string& folder, int file) {
+        auto items = ComboItems(combo);
+        auto at = std::find(items.begin(), items.end(), folder);
+        ASSERT_NE(at, items.end()) << folder;
+        SendMessageW(combo, CB_SETCURSEL, WPARAM(at - items.begin()), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
+        SendMessageW(list, LB_SETCURSEL, WPARAM(file), 0);
+    }
+
+    // Clicks a button and answers the box it shows (found false if none came).
+    DialogRecord Click(HWND button, Press press = Press::Ok, DWORD wait = kBoxWait) {
+        DialogAnswer answer(press, viewer->Id(), wait);
+        PostMessageW(button, BM_CLICK, 0, 0);
+        return answer.Wait();
+    }
+
+    // Opens the right-click menu with the menu key and chooses an entry by arrow keys.
+    void ChooseFromMenu(int downPresses) {
+        PostMessageW(window, WM_CONTEXTMENU, WPARAM(window), MAKELPARAM(-1, -1));
+        ASSERT_TRUE(WaitForTopWindow("#32768")) << "the popup menu did not open";
+        for (int i = 0; i < downPresses; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
+        PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+    }
+
+    HWND WaitForTopWindow(const char* className, DWORD ms = kBoxWait) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20))
+            if (HWND found = FindTopWindow(viewer->Id(), className)) return found;
+        return nullptr;
+    }
+
+    ScratchFolder dir;
+    std::unique_ptr<Process> viewer;
+    HWND window = nullptr, combo = nullptr, list = nullptr;
+    std::vector<HWND> buttons;
+};
+
+// Texts of all windows below `parent`, in creation order.
+std::vector<std::string> DescendantTexts(HWND parent, const char* className) {
+    struct Args {
+        const char* cls;
+        std::vector<std::string> texts;
+    } args{className, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* a = reinterpret_cast<Args*>(lp);
+            char cls[64] = {};
+            GetClassNameA(hwnd, cls, sizeof cls);
+            if (lstrcmpiA(cls, a->cls) == 0) a->texts.push_back(WindowText(hwnd));
+            return TRUE;
+        },
+        LPARAM(&args));
+    return args.texts;
+}
+
+TEST_F(ViewerInUse, TheButtonsShowThePathOrAskForAFile) {
+    Start("[function]\r\nButton1=1\r\nButton2=1\r\n");
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_FALSE(Click(buttons[0], Press::Ok, 1500).found) << "no folder chosen: nothing happens";
+
+    Pick(dir / "資料表", -1);
+    auto ask = Click(buttons[1]);
+    EXPECT_EQ(ask.caption, "ロカビナ");
+    EXPECT_EQ(ask.text, "選択してください");
+
+    Pick(dir / "資料表", 0);
+    auto path = Click(buttons[0]);
+    EXPECT_EQ(path.text, dir / "資料表\\report.rkrec");
+    EXPECT_EQ(path.buttons, std::vector<std::string>{"OK"});
+
+    Pick(dir.Path(), 0);
+    EXPECT_EQ(Click(buttons[1]).text, dir / "top.rkrec");
+    EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(ViewerInUse, OpenStartsTheProgramRegisteredForTheFile) {
+    ShellRecorder shell;
+    Start("[function]\r\nButton2=0\r\n");
+    Pick(dir / "資料表", 0);
+    EXPECT_FALSE(Click(buttons[1], Press::Ok, 1500).found);
+    auto opened = shell.WaitFor(1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].item, dir / "資料表\\report.rkrec");
+    EXPECT_EQ(opened[0].workDir + "\\", dir.Path());
+}
+
+TEST_F(ViewerInUse, AnActionTooNewOffersTheHomePageAndCanBeDeclined) {
+    Start("[function]\r\nButton1=3\r\n");
+    Pick(dir.Path(), 0);
+    auto box = Click(buttons[0], Press::No);
+    EXPECT_EQ(box.caption, "エラー");
+    EXPECT_EQ(box.text, "ロカビナのバージョンが古い可能性があります。\n\r最新版をチェックするためにホームページを開きますか？");
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"はい(&Y)", "いいえ(&N)"}));
+    EXPECT_EQ(box.defaultButton, "はい(&Y)");
+    EXPECT_NE(box.icon, IconKind::None);  // which one is checked in-process
+    EXPECT_TRUE(Click(buttons[0], Press::Escape).found);
+    EXPECT_TRUE(IsWindowEnabled(window)) << "the viewer is usable again after the answer";
+}
+
+TEST_F(ViewerInUse, TheAboutBoxComesFromTheMenuAndCloses) {
+    Start("");
+    for (int round = 0; round < 2; ++round) {
+        ChooseFromMenu(2);
+        HWND about = WaitForTopWindow("TAboutBox");
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(WindowText(about), "バージョン情報");
+        EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
+        RECT client, frame, work;
+        GetClientRect(about, &client);
+        EXPECT_EQ(client.right, 226);
+        EXPECT_EQ(client.bottom, 121);
+        GetWindowRect(about, &frame);
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1);
+        EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
+
+        auto labels = DescendantTexts(about, "Static");
+        EXPECT_NE(std::find(labels.begin(), labels.end(), "アプリケーション名：ロカビナ"), labels.end());
+        EXPECT_NE(std::find(labels.begin(), labels.end(), "バージョン番号：1.00"), labels.end());
+        auto okButtons = ChildrenOfClass(about, "Button");
+        ASSERT_EQ(okButtons.size(), 1u);
+        EXPECT_EQ(WindowText(okButtons[0]), "閉じる");
+        EXPECT_TRUE(GetWindowLongW(okButtons[0], GWL_STYLE) & BS_DEFPUSHBUTTON);
+
+        // Closed once by Enter on its button, once by its close box.
+        if (round == 0)
+            PostMessageW(okButtons[0], WM_KEYDOWN, VK_RETURN, 1);
+        else
+            PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+        for (DWORD start = GetTickCount(); IsWindow(about) && GetTickCount() - start < kBoxWait;) Sleep(20);
+        EXPECT_FALSE(IsWindow(about));
+        EXPECT_TRUE(IsWindowEnabled(window));
+    }
+}
+
+TEST_F(ViewerInUse, RightClickOpensTheMenuAndExitEndsTheProgram) {
+    Start("");
+    // A right-click on the file list reaches the window's menu.
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(list, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    HWND menu = WaitForTopWindow("#32768");
+    ASSERT_NE(menu, nullptr);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+    for (DWORD start = GetTickCount(); IsWindowVisible(menu) && GetTickCount() - start < kBoxWait;) Sleep(20);
+    EXPECT_TRUE(IsWindow(window)) << "dismissing the menu changes nothing";
+
+    ChooseFromMenu(3);
+    DWORD code = 99;
+    ASSERT_TRUE(viewer->WaitForExit(kBoxWait, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+}  // namespace
