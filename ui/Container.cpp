@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ui/PicturePane.h"
+#include "ui/SpinEdit.h"
 
 namespace ui {
 
@@ -29,15 +30,25 @@ Control& Container::AddControl(Kind kind, const char* name, const char* text, Bo
     case Kind::Button: c = std::make_unique<Button>(name); break;
     case Kind::CheckBox: c = std::make_unique<CheckBox>(name); break;
     case Kind::Edit: c = std::make_unique<Edit>(name); break;
+    case Kind::SpinEdit: c = std::make_unique<SpinEdit>(name); break;
     case Kind::Label: c = std::make_unique<Label>(name); break;
     case Kind::ListBox: c = std::make_unique<ListBox>(name); break;
     case Kind::ComboBox: c = std::make_unique<ComboBox>(name); break;
     case Kind::Picture: c = std::make_unique<PicturePane>(name); break;
     case Kind::Panel: c = std::make_unique<Panel>(name); break;
     }
-    c->Create(hwnd_, nextId_++, text ? text : "", bounds, font);
-    controls_.push_back(std::move(c));
+    return AddControl(std::move(c), text, bounds, font);
+}
+
+Control& Container::AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font) {
+    control->Create(ContainerHandle(), nextId_++, text ? text : "", bounds, font);
+    controls_.push_back(std::move(control));
     return *controls_.back();
+}
+
+void Container::SetInitialState(Control& control, Limits limits, bool checked) {
+    if (auto* spin = dynamic_cast<SpinEdit*>(&control)) spin->SetLimits(limits.min, limits.max);
+    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->SetChecked(checked);
 }
 
 void Container::Bind(Control& control, std::function<void()> handler) {
@@ -48,30 +59,32 @@ void Container::Bind(Control& control, std::function<void()> handler) {
     else throw std::logic_error("no event on " + control.Name());
 }
 
-LRESULT Container::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+bool Container::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
     case WM_COMMAND:
         if (lp) {
             for (const auto& c : controls_) {
                 if (c->Handle() == HWND(lp)) {
                     Application::Instance().RunHandler([&] { c->Notify(HIWORD(wp)); });
-                    return 0;
+                    result = 0;
+                    return true;
                 }
             }
         }
-        break;
+        return false;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
         // Labels and check boxes on the face colour of their window.
         HDC dc = HDC(wp);
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+        result = LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+        return true;
     }
     case WM_DESTROY:
         for (auto& c : controls_) c->DetachHandle();
-        break;
+        return false;
     }
-    return Window::Dispatch(msg, wp, lp);
+    return false;
 }
 
 }  // namespace ui

@@ -1,5 +1,6 @@
-// A window that holds controls declared as data and routes their
-// notifications to the handlers the declaration names.
+// What a window that holds controls declared as data adds to it: it creates
+// them, finds them by name and routes their notifications to the handlers
+// the declaration names. Forms and scroll boxes are containers.
 #pragma once
 #include <algorithm>
 #include <memory>
@@ -12,10 +13,16 @@
 
 namespace ui {
 
-enum class Kind { Button, CheckBox, Edit, Label, ListBox, ComboBox, Picture, Panel };
+enum class Kind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
+
+// Lower and upper bound of a spin edit; equal bounds mean none.
+struct Limits {
+    int min = 0, max = 0;
+};
 
 // One control of a window: name, kind, caption or initial text, place and
-// size, tab order (-1: no tab stop), and the member handler of its event.
+// size, tab order (-1: no tab stop), the member handler of its event, a spin
+// edit's limits and a check box's initial state.
 template <class F>
 struct ControlDecl {
     const char* name;
@@ -24,11 +31,16 @@ struct ControlDecl {
     Bounds bounds;
     int tabOrder;
     void (F::*handler)() = nullptr;
+    Limits limits = {};
+    bool checked = false;
 };
 
-class Container : public Window {
+class Container {
 public:
-    ~Container() override;
+    Container() = default;
+    Container(const Container&) = delete;
+    Container& operator=(const Container&) = delete;
+    virtual ~Container();
 
     Control& Find(std::string_view name) const;  // the control must exist
     Control* FindOrNull(std::string_view name) const;
@@ -41,8 +53,12 @@ public:
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
 protected:
+    // The window the controls are children of.
+    virtual HWND ContainerHandle() const = 0;
+
     // Creates controls in tab order, which is also their stacking order, so
-    // that controls without a tab stop lie below, pictures lowest.
+    // that controls without a tab stop lie below, pictures lowest. Initial
+    // states are set before the handlers are bound, so they fire nothing.
     template <class F>
     void CreateControls(F& owner, std::span<const ControlDecl<F>> decls, HFONT font) {
         std::vector<const ControlDecl<F>*> order;
@@ -50,11 +66,16 @@ protected:
         std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return StackRank(*a) < StackRank(*b); });
         for (const auto* d : order) {
             Control& c = AddControl(d->kind, d->name, d->text, d->bounds, font);
+            SetInitialState(c, d->limits, d->checked);
             if (d->handler) Bind(c, [&owner, h = d->handler] { (owner.*h)(); });
         }
     }
     Control& AddControl(Kind kind, const char* name, const char* text, Bounds bounds, HFONT font);
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Creates a control of a kind of its own (a scroll box, say) among the others.
+    Control& AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font);
+    // The container's share of its window's messages: notifications of its
+    // controls and the colours of its labels. True when it answered the message.
+    bool RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 private:
     template <class D>
@@ -63,6 +84,7 @@ private:
         if (d.kind == Kind::Panel) return 3000000;
         return d.kind == Kind::Picture ? 2000000 : 1000000;
     }
+    static void SetInitialState(Control& control, Limits limits, bool checked);
     static void Bind(Control& control, std::function<void()> handler);
 
     std::vector<std::unique_ptr<Control>> controls_;

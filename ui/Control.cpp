@@ -42,6 +42,7 @@ Bounds Control::GetBounds() const {
 void Control::SetBounds(Bounds b) {
     SetWindowPos(hwnd_, nullptr, ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width),
                  ClampSize(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
 }
 
 void Control::SetLeft(int v) {
@@ -72,7 +73,10 @@ int Control::ClientWidth() const {
 }
 
 bool Control::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
-void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void Control::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
+}
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
 
@@ -197,6 +201,7 @@ void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HF
     CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
                    withList, font);
     SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, 12);
+    SetText(text);  // the combo box leaves its creation text out of its field
 }
 
 void ComboBox::SetBounds(Bounds b) {

@@ -15,6 +15,10 @@ struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+// Sent to a control's parent after the control moved, changed size, or was
+// shown or hidden, so that a scrolling parent can bring its bars in line.
+inline constexpr UINT kChildLayoutChanged = WM_APP + 0x40;
+
 // The text of a window of this process, in code page 932.
 std::string WindowTextOf(HWND hwnd);
 

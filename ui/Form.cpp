@@ -31,6 +31,11 @@ void Form::CenterOnScreen() {
                  work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::SetMainMenu(const MainMenu* menu) {
+    mainMenu_ = menu;
+    SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
+}
+
 void Form::SetDefaultButton(Button* button) {
     defaultButton_ = button;
     SendMessageA(button->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -90,9 +95,23 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCHITTEST: {
         // Windows refuses frame sizing once the Size command is gone from the
         // system menu; this makes every platform refuse it, cursor included.
-        LRESULT hit = Container::Dispatch(msg, wp, lp);
+        LRESULT hit = Window::Dispatch(msg, wp, lp);
         if (resizeForbidden_ && hit >= HTLEFT && hit <= HTBOTTOMRIGHT) return HTBORDER;
         return hit;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // Back to the control that had the focus, or the first tab stop.
+        HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)
+                          ? lastFocus_
+                          : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (target && target != hwnd_) SetFocus(target);
+        return 0;
     }
     case WM_CONTEXTMENU:
         OnContextMenu(short(LOWORD(lp)), short(HIWORD(lp)));
@@ -111,6 +130,7 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             Application::Instance().RunHandler([this] { defaultButton_->Notify(BN_CLICKED); });
             return 0;
         }
+        if (lp == 0 && HIWORD(wp) == 0 && mainMenu_ && mainMenu_->Run(LOWORD(wp))) return 0;
         break;
     case WM_CLOSE:
         if (modal_) {
@@ -118,12 +138,16 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_DESTROY:
-        Container::Dispatch(msg, wp, lp);
+    case WM_DESTROY: {
+        LRESULT ignored;
+        RouteMessage(msg, wp, lp, ignored);
         if (mainForm_) Application::Instance().Terminate();
         return 0;
     }
-    return Container::Dispatch(msg, wp, lp);
+    }
+    LRESULT result;
+    if (RouteMessage(msg, wp, lp, result)) return result;
+    return Window::Dispatch(msg, wp, lp);
 }
 
 }  // namespace ui

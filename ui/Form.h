@@ -5,6 +5,7 @@
 
 #include "ui/Container.h"
 #include "ui/Handles.h"
+#include "ui/MainMenu.h"
 
 namespace ui {
 
@@ -17,7 +18,7 @@ struct FormSpec {
     int fontHeight;       // character height in pixels
 };
 
-class Form : public Container {
+class Form : public Window, public Container {
 public:
     void SetCaption(const std::string& caption);
     std::string Caption() const;
@@ -36,11 +37,14 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
     // The button that Enter presses.
     void SetDefaultButton(Button* button);
+    // The menu bar; its entries run their handlers.
+    void SetMainMenu(const MainMenu* menu);
 
 protected:
     // Creates the window hidden; the message loop shows it. An owned window
     // stays above its owner.
     void CreateForm(const FormSpec& design, HWND owner = nullptr);
+    HWND ContainerHandle() const override { return hwnd_; }
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
     // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
     virtual void OnContextMenu(int, int) {}
@@ -53,6 +57,8 @@ private:
     bool modal_ = false;
     int modalResult_ = 0;
     Button* defaultButton_ = nullptr;
+    const MainMenu* mainMenu_ = nullptr;
+    HWND lastFocus_ = nullptr;
 };
 
 FontHandle MakeFont(const char* face, int pixelHeight);

@@ -87,4 +87,10 @@ bool DirectoryExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string TestDataPath(const std::string& relative) {
+    char buffer[MAX_PATH] = {};
+    GetEnvironmentVariableA("ROKABINA_TEST_DATA", buffer, MAX_PATH);
+    return std::string(buffer) + "\\" + relative;
+}
+
 }  // namespace testsupport

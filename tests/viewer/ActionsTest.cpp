@@ -253,8 +253,9 @@ TEST_F(ViewerActions, TheAboutBoxShowsItselfModallyAndCloses) {
     EXPECT_EQ(panel.width, 209);
     EXPECT_EQ(panel.height, 105);
     // The program's icon resource; test programs carry none.
-    if (FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)))
+    if (FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14))) {
         EXPECT_NE(box.Get<ui::PicturePane>("ProgramIcon").Picture(), nullptr);
+    }
 
     // Closed by Enter on its default button and by its close box; the owner is usable again.
     std::thread([h = ok.Handle()] {

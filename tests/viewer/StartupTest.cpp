@@ -17,12 +17,6 @@ using viewer::TForm1;
 
 const std::string kTxtOnly = "[extension]\r\ncount=1\r\nex1=.txt\r\n";
 
-std::string TestData(const std::string& relative) {
-    char buffer[MAX_PATH] = {};
-    GetEnvironmentVariableA("ROKABINA_TEST_DATA", buffer, MAX_PATH);
-    return std::string(buffer) + "\\" + relative;
-}
-
 bool HasSizeCommand(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
     return GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) != UINT(-1);
@@ -255,7 +249,7 @@ TEST_F(ViewerStartup, CorruptJpegReportsTheDecoderNumber) {
 }
 
 TEST_F(ViewerStartup, PicturesLoadWithTheExtensionInAnyCase) {
-    std::string logo = ReadWholeFile(TestData("pictures\\Logo.JPG"));
+    std::string logo = ReadWholeFile(TestDataPath("pictures\\Logo.JPG"));
     ASSERT_FALSE(logo.empty());
     dir.WriteFile("Logo.JPG", logo);
     dir.WriteFile("footer.jpeg", logo);

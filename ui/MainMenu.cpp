@@ -1,0 +1,41 @@
+#include "ui/MainMenu.h"
+
+#include "ui/Application.h"
+
+namespace ui {
+namespace {
+// Above the dialog commands (IDOK, IDCANCEL...) and below the control ids.
+constexpr UINT kFirstCommand = 0x100;
+}  // namespace
+
+MainMenu::MainMenu(std::vector<Menu> menus) : menus_(std::move(menus)), bar_(CreateMenu()) {
+    UINT command = kFirstCommand;
+    for (const auto& menu : menus_) {
+        HMENU dropDown = CreatePopupMenu();  // owned by the bar from here on
+        for (const auto& entry : menu.entries) AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
+        AppendMenuA(bar_.get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
+    }
+}
+
+UINT MainMenu::CommandOf(const std::string& entryName) const {
+    UINT command = kFirstCommand;
+    for (const auto& menu : menus_)
+        for (const auto& entry : menu.entries) {
+            if (entry.name == entryName) return command;
+            ++command;
+        }
+    return 0;
+}
+
+bool MainMenu::Run(UINT command) const {
+    UINT next = kFirstCommand;
+    for (const auto& menu : menus_)
+        for (const auto& entry : menu.entries) {
+            if (next++ != command) continue;
+            if (entry.onClick) Application::Instance().RunHandler(entry.onClick);
+            return true;
+        }
+    return false;
+}
+
+}  // namespace ui

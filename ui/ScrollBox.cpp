@@ -1,0 +1,108 @@
+#include "ui/ScrollBox.h"
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+constexpr int kLineStep = 8;
+}  // namespace
+
+ScrollBox::ScrollBox(std::string name, const char* className, int backgroundColor)
+    : Control(std::move(name)), className_(className), backgroundColor_(backgroundColor) {}
+
+void ScrollBox::Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT) {
+    RegisterWindowClass(className_, backgroundColor_);
+    CreateHandle(WS_EX_CONTROLPARENT, className_, text.c_str(),
+                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, parent);
+    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+    SetBounds(bounds);
+}
+
+void ScrollBox::UpdateScrollBars() {
+    if (updating_ || !hwnd_) return;
+    updating_ = true;
+    // The far edges of the visible children, in unscrolled coordinates.
+    long extentX = 0, extentY = 0;
+    for (HWND c = GetWindow(hwnd_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!(GetWindowLongPtrA(c, GWL_STYLE) & WS_VISIBLE)) continue;
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+        extentX = std::max(extentX, long(r.right) + hpos_);
+        extentY = std::max(extentY, long(r.bottom) + vpos_);
+    }
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const long fullW = outer.right - outer.left, fullH = outer.bottom - outer.top;
+    const int barW = GetSystemMetrics(SM_CXVSCROLL), barH = GetSystemMetrics(SM_CYHSCROLL);
+    // Each bar takes room from the other direction, so decide twice.
+    bool needH = false, needV = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        needH = extentX > fullW - (needV ? barW : 0);
+        needV = extentY > fullH - (needH ? barH : 0);
+    }
+    const long pageW = std::max(0L, fullW - (needV ? barW : 0)), pageH = std::max(0L, fullH - (needH ? barH : 0));
+    auto setBar = [&](int bar, bool need, long extent, long page, int pos) {
+        int newPos = need ? int(std::clamp(long(pos), 0L, extent - page)) : 0;
+        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, need ? int(extent - 1) : 0, UINT(need ? page : 0),
+                      newPos, 0};
+        SetScrollInfo(hwnd_, bar, &si, TRUE);
+        ShowScrollBar(hwnd_, bar, need);
+        return newPos;
+    };
+    int newH = setBar(SB_HORZ, needH, extentX, pageW, hpos_);
+    int newV = setBar(SB_VERT, needV, extentY, pageH, vpos_);
+    ScrollTo(newH, newV);
+    updating_ = false;
+}
+
+void ScrollBox::ScrollTo(int hpos, int vpos) {
+    if (hpos == hpos_ && vpos == vpos_) return;
+    int dx = hpos_ - hpos, dy = vpos_ - vpos;
+    hpos_ = hpos;
+    vpos_ = vpos;
+    ScrollWindowEx(hwnd_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    SetScrollPos(hwnd_, SB_HORZ, hpos_, TRUE);
+    SetScrollPos(hwnd_, SB_VERT, vpos_, TRUE);
+}
+
+void ScrollBox::Scroll(int bar, WORD request) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(hwnd_, bar, &si);
+    int pos = si.nPos;
+    switch (request) {
+    case SB_LINEUP: pos -= kLineStep; break;
+    case SB_LINEDOWN: pos += kLineStep; break;
+    case SB_PAGEUP: pos -= int(si.nPage); break;
+    case SB_PAGEDOWN: pos += int(si.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = si.nTrackPos; break;
+    case SB_TOP: pos = si.nMin; break;
+    case SB_BOTTOM: pos = si.nMax; break;
+    default: return;
+    }
+    pos = std::clamp(pos, 0, std::max(0, si.nMax - int(si.nPage) + 1));
+    bar == SB_HORZ ? ScrollTo(pos, vpos_) : ScrollTo(hpos_, pos);
+}
+
+LRESULT ScrollBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case kChildLayoutChanged:
+    case WM_SIZE:
+        UpdateScrollBars();
+        break;
+    case WM_HSCROLL:
+        if (!lp) Scroll(SB_HORZ, LOWORD(wp));
+        return 0;
+    case WM_VSCROLL:
+        if (!lp) Scroll(SB_VERT, LOWORD(wp));
+        return 0;
+    }
+    LRESULT result;
+    if (RouteMessage(msg, wp, lp, result)) return result;
+    return Control::Dispatch(msg, wp, lp);
+}
+
+}  // namespace ui

@@ -1,0 +1,155 @@
+#include "ui/SpinEdit.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#include "ui/Sound.h"
+
+namespace ui {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Optional sign, then one or more ASCII digits, nothing else, within 32 bits.
+std::optional<int> ParseInteger(const std::string& text) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    long long magnitude = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > -static_cast<long long>(INT_MIN)) return std::nullopt;  // stop before it can overflow
+    }
+    long long value = negative ? -magnitude : magnitude;
+    if (value > INT_MAX) return std::nullopt;
+    return int(value);
+}
+
+// The first byte of the locale's decimal separator, or 0 when that is no
+// character of its own (a lead byte).
+WPARAM DecimalSeparator() {
+    char sep[8] = {};
+    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, sep, sizeof sep)) return '.';
+    auto first = static_cast<unsigned char>(sep[0]);
+    return first < 0x80 ? first : 0;
+}
+
+bool AcceptsChar(WPARAM ch) {
+    if (ch == '\r') return false;
+    if (ch < 0x20) return true;  // Backspace, Ctrl+C, Ctrl+V, ...
+    if ((ch >= '0' && ch <= '9') || ch == '+' || ch == '-') return true;
+    return ch == DecimalSeparator();
+}
+
+}  // namespace
+
+SpinEdit::~SpinEdit() {
+    // The base destructor destroys the window: no message of that may reach this half-destroyed object.
+    if (hwnd_) RemoveWindowSubclass(hwnd_, FieldProc, kSubclassId);
+}
+
+void SpinEdit::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, parent, id, text, b,
+                   font);
+    // No buddy: the field does the counting, the arrows only report clicks.
+    upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    // The default range runs backwards (100 to 0), which flips the sign of a
+    // click; a rising range with the position inside it leaves room both ways.
+    SendMessageA(upDown_, UDM_SETRANGE32, WPARAM(-1), LPARAM(1));
+    SendMessageA(upDown_, UDM_SETPOS32, 0, 0);
+    PlaceArrows();
+    SetWindowSubclass(hwnd_, FieldProc, kSubclassId, DWORD_PTR(this));
+}
+
+void SpinEdit::SetLimits(int minValue, int maxValue) {
+    min_ = std::min(minValue, maxValue);
+    max_ = std::max(minValue, maxValue);
+}
+
+int SpinEdit::MinValue() const { return min_; }
+int SpinEdit::MaxValue() const { return max_; }
+HWND SpinEdit::UpDown() const { return upDown_; }
+
+int SpinEdit::Value() const { return ParseInteger(Text()).value_or(min_); }
+
+void SpinEdit::SetValue(int value) {
+    if (Bounded()) value = std::clamp(value, min_, max_);
+    SetText(std::to_string(value));  // reports a change only when the text differs
+}
+
+void SpinEdit::Step(int direction) {
+    long long next = static_cast<long long>(Value()) + direction;
+    SetValue(int(std::clamp<long long>(next, INT_MIN, INT_MAX)));  // saturate rather than wrap
+}
+
+// A typed value outside the bounds stands until the field loses the focus.
+void SpinEdit::ClampTypedValue() {
+    if (!Bounded()) return;
+    int value = Value();
+    if (value < min_ || value > max_) SetValue(value);
+}
+
+// The arrows fill the right part of the client area; text stops short of them.
+void SpinEdit::PlaceArrows() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int width = std::min<int>(GetSystemMetrics(SM_CXVSCROLL), client.right);
+    SetWindowPos(upDown_, nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
+}
+
+LRESULT CALLBACK SpinEdit::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<SpinEdit*>(data);
+    switch (msg) {
+    case WM_NOTIFY: {
+        auto* n = reinterpret_cast<NMUPDOWN*>(lp);
+        if (n->hdr.hwndFrom != self->upDown_ || n->hdr.code != UDN_DELTAPOS) break;
+        if (n->iDelta != 0) self->Step(n->iDelta > 0 ? 1 : -1);
+        return 1;  // the arrows' own position never moves
+    }
+    case WM_VSCROLL:
+        if (HWND(lp) == self->upDown_) return 0;  // the arrows' position report: nothing to scroll
+        break;
+    case WM_KEYDOWN:
+        if (wp == VK_UP || wp == VK_DOWN) {
+            self->Step(wp == VK_UP ? 1 : -1);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (!AcceptsChar(wp)) {
+            PlaySystemSound(MB_OK);
+            return 0;
+        }
+        break;
+    case WM_IME_CHAR:
+        PlaySystemSound(MB_OK);
+        return 0;
+    case WM_KILLFOCUS: {
+        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        // A field its parent is tearing down is detached and keeps its text.
+        if (self->hwnd_ == hwnd) self->ClampTypedValue();
+        return result;
+    }
+    case WM_SIZE:
+    case WM_SETFONT: {
+        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);  // a new font resets the margins
+        if (self->hwnd_ == hwnd && self->upDown_) self->PlaceArrows();
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, FieldProc, kSubclassId);
+        self->upDown_ = nullptr;
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+// A one-line integer field with up and down arrows. The value is read from
+// the text each time it is used; only digits, signs, the decimal separator
+// and control keys other than Enter can be typed.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+// An EDIT with an up-down control inside it at its right edge, as the
+// designer's numeric fields.
+class SpinEdit : public Edit {
+public:
+    using Edit::Edit;
+    ~SpinEdit() override;
+
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    // Lower and upper bound; equal bounds (0, 0 by default) mean unbounded.
+    void SetLimits(int minValue, int maxValue);
+    int MinValue() const;
+    int MaxValue() const;
+    // The value read from the text now: a text that is not a valid integer reads as the lower bound.
+    int Value() const;
+    // Sets the text to the value, brought into the bounds when they differ.
+    void SetValue(int value);
+    HWND UpDown() const;  // the arrows' window
+
+private:
+    static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    bool Bounded() const { return min_ != max_; }
+    void Step(int direction);
+    void ClampTypedValue();
+    void PlaceArrows();
+
+    int min_ = 0;
+    int max_ = 0;
+    HWND upDown_ = nullptr;
+};
+
+}  // namespace ui
