@@ -1,0 +1,152 @@
+#include "designer/MainForm.h"
+
+#include <memory>
+
+#include "layout/LayoutPath.h"
+
+namespace designer {
+namespace {
+
+using ui::Kind;
+using F = TForm1;
+
+const ui::FormSpec kFormSpec{"TForm1", "ロカビナデザイナー", {210, 20, 753, 584},
+                             WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, "ＭＳ Ｐゴシック", 12};
+
+constexpr bool kChecked = true;
+
+// Tab order 0 is the preview canvas, created before these.
+const ui::ControlDecl<TForm1> kControls[] = {
+    // Header picture
+    {"CheckBox1", Kind::CheckBox, "画像1", {328, 16, 49, 17}, 1, &F::CheckBox1Click, {}, kChecked},
+    {"Edit1", Kind::Edit, "image1.jpg", {368, 56, 89, 20}, 2},
+    {"Button1", Kind::Button, "変更", {464, 56, 41, 17}, 3, &F::Button1Click},
+    {"SpinEdit1", Kind::SpinEdit, "0", {368, 80, 49, 21}, 4, &F::SpinEdit1Change},
+    {"SpinEdit2", Kind::SpinEdit, "0", {456, 80, 49, 21}, 5, &F::SpinEdit2Change},
+    {"SpinEdit22", Kind::SpinEdit, "177", {368, 104, 49, 21}, 6, &F::SpinEdit22Change},
+    {"SpinEdit23", Kind::SpinEdit, "73", {456, 104, 49, 21}, 7, &F::SpinEdit23Change},
+    {"Label1", Kind::Label, "画像ファイル：", {328, 42}, -1},
+    {"Label3", Kind::Label, "横：", {344, 84}, -1},
+    {"Label7", Kind::Label, "縦：", {432, 84}, -1},
+    {"Label29", Kind::Label, "サイズ：", {328, 112}, -1},
+    {"Label30", Kind::Label, "×", {432, 112}, -1},
+    // Footer picture
+    {"CheckBox2", Kind::CheckBox, "画像2", {552, 16, 65, 17}, 8, &F::CheckBox2Click, {}, kChecked},
+    {"Edit2", Kind::Edit, "image2.jpg", {584, 56, 97, 20}, 9},
+    {"Button2", Kind::Button, "変更", {688, 56, 41, 17}, 10, &F::Button2Click},
+    {"SpinEdit3", Kind::SpinEdit, "0", {584, 80, 49, 21}, 11, &F::SpinEdit3Change},
+    {"SpinEdit4", Kind::SpinEdit, "188", {680, 80, 49, 21}, 12, &F::SpinEdit4Change},
+    {"SpinEdit24", Kind::SpinEdit, "177", {584, 104, 49, 21}, 13, &F::SpinEdit24Change},
+    {"SpinEdit25", Kind::SpinEdit, "50", {680, 104, 49, 21}, 14, &F::SpinEdit25Change},
+    {"Label2", Kind::Label, "画像ファイル：", {552, 42}, -1},
+    {"Label8", Kind::Label, "横：", {560, 84}, -1},
+    {"Label9", Kind::Label, "縦：", {656, 84}, -1},
+    {"Label31", Kind::Label, "サイズ：", {544, 112}, -1},
+    {"Label32", Kind::Label, "×", {648, 112}, -1},
+    // First action button
+    {"CheckBox5", Kind::CheckBox, "ボタン1", {328, 160, 57, 17}, 15, &F::CheckBox5Click, {}, kChecked},
+    {"ComboBox1", Kind::ComboBox, "機能を選択してください", {360, 186, 145, 20}, 16},
+    {"SpinEdit7", Kind::SpinEdit, "0", {360, 208, 49, 21}, 17, &F::SpinEdit7Change},
+    {"SpinEdit8", Kind::SpinEdit, "240", {456, 208, 49, 21}, 18, &F::SpinEdit8Change},
+    {"SpinEdit11", Kind::SpinEdit, "89", {360, 232, 49, 21}, 19, &F::SpinEdit11Change},
+    {"SpinEdit12", Kind::SpinEdit, "25", {456, 232, 49, 21}, 20, &F::SpinEdit12Change},
+    {"Edit3", Kind::Edit, "ボタン1", {360, 256, 145, 20}, 21, &F::Edit3Change},
+    {"Label4", Kind::Label, "機能：", {328, 190}, -1},
+    {"Label12", Kind::Label, "横：", {336, 212}, -1},
+    {"Label13", Kind::Label, "縦：", {432, 212}, -1},
+    {"Label16", Kind::Label, "サイズ：", {320, 240}, -1},
+    {"Label17", Kind::Label, "×", {424, 240}, -1},
+    {"Label25", Kind::Label, "字：", {336, 258}, -1},
+    // Second action button
+    {"CheckBox6", Kind::CheckBox, "ボタン2", {552, 160, 57, 17}, 22, &F::CheckBox6Click, {}, kChecked},
+    {"ComboBox2", Kind::ComboBox, "機能を選択してください", {584, 186, 145, 20}, 23},
+    {"SpinEdit9", Kind::SpinEdit, "88", {584, 208, 49, 21}, 24, &F::SpinEdit9Change},
+    {"SpinEdit10", Kind::SpinEdit, "240", {680, 208, 49, 21}, 25, &F::SpinEdit10Change},
+    {"SpinEdit14", Kind::SpinEdit, "89", {584, 232, 49, 21}, 26, &F::SpinEdit14Change},
+    {"SpinEdit15", Kind::SpinEdit, "25", {680, 232, 49, 21}, 27, &F::SpinEdit15Change},
+    {"Edit5", Kind::Edit, "ボタン2", {584, 256, 145, 20}, 28, &F::Edit5Change},
+    {"Label5", Kind::Label, "機能：", {552, 190}, -1},
+    {"Label14", Kind::Label, "横：", {560, 212}, -1},
+    {"Label15", Kind::Label, "縦：", {656, 212}, -1},
+    {"Label19", Kind::Label, "サイズ：", {544, 240}, -1},
+    {"Label20", Kind::Label, "×", {648, 240}, -1},
+    {"Label26", Kind::Label, "字：", {560, 258}, -1},
+    // File list
+    {"CheckBox3", Kind::CheckBox, "ファイル表示リストボックス", {56, 320, 177, 17}, 29, &F::CheckBox3Click, {}, kChecked},
+    {"SpinEdit16", Kind::SpinEdit, "0", {88, 344, 49, 21}, 30, &F::SpinEdit16Change},
+    {"SpinEdit17", Kind::SpinEdit, "90", {184, 344, 49, 21}, 31, &F::SpinEdit17Change},
+    {"SpinEdit18", Kind::SpinEdit, "177", {88, 376, 49, 21}, 32, &F::SpinEdit18Change},
+    {"SpinEdit19", Kind::SpinEdit, "97", {184, 376, 49, 21}, 33, &F::SpinEdit19Change},
+    {"SpinEdit26", Kind::SpinEdit, "1", {184, 408, 49, 21}, 34, &F::SpinEdit26Change, {1, 10}},
+    {"Label21", Kind::Label, "横：", {64, 348}, -1},
+    {"Label22", Kind::Label, "縦：", {160, 348}, -1},
+    {"Label23", Kind::Label, "サイズ：", {48, 384}, -1},
+    {"Label24", Kind::Label, "×", {152, 384}, -1},
+    {"Label36", Kind::Label, "水平スクロールバー：", {56, 412}, -1},
+    {"Label37", Kind::Label, "倍", {240, 416}, -1},
+    // Folder chooser
+    {"CheckBox4", Kind::CheckBox, "フォルダチェンジコンボボックス", {328, 320, 177, 17}, 35, &F::CheckBox4Click, {}, kChecked},
+    {"SpinEdit5", Kind::SpinEdit, "0", {368, 344, 49, 21}, 36, &F::SpinEdit5Change},
+    {"SpinEdit6", Kind::SpinEdit, "72", {456, 344, 49, 21}, 37, &F::SpinEdit6Change},
+    {"SpinEdit13", Kind::SpinEdit, "177", {368, 376, 49, 21}, 38, &F::SpinEdit13Change},
+    {"Edit6", Kind::Edit, "フォルダを選択してください", {368, 408, 137, 20}, 39, &F::Edit6Change},
+    {"Label10", Kind::Label, "横：", {344, 348}, -1},
+    {"Label11", Kind::Label, "縦：", {432, 348}, -1},
+    {"Label18", Kind::Label, "サイズ：", {328, 380}, -1},
+    {"Label33", Kind::Label, "字：", {344, 414}, -1},
+    // The viewer window as a whole
+    {"Edit4", Kind::Edit, "", {584, 336, 145, 20}, 40},
+    {"SpinEdit20", Kind::SpinEdit, "177", {584, 376, 49, 21}, 41, &F::SpinEdit20Change},
+    {"SpinEdit21", Kind::SpinEdit, "265", {680, 376, 49, 21}, 42, &F::SpinEdit21Change},
+    {"CheckBox7", Kind::CheckBox, "ウィンドウサイズの変更を禁止", {560, 408, 169, 17}, 43, nullptr, {}, kChecked},
+    {"Label6", Kind::Label, "タイトルバー文字：", {552, 320}, -1},
+    {"Label27", Kind::Label, "ウィンドウサイズ：", {552, 360}, -1},
+    {"Label28", Kind::Label, "×", {648, 384}, -1},
+    // Registered extensions
+    {"Edit7", Kind::Edit, "", {80, 472, 153, 20}, 44},
+    {"Button3", Kind::Button, "追加 >>", {272, 472, 49, 25}, 45, &F::Button3Click},
+    {"Button4", Kind::Button, "<< 削除", {272, 496, 49, 25}, 46, &F::Button4Click},
+    {"ListBox1", Kind::ListBox, "", {368, 472, 137, 49}, 47},
+    {"CheckBox8", Kind::CheckBox, "全拡張子ファイルを対象にする", {80, 504, 177, 17}, 51, &F::CheckBox8Click},
+    {"Label34", Kind::Label, "検索対象拡張子", {80, 456}, -1},
+    {"Label35", Kind::Label, "登録済み拡張子", {368, 458}, -1},
+    // Commands
+    {"Button5", Kind::Button, "保存", {560, 448, 81, 33}, 48},
+    {"Button6", Kind::Button, "終了", {648, 488, 83, 33}, 49},
+    {"Button7", Kind::Button, "テスト", {648, 448, 81, 33}, 50},
+};
+
+// The function entries of the two action-button combo boxes, by index.
+const char* const kFunctionEntries[] = {"1.ファイル実行", "2.ファイルパス表示"};
+
+}  // namespace
+
+TForm1::TForm1(std::string exePath)
+    : MainMenu1({{"File1", "ファイル",
+                  {{"New1", "新規作成", nullptr},
+                   {"Open1", "開く", nullptr},
+                   {"Save1", "上書き保存", nullptr},
+                   {"SaveAs1", "名前を付けて保存", nullptr},
+                   {"Exit1", "終了", nullptr}}},
+                 {"Help1", "ヘルプ", {{"About1", "バージョン情報", nullptr}}}}),
+      exePath_(std::move(exePath)) {
+    CreateForm(kFormSpec);
+    SetMainMenu(&MainMenu1);
+    Frame3 = &static_cast<TFrame3&>(AddControl(std::make_unique<TFrame3>(), "", {0, 0, 305, 305}, Font()));
+    Frame2 = Frame3->Frame2;
+    CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
+    for (const char* name : {"ComboBox1", "ComboBox2"})
+        for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(name).Add(entry);
+    FormCreate();
+}
+
+// The menu bar belongs to the window until here; afterwards the menu object
+// frees it, so the window must not.
+TForm1::~TForm1() { SetMainMenu(nullptr); }
+
+void TForm1::FormCreate() {
+    designerFolder_ = layout::FolderOf(exePath_);
+    ForbidResize();
+}
+
+}  // namespace designer

@@ -1,0 +1,90 @@
+// The designer's main window: every control with which a layout is edited,
+// the live preview of the viewer window, the menu bar and the command buttons.
+// The layout being edited is the state of these controls and of the preview.
+#pragma once
+#include <string>
+
+#include "designer/Preview.h"
+#include "ui/Form.h"
+#include "ui/MainMenu.h"
+#include "ui/SpinEdit.h"
+
+namespace designer {
+
+class TForm1 : public ui::Form {
+public:
+    // exePath stands for the running executable: the Test run is found from it.
+    explicit TForm1(std::string exePath);
+    ~TForm1() override;
+
+    // Start-up: runs once as the last step of creating the window.
+    void FormCreate();
+
+    // Showing, hiding and enabling: one per preview element.
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+
+    // Positions and sizes: each passes its spin edit's reading to one property.
+    void SpinEdit1Change();
+    void SpinEdit2Change();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+    void SpinEdit5Change();
+    void SpinEdit6Change();
+    void SpinEdit7Change();
+    void SpinEdit8Change();
+    void SpinEdit9Change();
+    void SpinEdit10Change();
+    void SpinEdit11Change();
+    void SpinEdit12Change();
+    void SpinEdit13Change();
+    void SpinEdit14Change();
+    void SpinEdit15Change();
+    void SpinEdit16Change();
+    void SpinEdit17Change();
+    void SpinEdit18Change();
+    void SpinEdit19Change();
+    void SpinEdit20Change();
+    void SpinEdit21Change();
+    void SpinEdit22Change();
+    void SpinEdit23Change();
+    void SpinEdit24Change();
+    void SpinEdit25Change();
+    // The file list's horizontal scroll width: its client width times the factor.
+    void SpinEdit26Change();
+
+    // Captions of the preview buttons and the folder chooser's text.
+    void Edit3Change();
+    void Edit5Change();
+    void Edit6Change();
+
+    // "変更": loads the picture named in Edit1 or Edit2 into the preview.
+    void Button1Click();
+    void Button2Click();
+
+    // The registered extensions.
+    void Button3Click();
+    void Button4Click();
+    void CheckBox8Click();
+
+    // The designer's own folder, with its trailing backslash.
+    const std::string& DesignerFolder() const { return designerFolder_; }
+
+    TFrame3* Frame3 = nullptr;
+    TFrame2* Frame2 = nullptr;
+    ui::MainMenu MainMenu1;
+
+private:
+    void ApplyCheckBox(const char* checkBoxName);
+    void ApplySpinEdit(const char* spinEditName);
+    void ChangePicture(const char* editName, ui::PicturePane& pane);
+
+    std::string exePath_;
+    std::string designerFolder_;
+};
+
+}  // namespace designer

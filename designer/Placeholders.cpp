@@ -1,0 +1,19 @@
+#include "designer/Placeholders.h"
+
+#include <windows.h>
+
+#include "designer/ResourceIds.h"
+#include "viewer/PictureDecoders.h"
+
+namespace designer {
+
+ui::Graphic LoadPlaceholder(Placeholder which) {
+    int id = which == Placeholder::Header ? IDR_PLACEHOLDER1 : IDR_PLACEHOLDER2;
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) throw viewer::PictureError("画像リソースが見つかりません");
+    return viewer::DecodeJpeg({static_cast<const unsigned char*>(bytes), size_t(SizeofResource(nullptr, found))});
+}
+
+}  // namespace designer

@@ -1,0 +1,34 @@
+// The designer's live preview: the canvas TFrame3 holding the mock window
+// TFrame2, which stands for the viewer's client area and holds its six
+// elements. The elements have no behaviour of their own.
+#pragma once
+#include "ui/Control.h"
+#include "ui/PicturePane.h"
+#include "ui/ScrollBox.h"
+
+namespace designer {
+
+class TFrame2 : public ui::ScrollBox {
+public:
+    TFrame2();
+    // Creates the elements at the mock window's own design places, with the
+    // built-in placeholder pictures.
+    void Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) override;
+
+    ui::PicturePane* Image1 = nullptr;
+    ui::PicturePane* Image2 = nullptr;
+    ui::ComboBox* ComboBox1 = nullptr;
+    ui::ListBox* ListBox1 = nullptr;
+    ui::Button* Button1 = nullptr;
+    ui::Button* Button2 = nullptr;
+};
+
+class TFrame3 : public ui::ScrollBox {
+public:
+    TFrame3();
+    void Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) override;
+
+    TFrame2* Frame2 = nullptr;
+};
+
+}  // namespace designer

@@ -1,0 +1,15 @@
+#include "designer/Program.h"
+
+#include "designer/MainForm.h"
+#include "ui/Application.h"
+
+namespace designer {
+
+int RunDesigner() {
+    auto& app = ui::Application::Instance();
+    app.SetTitle("ロカビナデザイナー");
+    TForm1 form(ui::ModulePath());
+    return app.Run(form.Handle());
+}
+
+}  // namespace designer

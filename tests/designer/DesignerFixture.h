@@ -1,0 +1,53 @@
+// A fresh designer main window for each test, with helpers that act on its
+// controls the way a user does.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "designer/MainForm.h"
+#include "support/Dialogs.h"
+#include "support/Scratch.h"
+#include "ui/Application.h"
+
+namespace testsupport {
+
+class DesignerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ui::Application::Instance().SetTitle("ロカビナデザイナー");
+        ui::Application::Instance().ClearTermination();
+        form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
+    }
+    void TearDown() override { EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText(); }
+
+    ui::SpinEdit& Spin(const char* name) const { return form->Get<ui::SpinEdit>(name); }
+    ui::Edit& Field(const char* name) const { return form->Get<ui::Edit>(name); }
+    ui::CheckBox& Box(const char* name) const { return form->Get<ui::CheckBox>(name); }
+    ui::Control& Element(const char* name) const { return form->Frame2->Find(name); }
+
+    // Replaces the whole text of a field by typing, key by key.
+    static void Type(HWND field, const std::string& keys, bool replace = true) {
+        if (replace) SendMessageA(field, EM_SETSEL, 0, -1);
+        for (char c : keys) SendMessageA(field, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
+    }
+
+    // Runs a handler that shows one plain message and returns what it said.
+    template <class Handler>
+    std::string MessageFrom(Handler handler) {
+        DialogAnswer answer(Press::Ok, GetCurrentProcessId(), 3000);
+        handler();
+        const auto& box = answer.Wait();
+        if (!box.found) return "(no box)";
+        EXPECT_EQ(box.caption, "ロカビナデザイナー");
+        return box.text;
+    }
+
+    ScratchFolder dir;
+    std::unique_ptr<designer::TForm1> form;
+
+private:
+    int strays_ = StrayDialogCount();
+};
+
+}  // namespace testsupport
