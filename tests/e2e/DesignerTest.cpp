@@ -1,0 +1,68 @@
+// The real rokabina_designer.exe, checked from outside: its window, the
+// preview, and an edit reaching the preview through standard messages.
+#include <gtest/gtest.h>
+
+#include "support/Dialogs.h"
+#include "support/Process.h"
+#include "support/Scratch.h"
+
+namespace {
+
+using namespace testsupport;
+
+// The child of `parent` of this class whose rectangle starts at (left, top).
+HWND ChildAt(HWND parent, const char* className, int left, int top) {
+    for (HWND c : ChildrenOfClass(parent, className)) {
+        RECT r = ChildRect(c);
+        if (r.left == left && r.top == top) return c;
+    }
+    return nullptr;
+}
+
+TEST(DesignerProgram, StartsWithItsWindowPreviewAndFieldsInPlace) {
+    ScratchFolder dir;
+    std::string exe = dir / "rokabina_designer.exe";
+    ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina_designer.exe").c_str(), exe.c_str(), FALSE));
+    Process designer(exe, dir.Path());
+    HWND window = designer.WaitForWindow("TForm1");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), "ロカビナデザイナー");
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 210);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 753);
+    EXPECT_EQ(r.bottom - r.top, 584);
+
+    HWND canvas = ChildAt(window, "TFrame3", 0, 0);
+    ASSERT_NE(canvas, nullptr);
+    HWND mock = ChildAt(canvas, "TFrame2", 64, 23);
+    ASSERT_NE(mock, nullptr);
+    EXPECT_EQ(ChildRect(ChildAt(mock, "Button", 0, 240)).right, 89);
+    EXPECT_EQ(WindowText(ChildAt(mock, "Button", 88, 240)), "ボタン2");
+    EXPECT_NE(ChildAt(mock, "ListBox", 0, 92), nullptr);
+
+    // The keyboard focus starts in the preview's folder chooser.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info));
+    HWND chooser = ChildAt(mock, "ComboBox", 0, 72);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(info.hwndFocus == chooser || GetParent(info.hwndFocus) == chooser);
+
+    // The window width field: an edit with its arrows inside it.
+    HWND width = ChildAt(window, "Edit", 584, 376);
+    ASSERT_NE(width, nullptr);
+    EXPECT_EQ(WindowText(width), "177");
+    EXPECT_EQ(ChildrenOfClass(width, "msctls_updown32").size(), 1u);
+    SendMessageW(width, WM_SETTEXT, 0, LPARAM(L"300"));
+    EXPECT_EQ(ChildRect(mock).right - ChildRect(mock).left, 300);
+    EXPECT_TRUE(GetWindowLongW(canvas, GWL_STYLE) & WS_HSCROLL);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    EXPECT_TRUE(designer.WaitForExit(10000, &code)) << "closing the window ends the program at once";
+    EXPECT_EQ(code, 0u);
+}
+
+}  // namespace
