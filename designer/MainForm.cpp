@@ -1,6 +1,7 @@
 #include "designer/MainForm.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "layout/LayoutPath.h"
 
@@ -111,24 +112,34 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label34", Kind::Label, "検索対象拡張子", {80, 456}, -1},
     {"Label35", Kind::Label, "登録済み拡張子", {368, 458}, -1},
     // Commands
-    {"Button5", Kind::Button, "保存", {560, 448, 81, 33}, 48},
-    {"Button6", Kind::Button, "終了", {648, 488, 83, 33}, 49},
-    {"Button7", Kind::Button, "テスト", {648, 448, 81, 33}, 50},
+    {"Button5", Kind::Button, "保存", {560, 448, 81, 33}, 48, &F::Save1Click},
+    {"Button6", Kind::Button, "終了", {648, 488, 83, 33}, 49, &F::Exit1Click},
+    {"Button7", Kind::Button, "テスト", {648, 448, 81, 33}, 50, &F::Button7Click},
 };
 
 // The function entries of the two action-button combo boxes, by index.
 const char* const kFunctionEntries[] = {"1.ファイル実行", "2.ファイルパス表示"};
 
+constexpr char kLayoutFilter[] = "RokabinaDesignerファイル（*.rkd）|*.rkd";
+
 }  // namespace
+
+const char* InitialText(std::string_view controlName) {
+    for (const auto& d : kControls)
+        if (controlName == d.name) return d.text;
+    throw std::logic_error("no control " + std::string(controlName));
+}
 
 TForm1::TForm1(std::string exePath)
     : MainMenu1({{"File1", "ファイル",
-                  {{"New1", "新規作成", nullptr},
-                   {"Open1", "開く", nullptr},
-                   {"Save1", "上書き保存", nullptr},
-                   {"SaveAs1", "名前を付けて保存", nullptr},
-                   {"Exit1", "終了", nullptr}}},
-                 {"Help1", "ヘルプ", {{"About1", "バージョン情報", nullptr}}}}),
+                  {{"New1", "新規作成", [this] { New1Click(); }},
+                   {"Open1", "開く", [this] { Open1Click(); }},
+                   {"Save1", "上書き保存", [this] { Save1Click(); }},
+                   {"SaveAs1", "名前を付けて保存", [this] { SaveAs1Click(); }},
+                   {"Exit1", "終了", [this] { Exit1Click(); }}}},
+                 {"Help1", "ヘルプ", {{"About1", "バージョン情報", [this] { About1Click(); }}}}}),
+      OpenDialog1(ui::FileDialog::Mode::Open, kLayoutFilter),
+      SaveDialog1(ui::FileDialog::Mode::Save, kLayoutFilter),
       exePath_(std::move(exePath)) {
     CreateForm(kFormSpec);
     SetMainMenu(&MainMenu1);

@@ -2,14 +2,20 @@
 // the live preview of the viewer window, the menu bar and the command buttons.
 // The layout being edited is the state of these controls and of the preview.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "designer/Preview.h"
+#include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/MainMenu.h"
 #include "ui/SpinEdit.h"
 
 namespace designer {
+
+// The caption, text or value a control of the main window starts with.
+const char* InitialText(std::string_view controlName);
 
 class TForm1 : public ui::Form {
 public:
@@ -71,20 +77,44 @@ public:
     void Button4Click();
     void CheckBox8Click();
 
+    // The commands of the menu and the command buttons.
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Exit1Click();
+    void Button7Click();  // Test run
+    void About1Click();
+
+    // Writes every key of the layout, in file order, from the controls and
+    // the preview; throws layout::ProfileWriteError at the first refused write.
+    void WriteLayoutFile(const std::string& path);
+
     // The designer's own folder, with its trailing backslash.
     const std::string& DesignerFolder() const { return designerFolder_; }
+    // The layout file last opened or saved; empty when there is none.
+    const std::string& CurrentFileName() const { return currentFile_; }
 
     TFrame3* Frame3 = nullptr;
     TFrame2* Frame2 = nullptr;
     ui::MainMenu MainMenu1;
+    ui::FileDialog OpenDialog1;
+    ui::FileDialog SaveDialog1;
 
 private:
+    void ReadLayoutFile(const std::string& path);
+    void SaveThroughDialog();
+    // Chooses the function entry of that index; anything else chooses none.
+    void ChooseFunction(const char* comboName, int32_t index);
+    void LoadPictureReporting(const std::string& name, ui::PicturePane& pane);
+
     void ApplyCheckBox(const char* checkBoxName);
     void ApplySpinEdit(const char* spinEditName);
     void ChangePicture(const char* editName, ui::PicturePane& pane);
 
     std::string exePath_;
     std::string designerFolder_;
+    std::string currentFile_;
 };
 
 }  // namespace designer

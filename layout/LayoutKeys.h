@@ -37,6 +37,11 @@ inline constexpr char kCount[] = "count";  // in kExtension
 // The key of the index-th registered extension in kExtension: "ex1", "ex10".
 std::string ExtensionKey(int index);
 
+// Readers take at most this many registered extensions. The count comes from
+// a hand-editable file, and each entry costs a read (and the viewer a folder
+// listing): a count near 2^31 would keep a program busy for hours.
+inline constexpr int32_t kMaxExtensions = 1024;
+
 enum class ValueKind { Flag, Integer, Text };
 
 // Flags hold 1 or 0 in the integer fields. The text fields are never null

@@ -33,11 +33,6 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
 };
 
-// Each pass lists a whole folder, and the count comes from a hand-editable
-// file: beyond this many passes a huge count would keep the viewer busy for
-// hours before its window appears.
-constexpr int32_t kMaxExtensionPasses = 1024;
-
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
 bool IsRegularFile(const std::string& path) {
@@ -177,7 +172,7 @@ void TForm1::ComboBox1Change() {
         ui::ListBox* list;
         ~Redraw() { list->EndUpdate(); }
     } redraw{ListBox1};
-    for (int32_t i = 1; i <= std::min(count, kMaxExtensionPasses); ++i) {
+    for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
         std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
         // A chooser removed at start-up counts as switched off, whatever the file says now.
         if (file.ReadBool(kEnable, kComboBox1, true) && ComboBox1) {

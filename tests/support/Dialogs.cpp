@@ -3,6 +3,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "support/Process.h"
 #include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
 
@@ -35,6 +36,13 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
         return FALSE;
     }
     return TRUE;
+}
+
+// The name field of the platform's file dialogs (cmb13 in the explorer
+// style, edt1 in the old one), or null for any other dialog.
+HWND FileNameField(HWND dlg) {
+    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
+    return GetDlgItem(dlg, 0x480);
 }
 
 IconKind IconOf(HWND dlg) {
@@ -124,13 +132,53 @@ void DialogAnswer::Watch(Press press, DWORD processId, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
         HWND dlg = FindDialog(processId);
-        // Wait until the box has built its buttons.
-        if (dlg && GetDlgItem(dlg, ui::kBoxTextId) && FindWindowExW(dlg, nullptr, L"Button", nullptr)) {
+        // Wait until the box has built its buttons; file dialogs have their own answer.
+        if (dlg && !FileNameField(dlg) && GetDlgItem(dlg, ui::kBoxTextId) && FindWindowExW(dlg, nullptr, L"Button", nullptr)) {
             Sleep(50);
             record_ = Read(dlg);
             Answer(dlg, press);
             // Wait for it to go, so that the next watcher does not see it again.
             for (int i = 0; i < 200 && IsWindow(dlg) && IsWindowVisible(dlg) && press != Press::Nothing; ++i) Sleep(10);
+            break;
+        }
+        Sleep(10);
+    }
+    --g_watchers;
+}
+
+FileDialogAnswer::FileDialogAnswer(std::string name, DWORD processId, DWORD timeoutMs) {
+    ++g_watchers;
+    thread_ = std::thread([=, this] { Watch(name, processId, timeoutMs); });
+}
+
+FileDialogAnswer::~FileDialogAnswer() {
+    if (thread_.joinable()) thread_.join();
+}
+
+const FileDialogRecord& FileDialogAnswer::Wait() {
+    if (thread_.joinable()) thread_.join();
+    return record_;
+}
+
+void FileDialogAnswer::Watch(const std::string& name, DWORD processId, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        HWND dlg = FindDialog(processId);
+        HWND field = dlg ? FileNameField(dlg) : nullptr;
+        if (field && GetDlgItem(dlg, IDOK)) {
+            Sleep(200);  // let the dialog finish filling its lists
+            record_.found = true;
+            record_.title = WindowText(dlg);
+            record_.initialName = WindowText(field);
+            if (HWND types = GetDlgItem(dlg, 0x470)) record_.filters = ComboItems(types);
+            if (name.empty()) {
+                PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDCANCEL)));
+            } else {
+                std::wstring wide = ui::ToWide(name);
+                SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
+                PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDOK)));
+            }
+            for (int i = 0; i < 500 && IsWindow(dlg) && IsWindowVisible(dlg); ++i) Sleep(10);
             break;
         }
         Sleep(10);

@@ -37,6 +37,29 @@ private:
     std::thread thread_;
 };
 
+struct FileDialogRecord {
+    bool found = false;
+    std::string title;
+    std::string initialName;           // the name field as the dialog opened
+    std::vector<std::string> filters;  // the file type list
+};
+
+// Answers the next open or save dialog of the process: types `name` into its
+// name field and confirms, or cancels it when `name` is empty.
+class FileDialogAnswer {
+public:
+    explicit FileDialogAnswer(std::string name, DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 10000);
+    ~FileDialogAnswer();
+    FileDialogAnswer(const FileDialogAnswer&) = delete;
+    FileDialogAnswer& operator=(const FileDialogAnswer&) = delete;
+    const FileDialogRecord& Wait();
+
+private:
+    void Watch(const std::string& name, DWORD processId, DWORD timeoutMs);
+    FileDialogRecord record_;
+    std::thread thread_;
+};
+
 // The first visible dialog box (#32770) of the process, or null.
 HWND FindDialog(DWORD processId = GetCurrentProcessId());
 // The first visible top-level window of the process with this class, or null.

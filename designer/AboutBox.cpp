@@ -1,0 +1,40 @@
+#include "designer/AboutBox.h"
+
+#include "designer/ProductInfo.h"
+#include "ui/PicturePane.h"
+
+namespace designer {
+namespace {
+
+using ui::Kind;
+
+const ui::FormSpec kFormSpec{"TAboutBox", "バージョン情報", {0, 0, 290, 170}, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                             "ＭＳ Ｐゴシック", 12};
+
+// Places inside the panel at (8, 8) are given in the window's client area.
+constexpr int kPanelX = 8, kPanelY = 8;
+const ui::ControlDecl<TAboutBox> kControls[] = {
+    {"OKButton", Kind::Button, "閉じる", {kPanelX + 183, kPanelY + 80, 58, 25}, 0, &TAboutBox::OKButtonClick},
+    {"ProductName", Kind::Label, kProductText, {kPanelX + 8, kPanelY + 16}, -1},
+    {"Version", Kind::Label, kVersionText, {kPanelX + 8, kPanelY + 40}, -1},
+    {"Copyright", Kind::Label, kCreditText, {kPanelX + 8, kPanelY + 64}, -1},
+    {"Comments", Kind::Label, kReleaseText, {kPanelX + 8, kPanelY + 88}, -1},
+    {"ProgramIcon", Kind::Picture, "", {kPanelX + 208, kPanelY + 32, 32, 32}, -1},
+    {"Panel1", Kind::Panel, "", {kPanelX, kPanelY, 257, 113}, -1},
+};
+
+}  // namespace
+
+TAboutBox::TAboutBox(HWND owner) {
+    CreateForm(kFormSpec, owner);
+    CreateControls(*this, std::span<const ui::ControlDecl<TAboutBox>>(kControls), Font());
+    SetClientSize(273, 129);
+    CenterOnScreen();
+    SetDefaultButton(&Get<ui::Button>("OKButton"));
+    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+    if (icon) Get<ui::PicturePane>("ProgramIcon").SetPicture(ui::Graphic::FromIcon(ui::IconHandle(icon), 32, 32));
+}
+
+void TAboutBox::OKButtonClick() { SetModalResult(IDOK); }
+
+}  // namespace designer

@@ -1,0 +1,90 @@
+// New, Open, Save, Save As and Exit: the commands that move a layout between
+// the designer and the layout files.
+#include <windows.h>
+
+#include "designer/MainForm.h"
+#include "ui/Application.h"
+#include "ui/Cp932.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Sound.h"
+#include "viewer/PictureLoader.h"
+
+namespace designer {
+namespace {
+
+constexpr UINT kWarningSound = MB_ICONEXCLAMATION;
+constexpr char kLayoutExtension[] = ".rkd";
+
+bool IsExistingFile(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
+std::string WithLayoutExtension(const std::string& name) {
+    size_t dot = ui::ExtensionDot(name, "\\:");
+    if (dot != std::string::npos && name.compare(dot, std::string::npos, kLayoutExtension) == 0) return name;
+    return name + kLayoutExtension;
+}
+
+}  // namespace
+
+void TForm1::Save1Click() {
+    if (!currentFile_.empty()) {
+        WriteLayoutFile(currentFile_);
+        return;
+    }
+    SaveThroughDialog();
+}
+
+void TForm1::SaveAs1Click() { SaveThroughDialog(); }
+
+void TForm1::SaveThroughDialog() {
+    if (!SaveDialog1.Execute(Handle())) {
+        currentFile_.clear();  // Save As cancelled: the next Save asks for a name again
+        return;
+    }
+    std::string name = WithLayoutExtension(SaveDialog1.FileName());
+    if (IsExistingFile(name)) {
+        ui::PlaySystemSound(kWarningSound);
+        if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return;
+    }
+    WriteLayoutFile(name);  // a refused write leaves the current name as it was
+    currentFile_ = name;
+}
+
+void TForm1::Exit1Click() {
+    ui::PlaySystemSound(kWarningSound);
+    if (ui::AskWarning("本当に終了しますか？")) ui::Application::Instance().Terminate();
+}
+
+void TForm1::Open1Click() {
+    if (!OpenDialog1.Execute(Handle())) return;
+    currentFile_ = OpenDialog1.FileName();
+    ReadLayoutFile(currentFile_);
+}
+
+void TForm1::New1Click() {
+    if (!ui::AskWarning("保存していない場合、編集中のデータは消えてしまいます。\n\r新規作成しますか？")) return;
+    for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"})
+        Get<ui::CheckBox>(name).SetChecked(true);
+    // The fresh values are the ones the window starts with.
+    for (int i = 1; i <= 25; ++i) {
+        std::string name = "SpinEdit" + std::to_string(i);
+        Get<ui::SpinEdit>(name).SetValue(std::stoi(InitialText(name)));
+    }
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
+        Get<ui::Edit>(name).SetText(InitialText(name));
+    for (const char* name : {"ComboBox1", "ComboBox2"}) {
+        auto& function = Get<ui::ComboBox>(name);
+        if (function.ItemIndex() != -1) function.SetItemIndex(-1);
+        function.SetText(InitialText(name));  // the prompt
+    }
+    // Forgotten before the pictures load: a missing picture must not leave
+    // the old file as the target of the next Save.
+    currentFile_.clear();
+    Frame2->Image1->SetPicture(viewer::LoadPicture(Get<ui::Edit>("Edit1").Text()));
+    Frame2->Image2->SetPicture(viewer::LoadPicture(Get<ui::Edit>("Edit2").Text()));
+}
+
+}  // namespace designer

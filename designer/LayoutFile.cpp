@@ -1,0 +1,143 @@
+// The designer's layout and the layout file: which control or preview
+// element each key is written from and read into.
+#include <algorithm>
+#include <string_view>
+
+#include "designer/MainForm.h"
+#include "layout/LayoutKeys.h"
+#include "layout/ProfileFile.h"
+#include "ui/Application.h"
+#include "viewer/PictureLoader.h"
+
+namespace designer {
+namespace {
+
+using namespace layout;
+
+enum class Target { ElementShown, CheckBox, Edit, SpinEdit, Function };
+
+struct Binding {
+    const char* section;
+    const char* key;
+    Target target;
+    const char* control;  // a preview element for ElementShown, else a control of the window
+};
+
+// In file order, which is the order of writing.
+const Binding kBindings[] = {
+    {kEnable, kImage1, Target::ElementShown, "Image1"},
+    {kEnable, kImage2, Target::ElementShown, "Image2"},
+    {kEnable, kButton1, Target::ElementShown, "Button1"},
+    {kEnable, kButton2, Target::ElementShown, "Button2"},
+    {kEnable, kComboBox1, Target::ElementShown, "ComboBox1"},
+    {kEnable, kListBox1, Target::ElementShown, "ListBox1"},
+    {kEnable, kNotSizeChange, Target::CheckBox, "CheckBox7"},
+    {kCaption, kButton1, Target::Edit, "Edit3"},
+    {kCaption, kButton2, Target::Edit, "Edit5"},
+    {kCaption, kForm, Target::Edit, "Edit4"},
+    {kCaption, kComboBox1, Target::Edit, "Edit6"},
+    {kFunction, kButton1, Target::Function, "ComboBox1"},
+    {kFunction, kButton2, Target::Function, "ComboBox2"},
+    {kFile, kImage1, Target::Edit, "Edit1"},
+    {kFile, kImage2, Target::Edit, "Edit2"},
+    {kWidth, kImage1, Target::SpinEdit, "SpinEdit22"},
+    {kWidth, kImage2, Target::SpinEdit, "SpinEdit24"},
+    {kWidth, kButton1, Target::SpinEdit, "SpinEdit11"},
+    {kWidth, kButton2, Target::SpinEdit, "SpinEdit14"},
+    {kWidth, kListBox1, Target::SpinEdit, "SpinEdit18"},
+    {kWidth, kComboBox1, Target::SpinEdit, "SpinEdit13"},
+    {kWidth, kForm, Target::SpinEdit, "SpinEdit20"},
+    {kHeight, kImage1, Target::SpinEdit, "SpinEdit23"},
+    {kHeight, kImage2, Target::SpinEdit, "SpinEdit25"},
+    {kHeight, kButton1, Target::SpinEdit, "SpinEdit12"},
+    {kHeight, kButton2, Target::SpinEdit, "SpinEdit15"},
+    {kHeight, kListBox1, Target::SpinEdit, "SpinEdit19"},
+    {kHeight, kForm, Target::SpinEdit, "SpinEdit21"},
+    {kLeft, kImage1, Target::SpinEdit, "SpinEdit1"},
+    {kLeft, kImage2, Target::SpinEdit, "SpinEdit3"},
+    {kLeft, kButton1, Target::SpinEdit, "SpinEdit7"},
+    {kLeft, kButton2, Target::SpinEdit, "SpinEdit9"},
+    {kLeft, kListBox1, Target::SpinEdit, "SpinEdit16"},
+    {kLeft, kComboBox1, Target::SpinEdit, "SpinEdit5"},
+    {kTop, kImage1, Target::SpinEdit, "SpinEdit2"},
+    {kTop, kImage2, Target::SpinEdit, "SpinEdit4"},
+    {kTop, kButton1, Target::SpinEdit, "SpinEdit8"},
+    {kTop, kButton2, Target::SpinEdit, "SpinEdit10"},
+    {kTop, kListBox1, Target::SpinEdit, "SpinEdit17"},
+    {kTop, kComboBox1, Target::SpinEdit, "SpinEdit6"},
+    {kScrollBar, kListBox1, Target::SpinEdit, "SpinEdit26"},
+};
+
+constexpr char kAllExtensions[] = ".*";
+
+}  // namespace
+
+void TForm1::WriteLayoutFile(const std::string& path) {
+    ProfileFile file(path);
+    for (const auto& b : kBindings) {
+        switch (b.target) {
+        case Target::ElementShown: file.WriteBool(b.section, b.key, Frame2->Find(b.control).Visible()); break;
+        case Target::CheckBox: file.WriteBool(b.section, b.key, Get<ui::CheckBox>(b.control).Checked()); break;
+        case Target::Edit: file.WriteString(b.section, b.key, Get<ui::Edit>(b.control).Text()); break;
+        case Target::SpinEdit: file.WriteInteger(b.section, b.key, Get<ui::SpinEdit>(b.control).Value()); break;
+        case Target::Function: file.WriteInteger(b.section, b.key, Get<ui::ComboBox>(b.control).ItemIndex()); break;
+        }
+    }
+    // Only count and the keys up to it are written: readers go by count, and
+    // older ex keys beyond it stay as the file had them.
+    if (Get<ui::CheckBox>("CheckBox8").Checked()) {
+        file.WriteInteger(kExtension, kCount, 1);
+        file.WriteString(kExtension, ExtensionKey(1).c_str(), kAllExtensions);
+        return;
+    }
+    const auto& list = Get<ui::ListBox>("ListBox1");
+    int count = list.Count();
+    file.WriteInteger(kExtension, kCount, count);
+    for (int k = 1; k <= count; ++k) file.WriteString(kExtension, ExtensionKey(k).c_str(), list.Item(k - 1));
+}
+
+void TForm1::ReadLayoutFile(const std::string& path) {
+    ProfileFile file(path);
+    // Open reads the function keys last.
+    auto functionsLast = [](const Binding& b) { return std::string_view(b.section) != kFunction; };
+    std::vector<Binding> order(std::begin(kBindings), std::end(kBindings));
+    std::stable_partition(order.begin(), order.end(), functionsLast);
+    for (const auto& b : order) {
+        const LayoutKey& k = FindLayoutKey(b.section, b.key);
+        switch (b.target) {
+        case Target::ElementShown: Frame2->Find(b.control).SetVisible(file.ReadBool(b.section, b.key, k.openInt)); break;
+        case Target::CheckBox: Get<ui::CheckBox>(b.control).SetChecked(file.ReadBool(b.section, b.key, k.openInt)); break;
+        case Target::Edit: Get<ui::Edit>(b.control).SetText(file.ReadString(b.section, b.key, k.openText)); break;
+        case Target::SpinEdit: Get<ui::SpinEdit>(b.control).SetValue(file.ReadInteger(b.section, b.key, k.openInt)); break;
+        case Target::Function: ChooseFunction(b.control, file.ReadInteger(b.section, b.key, k.openInt)); break;
+        }
+    }
+
+    // A picture that cannot be shown is reported, and the rest is still read,
+    // so that a later save does not lose the file's other picture or extensions.
+    LoadPictureReporting(Get<ui::Edit>("Edit1").Text(), *Frame2->Image1);
+    LoadPictureReporting(Get<ui::Edit>("Edit2").Text(), *Frame2->Image2);
+
+    // The file's extensions replace the list, so that they are what the next save writes.
+    auto& list = Get<ui::ListBox>("ListBox1");
+    list.Clear();
+    int32_t count = std::min(file.ReadInteger(kExtension, kCount, 0), kMaxExtensions);
+    for (int32_t k = 1; k <= count; ++k) list.Add(file.ReadString(kExtension, ExtensionKey(k).c_str(), ""));
+}
+
+void TForm1::ChooseFunction(const char* comboName, int32_t index) {
+    auto& combo = Get<ui::ComboBox>(comboName);
+    int wanted = index >= 0 && index < combo.Count() ? int(index) : -1;
+    if (combo.ItemIndex() != wanted) combo.SetItemIndex(wanted);
+}
+
+void TForm1::LoadPictureReporting(const std::string& name, ui::PicturePane& pane) {
+    if (name.empty()) return;
+    try {
+        pane.SetPicture(viewer::LoadPicture(name));
+    } catch (const viewer::PictureError& e) {
+        ui::Application::Instance().ShowException(e);
+    }
+}
+
+}  // namespace designer

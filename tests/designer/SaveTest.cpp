@@ -1,0 +1,168 @@
+// Save, Save As and Exit: the file a save writes, the name completion, the
+// overwrite question and what becomes of the current file name.
+#include <windows.h>
+
+#include "DesignerFixture.h"
+#include "support/Sounds.h"
+
+namespace {
+
+using namespace testsupport;
+
+using Saving = DesignerTest;
+
+// The file a freshly started designer writes, byte for byte.
+const std::string kFreshLayout = LayoutText({
+    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=1", "ComboBox1=1", "ListBox1=1", "not_sizechange=1",
+    "[Caption]", "Button1=ボタン1", "Button2=ボタン2", "Form=", "ComboBox1=フォルダを選択してください",
+    "[function]", "Button1=-1", "Button2=-1",
+    "[File]", "image1=image1.jpg", "image2=image2.jpg",
+    "[Width]", "image1=177", "image2=177", "Button1=89", "Button2=89", "ListBox1=177", "ComboBox1=177", "Form=177",
+    "[Height]", "image1=73", "image2=50", "Button1=25", "Button2=25", "ListBox1=97", "Form=265",
+    "[Left]", "image1=0", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
+    "[Top]", "image1=0", "image2=188", "Button1=240", "Button2=240", "ListBox1=90", "ComboBox1=72",
+    "[ScrollBar]", "ListBox1=1",
+    "[extension]", "count=0",
+});
+
+TEST_F(Saving, AFreshDesignerWritesTheDefaultLayoutExactly) {
+    FileDialogAnswer dialog(dir / "fresh");
+    SoundRecorder sounds;
+    form->Save1Click();
+    const auto& record = dialog.Wait();
+    ASSERT_TRUE(record.found);
+    EXPECT_EQ(record.filters, std::vector<std::string>{"RokabinaDesignerファイル（*.rkd）"});
+    EXPECT_EQ(ReadWholeFile(dir / "fresh.rkd"), kFreshLayout);
+    EXPECT_EQ(form->CurrentFileName(), dir / "fresh.rkd");
+    EXPECT_TRUE(sounds.Sounds().empty()) << "a new file: no question, no sound";
+
+    // With a current file, Save writes at once: no dialog, no question.
+    Field("Edit4").SetText("資料");
+    form->Save1Click();
+    EXPECT_NE(ReadWholeFile(dir / "fresh.rkd").find("Form=資料\r\n"), std::string::npos);
+}
+
+TEST_F(Saving, TheChosenNameGetsTheLayoutExtensionUnlessItHasItExactly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a", "a.rkd"}, {"a.txt", "a.txt.rkd"}, {"a.RKD", "a.RKD.rkd"}, {"b.rkd", "b.rkd"}, {"表", "表.rkd"}};
+    for (const auto& [typed, saved] : cases) {
+        FileDialogAnswer dialog(dir / typed);
+        form->SaveAs1Click();
+        ASSERT_TRUE(dialog.Wait().found);
+        EXPECT_TRUE(FileExists(dir / saved)) << typed;
+        EXPECT_EQ(form->CurrentFileName(), dir / saved);
+    }
+    EXPECT_FALSE(FileExists(dir / "a"));
+}
+
+TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
+    dir.WriteFile("old.rkd", "[Caption]\r\nForm=old\r\n[Other]\r\nkeep=1\r\n");
+    for (Press press : {Press::No, Press::Escape}) {
+        FileDialogAnswer dialog(dir / "old");
+        DialogAnswer question(press);
+        SoundRecorder sounds;
+        form->Save1Click();
+        const auto& box = question.Wait();
+        EXPECT_EQ(box.caption, "警告");
+        EXPECT_EQ(box.text, "そのファイルは既に存在します。上書きしますか？");
+        EXPECT_EQ(box.icon, IconKind::Warning);
+        EXPECT_EQ(box.defaultButton, "はい(&Y)");
+        ASSERT_EQ(sounds.Sounds().size(), 1u);
+        EXPECT_EQ(sounds.Sounds()[0].type, UINT(MB_ICONEXCLAMATION));
+        EXPECT_FALSE(sounds.Sounds()[0].boxOpen) << "the sound comes before the box";
+        EXPECT_EQ(ReadWholeFile(dir / "old.rkd"), "[Caption]\r\nForm=old\r\n[Other]\r\nkeep=1\r\n");
+        EXPECT_EQ(form->CurrentFileName(), "") << "declined: still no current file";
+    }
+    FileDialogAnswer dialog(dir / "old.rkd");
+    DialogAnswer yes(Press::Yes);
+    form->Save1Click();
+    EXPECT_TRUE(yes.Wait().found);
+    std::string saved = ReadWholeFile(dir / "old.rkd");
+    EXPECT_NE(saved.find("Form=\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << "other keys stay";
+    EXPECT_EQ(form->CurrentFileName(), dir / "old.rkd");
+}
+
+TEST_F(Saving, CancellingSaveAsForgetsTheCurrentFile) {
+    {
+        FileDialogAnswer dialog(dir / "first.rkd");
+        form->Save1Click();
+    }
+    ASSERT_EQ(form->CurrentFileName(), dir / "first.rkd");
+    FileDialogAnswer cancel("");
+    form->SaveAs1Click();
+    EXPECT_TRUE(cancel.Wait().found);
+    EXPECT_EQ(form->CurrentFileName(), "");
+
+    FileDialogAnswer again(dir / "second");
+    form->Save1Click();
+    const auto& record = again.Wait();
+    ASSERT_TRUE(record.found) << "Save asks for a name again";
+    EXPECT_EQ(record.initialName.find("first.rkd") != std::string::npos, true) << "the dialog remembers the last name";
+    EXPECT_TRUE(FileExists(dir / "second.rkd"));
+}
+
+TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
+    auto& list = form->Get<ui::ListBox>("ListBox1");
+    for (const char* e : {".txt", ".pdf", ".doc"}) list.Add(e);
+    dir.WriteFile("layout.rkd", LayoutText({"[extension]", "count=5", "ex1=.a", "ex2=.b", "ex3=.c", "ex4=.d", "ex5=.e"}));
+    Spin("SpinEdit1").SetText("abc");  // not a number: saved as the lower bound
+    Spin("SpinEdit26").SetText("");
+    Spin("SpinEdit2").SetValue(-12);
+    form->Get<ui::ComboBox>("ComboBox1").SetItemIndex(1);
+    Box("CheckBox3").SetChecked(false);
+    form->WriteLayoutFile(dir / "layout.rkd");
+    std::string saved = ReadWholeFile(dir / "layout.rkd");
+    for (const char* line : {"[Left]\r\nimage1=0\r\n", "[ScrollBar]\r\nListBox1=1\r\n", "[Top]\r\nimage1=-12\r\n",
+                             "[function]\r\nButton1=1\r\nButton2=-1\r\n", "ListBox1=0\r\nnot_sizechange=1\r\n",
+                             "count=3\r\nex1=.txt\r\nex2=.pdf\r\nex3=.doc\r\nex4=.d\r\nex5=.e\r\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+
+    Box("CheckBox8").SetChecked(true);
+    form->WriteLayoutFile(dir / "layout.rkd");
+    saved = ReadWholeFile(dir / "layout.rkd");
+    EXPECT_NE(saved.find("count=1\r\nex1=.*\r\nex2=.pdf\r\n"), std::string::npos) << saved;
+
+    Box("CheckBox8").SetChecked(false);
+    list.Clear();
+    form->WriteLayoutFile(dir / "empty.rkd");
+    saved = ReadWholeFile(dir / "empty.rkd");
+    EXPECT_EQ(saved.substr(saved.size() - 22), "[extension]\r\ncount=0\r\n");
+}
+
+TEST_F(Saving, AWriteIntoAMissingFolderIsReportedAndKeepsTheName) {
+    std::string target = dir / "missing\\layout.rkd";
+    DialogAnswer error(Press::Ok);
+    FileDialogAnswer dialog(target);
+    HWND save = form->Find("Button5").Handle();  // clicked: errors go to the error box
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), LPARAM(save));
+    const auto& box = error.Wait();
+    ASSERT_TRUE(dialog.Wait().found);
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.caption, "ロカビナデザイナー");
+    EXPECT_EQ(box.text, target + " に書き込めません.");
+    EXPECT_EQ(box.icon, IconKind::Stop);
+    EXPECT_EQ(form->CurrentFileName(), "");
+    EXPECT_FALSE(DirectoryExists(dir / "missing"));
+}
+
+TEST_F(Saving, ExitAsksAfterTheWarningSound) {
+    for (Press press : {Press::No, Press::Escape}) {
+        SoundRecorder sounds;
+        DialogAnswer question(press);
+        form->Exit1Click();
+        const auto& box = question.Wait();
+        EXPECT_EQ(box.caption, "警告");
+        EXPECT_EQ(box.text, "本当に終了しますか？");
+        EXPECT_EQ(box.buttons, (std::vector<std::string>{"はい(&Y)", "いいえ(&N)"}));
+        ASSERT_EQ(sounds.Sounds().size(), 1u);
+        EXPECT_FALSE(sounds.Sounds()[0].boxOpen);
+        EXPECT_FALSE(ui::Application::Instance().Terminated());
+    }
+    DialogAnswer yes(Press::Yes);
+    form->Exit1Click();
+    EXPECT_TRUE(yes.Wait().found);
+    EXPECT_TRUE(ui::Application::Instance().Terminated());
+}
+
+}  // namespace

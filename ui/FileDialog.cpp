@@ -1,0 +1,40 @@
+#include "ui/FileDialog.h"
+
+#include <commdlg.h>
+
+#include "ui/Cp932.h"
+
+namespace ui {
+
+FileDialog::FileDialog(Mode mode, std::string filter) : mode_(mode), filter_(std::move(filter)) {}
+
+bool FileDialog::Execute(HWND owner) {
+    // The platform wants "description\0pattern\0\0".
+    std::string filter = filter_;
+    for (char& c : filter)
+        if (c == '|') c = '\0';
+    filter.append(2, '\0');
+
+    std::string buffer = fileName_;
+    buffer.resize(std::max<size_t>(buffer.size() + 1, 32768), '\0');
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = DWORD(buffer.size());
+    ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
+    BOOL chosen = mode_ == Mode::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (!chosen) return false;
+    fileName_ = buffer.c_str();
+    // Windows leaves the current directory at the chosen file's folder; make
+    // it so everywhere, as relative picture names are resolved there.
+    size_t separator = LastSeparator(fileName_, "\\:");
+    if (separator != std::string::npos) {
+        std::string folder = fileName_.substr(0, separator + 1);
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    return true;
+}
+
+}  // namespace ui
