@@ -1,7 +1,6 @@
 #include "designer/AboutBox.h"
 
 #include "designer/ProductInfo.h"
-#include "ui/PicturePane.h"
 
 namespace designer {
 namespace {
@@ -26,13 +25,7 @@ const ui::ControlDecl<TAboutBox> kControls[] = {
 }  // namespace
 
 TAboutBox::TAboutBox(HWND owner) {
-    CreateForm(kFormSpec, owner);
-    CreateControls(*this, std::span<const ui::ControlDecl<TAboutBox>>(kControls), Font());
-    SetClientSize(273, 129);
-    CenterOnScreen();
-    SetDefaultButton(&Get<ui::Button>("OKButton"));
-    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
-    if (icon) Get<ui::PicturePane>("ProgramIcon").SetPicture(ui::Graphic::FromIcon(ui::IconHandle(icon), 32, 32));
+    Build(*this, kFormSpec, owner, std::span<const ui::ControlDecl<TAboutBox>>(kControls), SIZE{273, 129});
 }
 
 void TAboutBox::OKButtonClick() { SetModalResult(IDOK); }

@@ -1,10 +1,10 @@
 // The designer's version dialog: created for each request, shown modally.
 #pragma once
-#include "ui/Form.h"
+#include "ui/AboutForm.h"
 
 namespace designer {
 
-class TAboutBox : public ui::Form {
+class TAboutBox : public ui::AboutForm {
 public:
     explicit TAboutBox(HWND owner);
     void OKButtonClick();

@@ -1,6 +1,5 @@
 #include "viewer/AboutBox.h"
 
-#include "ui/PicturePane.h"
 #include "viewer/ProductInfo.h"
 
 namespace viewer {
@@ -26,13 +25,7 @@ const ui::ControlDecl<TAboutBox> kControls[] = {
 }  // namespace
 
 TAboutBox::TAboutBox(HWND owner) {
-    CreateForm(kFormSpec, owner);
-    CreateControls(*this, std::span<const ui::ControlDecl<TAboutBox>>(kControls), Font());
-    SetClientSize(226, 121);
-    CenterOnScreen();
-    SetDefaultButton(&Get<ui::Button>("OKButton"));
-    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
-    if (icon) Get<ui::PicturePane>("ProgramIcon").SetPicture(ui::Graphic::FromIcon(ui::IconHandle(icon), 32, 32));
+    Build(*this, kFormSpec, owner, std::span<const ui::ControlDecl<TAboutBox>>(kControls), SIZE{226, 121});
 }
 
 void TAboutBox::OKButtonClick() { SetModalResult(IDOK); }

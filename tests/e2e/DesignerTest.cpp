@@ -10,15 +10,6 @@ namespace {
 
 using namespace testsupport;
 
-// The child of `parent` of this class whose rectangle starts at (left, top).
-HWND ChildAt(HWND parent, const char* className, int left, int top) {
-    for (HWND c : ChildrenOfClass(parent, className)) {
-        RECT r = ChildRect(c);
-        if (r.left == left && r.top == top) return c;
-    }
-    return nullptr;
-}
-
 TEST(DesignerProgram, StartsWithItsWindowPreviewAndFieldsInPlace) {
     ScratchFolder dir;
     std::string exe = dir / "rokabina_designer.exe";

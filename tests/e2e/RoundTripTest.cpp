@@ -11,14 +11,6 @@ namespace {
 
 using namespace testsupport;
 
-HWND ChildAt(HWND parent, const char* className, int left, int top) {
-    for (HWND c : ChildrenOfClass(parent, className)) {
-        RECT r = ChildRect(c);
-        if (r.left == left && r.top == top) return c;
-    }
-    return nullptr;
-}
-
 void SetText(HWND field, const std::string& text) {
     std::wstring wide = ui::ToWide(text);
     SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));

@@ -105,4 +105,12 @@ RECT ChildRect(HWND child) {
     return r;
 }
 
+HWND ChildAt(HWND parent, const char* className, int left, int top) {
+    for (HWND c : ChildrenOfClass(parent, className)) {
+        RECT r = ChildRect(c);
+        if (r.left == left && r.top == top) return c;
+    }
+    return nullptr;
+}
+
 }  // namespace testsupport

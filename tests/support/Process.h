@@ -36,5 +36,7 @@ std::vector<std::string> ListItems(HWND list);
 std::vector<std::string> ComboItems(HWND combo);
 // Client rectangle of a child relative to its parent's client area.
 RECT ChildRect(HWND child);
+// The child of this class whose rectangle starts at (left, top), or null.
+HWND ChildAt(HWND parent, const char* className, int left, int top);
 
 }  // namespace testsupport

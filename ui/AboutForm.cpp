@@ -1,0 +1,15 @@
+#include "ui/AboutForm.h"
+
+#include "ui/PicturePane.h"
+
+namespace ui {
+
+void AboutForm::Finish(SIZE client) {
+    SetClientSize(client.cx, client.cy);
+    CenterOnScreen();
+    SetDefaultButton(&Get<Button>("OKButton"));
+    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+    if (icon) Get<PicturePane>("ProgramIcon").SetPicture(Graphic::FromIcon(IconHandle(icon), 32, 32));
+}
+
+}  // namespace ui
