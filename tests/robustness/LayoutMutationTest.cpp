@@ -1,0 +1,283 @@
+// Thousands of damaged layout files, each fed to the viewer's start-up and a
+// share of them to the designer's Open. Neither may crash, hang, grow without
+// bound, say anything but its defined messages, or write a file; the viewer's
+// title must still be what the file says or the default.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "designer/MainForm.h"
+#include "robustness/Robustness.h"
+#include "support/Scratch.h"
+#include "ui/Application.h"
+#include "ui/Sound.h"
+#include "viewer/MainForm.h"
+#include "viewer/PictureLoader.h"
+
+namespace {
+
+using namespace robustness;
+using testsupport::LayoutText;
+using testsupport::ReadWholeFile;
+using testsupport::ScratchFolder;
+using testsupport::TestDataPath;
+
+constexpr uint32_t kSeed = 20240611;
+constexpr int kViewerCases = 1200;
+constexpr int kDesignerShare = 8;  // every eighth mutant also goes to the designer
+
+// The file a fresh designer saves.
+const std::string kFreshLayout = LayoutText({
+    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=1", "ComboBox1=1", "ListBox1=1", "not_sizechange=1",
+    "[Caption]", "Button1=ボタン1", "Button2=ボタン2", "Form=", "ComboBox1=フォルダを選択してください",
+    "[function]", "Button1=-1", "Button2=-1",
+    "[File]", "image1=image1.jpg", "image2=image2.jpg",
+    "[Width]", "image1=177", "image2=177", "Button1=89", "Button2=89", "ListBox1=177", "ComboBox1=177", "Form=177",
+    "[Height]", "image1=73", "image2=50", "Button1=25", "Button2=25", "ListBox1=97", "Form=265",
+    "[Left]", "image1=0", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
+    "[Top]", "image1=0", "image2=188", "Button1=240", "Button2=240", "ListBox1=90", "ComboBox1=72",
+    "[ScrollBar]", "ListBox1=1",
+    "[extension]", "count=0",
+});
+
+// A layout in use: every picture kind, several extensions, odd sizes.
+const std::string kFullLayout = LayoutText({
+    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=0", "ComboBox1=1", "ListBox1=1", "not_sizechange=0",
+    "[Caption]", "Button1=開く", "Button2=パス", "Form=資料メニュー", "ComboBox1=選んでください",
+    "[function]", "Button1=0", "Button2=1",
+    "[File]", "image1=pic.bmp", "image2=pic.wmf",
+    "[Width]", "image1=300", "image2=0", "Button1=-5", "Button2=89", "ListBox1=400", "ComboBox1=177", "Form=$1F4",
+    "[Height]", "image1=0x40", "image2=50", "Button1=25", "Button2=25", "ListBox1=200", "Form=400",
+    "[Left]", "image1=-20", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
+    "[Top]", "image1=0", "image2=350", "Button1=300", "Button2=240", "ListBox1=90", "ComboBox1=72",
+    "[ScrollBar]", "ListBox1=3",
+    "[extension]", "count=4", "ex1=.txt", "ex2=.doc", "ex3=.*", "ex4=.表",
+});
+
+const std::string kSparseLayout = "[Caption]\r\nForm=Menu\r\n[File]\r\nimage1=pic.ico\r\nimage2=pic.emf\r\n";
+
+const std::string* const kBases[] = {&kFreshLayout, &kFullLayout, &kSparseLayout};
+
+// The value the platform reads, cut as the programs cut it.
+std::string RawRead(const std::string& path, const char* section, const char* key, const char* def) {
+    char buffer[2048] = {};
+    GetPrivateProfileStringA(section, key, def, buffer, sizeof buffer, path.c_str());
+    return std::string(buffer, strnlen(buffer, 2047));
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) { return s.size() >= tail.size() && s.ends_with(tail); }
+
+// The error box of a picture that failed to load, for one of the names the layout gives.
+bool IsPictureFailure(const std::string& text, const std::vector<std::string>& names) {
+    for (const char* decoder : {"ビットマップイメージが不正です.", "アイコンイメージが不正です.", "メタファイルが不正です."})
+        if (text == decoder) return true;
+    for (const auto& name : names)
+        if (text == "ファイル " + name + " は開けません.") return true;
+    if (text.starts_with("拡張子 .") && EndsWith(text, " の画像形式は処理できません.")) return true;
+    const std::string jpeg = "JPEG エラー #";
+    if (text.starts_with(jpeg) && text.size() > jpeg.size() + 1 && text.back() == '.') {
+        std::string number = text.substr(jpeg.size(), text.size() - jpeg.size() - 1);
+        return number.find_first_not_of("0123456789") == std::string::npos;
+    }
+    return false;
+}
+
+// The viewer's working folder: its layout, folders to walk, files to list,
+// small pictures of every kind, and a folder named like a picture.
+class ViewerFolder {
+public:
+    ViewerFolder() {
+        dir.MakeDir("sub1");
+        dir.MakeDir("sub2\\deeper");
+        dir.MakeDir("folder.jpg");
+        dir.WriteFile("a.txt", "a");
+        dir.WriteFile("sub1\\b.doc", "b");
+        for (const SeedPicture& seed : SeedPictures()) {
+            const char* name = seed.name == "quadrants.jpeg" ? "image1.jpg"
+                             : seed.name == "quadrants_progressive.jpg" ? "image2.jpg"
+                             : seed.name == "quadrants24.bmp" ? "pic.bmp"
+                             : seed.name == "size16.ico" ? "pic.ico"
+                             : seed.name == "drawing.wmf" ? "pic.wmf"
+                             : seed.name == "drawing.emf" ? "pic.emf" : nullptr;
+            if (name) dir.WriteFile(name, seed.bytes);
+        }
+    }
+    std::string Layout() const { return dir / "rokabina.rkd"; }
+    ScratchFolder dir;
+};
+
+// Runs a block with the current directory set, as a program started there has it.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& folder) {
+        GetCurrentDirectoryA(MAX_PATH, saved_);
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
+
+private:
+    char saved_[MAX_PATH] = {};
+};
+
+// Collects the failures of a loop and reports the first few with their case.
+class Failures {
+public:
+    void Add(int index, const Mutant& mutant, const std::string& what) {
+        if (++count_ <= 15) ADD_FAILURE() << "case " << index << " (" << mutant.how << "): " << what;
+    }
+    int Count() const { return count_; }
+
+private:
+    int count_ = 0;
+};
+
+// The case index from ROKABINA_ROBUSTNESS_CASE, to run one case alone; -1 for all.
+int OnlyCase() {
+    const char* only = std::getenv("ROKABINA_ROBUSTNESS_CASE");
+    return only ? std::atoi(only) : -1;
+}
+
+class LayoutMutation : public testing::Test {
+protected:
+    void SetUp() override {
+        ui::SetSoundObserver([](UINT) {});  // no real beeps for thousands of start-ups
+        windowsBefore_ = TopLevelWindowCount();
+    }
+    void TearDown() override {
+        ui::SetSoundObserver(nullptr);
+        EXPECT_EQ(TopLevelWindowCount(), windowsBefore_) << "windows left behind";
+    }
+    // Memory after the first tenth of the loop and at its end.
+    void CheckMemory(const Memory& early) {
+        Memory end = ProcessMemory();
+        EXPECT_LT(end.peakWorkingSet, kMemoryCeiling);
+        EXPECT_LT(end.privateBytes, early.privateBytes + kGrowthSlack)
+            << "private bytes grew from " << early.privateBytes << " to " << end.privateBytes;
+    }
+
+    BoxAnswerer answerer;
+    Watchdog watchdog;
+    Failures failures;
+
+private:
+    int windowsBefore_ = 0;
+};
+
+TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
+    ViewerFolder folder;
+    CurrentDirectory here(folder.dir.Path());
+    ui::Application::Instance().SetTitle("ロカビナ");
+    Mutator mutator(kSeed);
+    Memory early;
+    int boxesSeen = 0;
+    const int only = OnlyCase();
+    for (int i = 0; i < kViewerCases; ++i) {
+        Mutant mutant = mutator.Layout(*kBases[i % std::size(kBases)]);
+        if (only >= 0 && i != only) continue;
+        folder.dir.WriteFile("rokabina.rkd", mutant.bytes);
+        const std::string before = FolderSnapshot(folder.dir.Path());
+        const std::string title = RawRead(folder.Layout(), "Caption", "Form", "ロカビナ");
+        const std::vector<std::string> pictures = {RawRead(folder.Layout(), "File", "image1", ""),
+                                                   RawRead(folder.Layout(), "File", "image2", "")};
+
+        watchdog.Begin("viewer start-up, case " + std::to_string(i) + ": " + mutant.how);
+        ui::Application::Instance().ClearTermination();
+        std::string caption;
+        {
+            viewer::TForm1 form(folder.dir / "rokabina.exe");
+            caption = form.Caption();
+        }
+        watchdog.End();
+
+        if (caption != title) failures.Add(i, mutant, "title \"" + caption.substr(0, 80) + "\"");
+        std::vector<Box> boxes = answerer.Take();
+        boxesSeen += int(boxes.size());
+        if (boxes.size() > 1) failures.Add(i, mutant, std::to_string(boxes.size()) + " boxes");
+        for (const Box& box : boxes) {
+            bool known = box.text == "検索する拡張子が未設定です。" || IsPictureFailure(box.text, pictures);
+            if (box.caption != "ロカビナ" || !known)
+                failures.Add(i, mutant, "box \"" + box.caption + "\": \"" + box.text.substr(0, 200) + "\"");
+        }
+        if (ReadWholeFile(folder.Layout()) != mutant.bytes) failures.Add(i, mutant, "the layout file changed");
+        if (FolderSnapshot(folder.dir.Path()) != before) failures.Add(i, mutant, "a file was written");
+        if (i >= kViewerCases / 10 && early.privateBytes == 0) early = ProcessMemory();
+    }
+    EXPECT_EQ(failures.Count(), 0);
+    if (only < 0) CheckMemory(early);
+    if (only < 0) EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+}
+
+TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
+    ViewerFolder folder;  // the layouts lie beside the pictures they name
+    char startDir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, startDir);
+    ui::Application::Instance().SetTitle("ロカビナデザイナー");
+    ui::Application::Instance().ClearTermination();
+    auto form = std::make_unique<designer::TForm1>(folder.dir / "rokabina_designer.exe");
+    const std::string path = folder.dir / "opened.rkd";
+    Mutator mutator(kSeed);
+    Memory early;
+    int boxesSeen = 0;
+    const int only = OnlyCase();
+    for (int i = 0; i < kViewerCases; ++i) {
+        Mutant mutant = mutator.Layout(*kBases[i % std::size(kBases)]);
+        if (i % kDesignerShare != 0 || (only >= 0 && i != only)) continue;
+        folder.dir.WriteFile("opened.rkd", mutant.bytes);
+        const std::string before = FolderSnapshot(folder.dir.Path());
+        const std::vector<std::string> pictures = {RawRead(path, "File", "image1", ""), RawRead(path, "File", "image2", "")};
+
+        watchdog.Begin("designer Open, case " + std::to_string(i) + ": " + mutant.how);
+        answerer.AnswerFileDialogWith(path);
+        ui::Application::Instance().RunHandler([&] { form->Open1Click(); });
+        watchdog.End();
+
+        if (!answerer.FileDialogAnswered()) failures.Add(i, mutant, "the open dialog was not answered");
+        if (form->CurrentFileName() != path) failures.Add(i, mutant, "current file " + form->CurrentFileName());
+        if (form->Get<ui::ListBox>("ListBox1").Count() > 1024) failures.Add(i, mutant, "more than 1024 extensions");
+        std::vector<Box> boxes = answerer.Take();
+        boxesSeen += int(boxes.size());
+        if (boxes.size() > 2) failures.Add(i, mutant, std::to_string(boxes.size()) + " boxes");
+        for (const Box& box : boxes)
+            if (box.caption != "ロカビナデザイナー" || !IsPictureFailure(box.text, pictures))
+                failures.Add(i, mutant, "box \"" + box.caption + "\": \"" + box.text.substr(0, 200) + "\"");
+        if (ReadWholeFile(path) != mutant.bytes) failures.Add(i, mutant, "the layout file changed");
+        if (FolderSnapshot(folder.dir.Path()) != before) failures.Add(i, mutant, "a file was written");
+        if (i >= kViewerCases / 10 && early.privateBytes == 0) early = ProcessMemory();
+    }
+    form.reset();
+    SetCurrentDirectoryA(startDir);  // the open dialog moves it
+    EXPECT_EQ(failures.Count(), 0);
+    if (only < 0) CheckMemory(early);
+    if (only < 0) EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+}
+
+// Each odd name once at start-up: the box says exactly what loading it says.
+TEST_F(LayoutMutation, OddPictureNamesGiveTheLoadersMessage) {
+    ViewerFolder folder;
+    CurrentDirectory here(folder.dir.Path());
+    ui::Application::Instance().SetTitle("ロカビナ");
+    for (const char* name : OddPictureNames()) {
+        folder.dir.WriteFile("rokabina.rkd", LayoutText({"[File]", std::string("image2=") + name, "[extension]", "count=1", "ex1=.txt"}));
+        std::string expected;
+        try {
+            viewer::LoadPicture(RawRead(folder.Layout(), "File", "image2", ""));  // the platform trims the value
+        } catch (const viewer::PictureError& e) {
+            expected = std::string(e.what()) + ".";
+        }
+        watchdog.Begin(std::string("viewer start-up with image2=") + name);
+        ui::Application::Instance().ClearTermination();
+        { viewer::TForm1 form(folder.dir / "rokabina.exe"); }
+        watchdog.End();
+        std::vector<Box> boxes = answerer.Take();
+        if (expected.empty()) {
+            EXPECT_TRUE(boxes.empty()) << name;
+        } else {
+            ASSERT_EQ(boxes.size(), 1u) << name;
+            EXPECT_EQ(boxes[0].caption, "ロカビナ") << name;
+            EXPECT_EQ(boxes[0].text, expected) << name;
+        }
+    }
+}
+
+}  // namespace
