@@ -1,0 +1,73 @@
+#include "core/ResultTable.h"
+
+#include <cstdio>
+
+#include "core/Statistics.h"
+
+namespace bench {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string MedianCell(const std::vector<double>& values, int decimals) {
+    auto median = Median(values);
+    return median ? Fixed(*median, decimals) : "n/a";
+}
+
+std::string TimingCell(const Timings& timings) {
+    std::string cell = MedianCell(timings.values, 0);
+    if (timings.failures) cell += " (" + std::to_string(timings.failures) + " failed)";
+    return cell;
+}
+
+std::string RatioCell(const Timings& measured, const Timings& floor) {
+    auto top = Median(measured.values);
+    auto bottom = Median(floor.values);
+    if (!top || !bottom || *bottom <= 0) return "n/a";
+    return Fixed(*top / *bottom, 2);
+}
+
+std::string CountCell(int64_t count) { return count < 0 ? "n/a" : std::to_string(count); }
+
+std::string PercentileCell(const std::vector<double>& values, double p) {
+    auto value = Percentile(values, p);
+    return value ? Fixed(*value, 1) : "n/a";
+}
+
+std::string Line(const std::vector<std::string>& cells) {
+    std::string line = "|";
+    for (const std::string& cell : cells) line += " " + cell + " |";
+    return line + "\n";
+}
+
+}  // namespace
+
+std::string FormatStartupTable(const std::vector<StartupRow>& rows) {
+    std::string table = Line({"tree", "folders", "files listed", "viewer ms", "floor ms (walk + window)", "ratio",
+                              "walk only ms", "window only ms", "viewer peak working set MB",
+                              "viewer peak private MB"});
+    table += Line({"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:"});
+    for (const StartupRow& row : rows)
+        table += Line({row.tree, CountCell(row.folders), CountCell(row.files), TimingCell(row.viewerMs),
+                       TimingCell(row.floorMs), RatioCell(row.viewerMs, row.floorMs), TimingCell(row.walkMs),
+                       TimingCell(row.windowMs), MedianCell(row.peakWorkingSetMb, 1),
+                       MedianCell(row.peakPrivateMb, 1)});
+    return table;
+}
+
+std::string FormatResponseTable(const std::vector<ResponseRow>& rows) {
+    std::string table = Line({"change", "changes", "handler median us", "handler p95 us",
+                              "with repaint median us", "with repaint p95 us"});
+    table += Line({"---", "---:", "---:", "---:", "---:", "---:"});
+    for (const ResponseRow& row : rows)
+        table += Line({row.change, std::to_string(row.handlerUs.size()), MedianCell(row.handlerUs, 1),
+                       PercentileCell(row.handlerUs, 95), MedianCell(row.withRepaintUs, 1),
+                       PercentileCell(row.withRepaintUs, 95)});
+    return table;
+}
+
+}  // namespace bench

@@ -1,0 +1,39 @@
+// The benchmark results as Markdown tables, ready for docs/performance.md:
+// medians of the measured runs, with failed runs counted beside them.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Timings {
+    std::vector<double> values;  // one per run that succeeded
+    int failures = 0;            // runs that timed out, ended early or showed the wrong window
+};
+
+struct StartupRow {
+    std::string tree;
+    int64_t folders = -1;  // below the root, as the floor's walk counted them; -1 unknown
+    int64_t files = -1;    // in the root with the listed extension; -1 unknown
+    Timings viewerMs;
+    Timings floorMs;  // walk, then the empty window: the viewer's floor
+    Timings walkMs;
+    Timings windowMs;
+    std::vector<double> peakWorkingSetMb;
+    std::vector<double> peakPrivateMb;
+};
+
+// One row per tree: medians, the viewer/floor ratio, the viewer's peak memory.
+std::string FormatStartupTable(const std::vector<StartupRow>& rows);
+
+struct ResponseRow {
+    std::string change;
+    std::vector<double> handlerUs;     // the change call alone
+    std::vector<double> withRepaintUs; // the change, then every message it queued (painting too)
+};
+
+// One row per kind of change: median and 95th percentile in microseconds.
+std::string FormatResponseTable(const std::vector<ResponseRow>& rows);
+
+}  // namespace bench

@@ -1,0 +1,94 @@
+#include "core/StartupProbe.h"
+
+#include <psapi.h>
+
+#include <stdexcept>
+
+namespace bench {
+namespace {
+
+// Short enough not to blur a start of a few hundred milliseconds, long enough
+// to leave the CPU to the program being measured.
+constexpr DWORD kPollMs = 2;
+
+}  // namespace
+
+ProbedProcess::ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workDir) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + exePath + "\"";
+    if (!arguments.empty()) command += " " + arguments;
+    sinceStart_.Restart();
+    if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
+}
+
+ProbedProcess::~ProbedProcess() {
+    Terminate();
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+std::optional<double> ProbedProcess::WaitShownAndIdle(DWORD timeoutMs, HWND* window) {
+    const double limitMs = timeoutMs;
+    for (;;) {
+        if (HWND shown = VisibleWindowOf(info_.dwProcessId)) {
+            const double leftMs = limitMs - sinceStart_.Milliseconds();
+            if (leftMs <= 0 || WaitForInputIdle(info_.hProcess, DWORD(leftMs)) != 0) return std::nullopt;
+            const double elapsed = sinceStart_.Milliseconds();
+            if (window) *window = shown;
+            return elapsed;
+        }
+        if (Ended() || sinceStart_.Milliseconds() > limitMs) return std::nullopt;
+        Sleep(kPollMs);
+    }
+}
+
+std::optional<double> ProbedProcess::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
+    const double leftMs = timeoutMs - sinceStart_.Milliseconds();
+    if (leftMs <= 0 && !Ended()) return std::nullopt;
+    if (WaitForSingleObject(info_.hProcess, leftMs <= 0 ? 0 : DWORD(leftMs)) != WAIT_OBJECT_0) return std::nullopt;
+    const double elapsed = sinceStart_.Milliseconds();
+    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
+    return elapsed;
+}
+
+MemoryPeak ProbedProcess::Peak() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(info_.hProcess, &counters, sizeof counters)) return {};
+    return {counters.PeakWorkingSetSize, counters.PeakPagefileUsage};
+}
+
+void ProbedProcess::Terminate() {
+    if (!info_.hProcess || Ended()) return;
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 10000);  // bounded: a stuck process must not stall the run
+}
+
+HWND VisibleWindowOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner != s->processId || !IsWindowVisible(hwnd)) return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        LPARAM(&search));
+    return search.found;
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+}  // namespace bench

@@ -1,0 +1,53 @@
+// Starts a program and measures from outside how long it takes to be ready:
+// from just before CreateProcess to its first visible top-level window with
+// the process waiting for input, or to its exit.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "core/Stopwatch.h"
+
+namespace bench {
+
+struct MemoryPeak {
+    size_t workingSet = 0;  // bytes
+    size_t pagefile = 0;    // bytes of private memory
+};
+
+class ProbedProcess {
+public:
+    // Starts exePath with the arguments in workDir; throws std::runtime_error
+    // when it cannot be started.
+    ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workDir);
+    // Ends the process if it still runs.
+    ~ProbedProcess();
+    ProbedProcess(const ProbedProcess&) = delete;
+    ProbedProcess& operator=(const ProbedProcess&) = delete;
+
+    // Milliseconds from the start until a visible top-level window of the
+    // process exists and the process then waits for input; that window in
+    // *window. Nothing when the process ends first or the time runs out.
+    std::optional<double> WaitShownAndIdle(DWORD timeoutMs, HWND* window = nullptr);
+    // Milliseconds from the start until the process ended; its exit code in
+    // *exitCode. Nothing when the time runs out.
+    std::optional<double> WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    // The peaks of the process so far; zeros when they cannot be read.
+    MemoryPeak Peak() const;
+    // Ends the process and waits until it is gone.
+    void Terminate();
+
+private:
+    bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+
+    Stopwatch sinceStart_;
+    PROCESS_INFORMATION info_{};
+};
+
+// The visible top-level window of that process, or null.
+HWND VisibleWindowOf(DWORD processId);
+std::string ClassNameOf(HWND window);
+
+}  // namespace bench

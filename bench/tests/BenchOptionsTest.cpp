@@ -1,0 +1,64 @@
+#include "core/BenchOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using bench::ParseViewerBenchOptions;
+using Words = std::vector<std::string>;
+
+TEST(BenchOptions, ReadsEveryOptionAndTree) {
+    auto options = ParseViewerBenchOptions({"--runs", "3", "--warmups", "0", "--timeout", "20", "--ext", ".doc",
+                                            "--floor", "Z:\\b\\Floor.exe", "1000 folders=Z:\\t\\a",
+                                            "files=Z:\\t\\x=y"});
+    EXPECT_EQ(options.runs, 3);
+    EXPECT_EQ(options.warmups, 0);
+    EXPECT_EQ(options.timeoutMs, 20000u);
+    EXPECT_EQ(options.extension, ".doc");
+    EXPECT_EQ(options.floorExe, "Z:\\b\\Floor.exe");
+    ASSERT_EQ(options.trees.size(), 2u);
+    EXPECT_EQ(options.trees[0].label, "1000 folders");
+    EXPECT_EQ(options.trees[0].folder, "Z:\\t\\a");
+    EXPECT_EQ(options.trees[1].label, "files");
+    EXPECT_EQ(options.trees[1].folder, "Z:\\t\\x=y");  // only the first "=" separates
+}
+
+TEST(BenchOptions, DefaultsWhenOnlyFloorAndTreeAreGiven) {
+    auto options = ParseViewerBenchOptions({"--floor", "f.exe", "t=d"});
+    EXPECT_EQ(options.runs, 5);
+    EXPECT_EQ(options.warmups, 1);
+    EXPECT_EQ(options.extension, ".txt");
+}
+
+struct BadLine {
+    Words words;
+    const char* named;  // what the message must point at
+};
+
+TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
+    const BadLine cases[] = {
+        {{"t=d"}, "--floor"},
+        {{"--floor", "f.exe"}, "no tree"},
+        {{"--floor", "f.exe", "t=d", "--runs"}, "missing value after --runs"},
+        {{"--floor", "f.exe", "t=d", "--runs", "0"}, ": 0"},
+        {{"--floor", "f.exe", "t=d", "--runs", "3x"}, ": 3x"},
+        {{"--floor", "f.exe", "t=d", "--runs", "-2"}, ": -2"},
+        {{"--floor", "f.exe", "t=d", "--timeout", "99999"}, ": 99999"},
+        {{"--floor", "f.exe", "t=d", "--fast"}, "unknown option --fast"},
+        {{"--floor", "f.exe", "folder"}, "label=folder: folder"},
+        {{"--floor", "f.exe", "=d"}, "label=folder: =d"},
+        {{"--floor", "f.exe", "t="}, "label=folder: t="},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParseViewerBenchOptions(c.words);
+            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include "core/ResultTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using bench::FormatResponseTable;
+using bench::FormatStartupTable;
+using bench::ResponseRow;
+using bench::StartupRow;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+StartupRow TreeOf(const std::string& name) {
+    StartupRow row;
+    row.tree = name;
+    row.folders = 1000;
+    row.files = 2;
+    row.viewerMs = {{130, 120, 900}, 0};  // median 130
+    row.floorMs = {{100, 110, 90}, 0};    // median 100
+    row.walkMs = {{60.4}, 0};
+    row.windowMs = {{40, 42}, 0};
+    row.peakWorkingSetMb = {20.25, 30, 25};
+    row.peakPrivateMb = {8};
+    return row;
+}
+
+TEST(ResultTable, StartupRowShowsMediansAndTheirRatio) {
+    auto lines = Lines(FormatStartupTable({TreeOf("1000 folders")}));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "| 1000 folders | 1000 | 2 | 130 | 100 | 1.30 | 60 | 41 | 25.0 | 8.0 |");
+}
+
+TEST(ResultTable, EveryLineHasOneCellPerHeading) {
+    auto lines = Lines(FormatStartupTable({TreeOf("a"), TreeOf("b")}));
+    ASSERT_EQ(lines.size(), 4u);
+    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 11) << line;
+}
+
+TEST(ResultTable, FailedRunsAreCountedAndMissingFiguresSaySo) {
+    StartupRow row = TreeOf("t");
+    row.viewerMs = {{200}, 2};
+    row.floorMs = {{}, 3};
+    row.folders = -1;
+    row.peakWorkingSetMb.clear();
+    auto lines = Lines(FormatStartupTable({row}));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "| t | n/a | 2 | 200 (2 failed) | n/a (3 failed) | n/a | 60 | 41 | n/a | 8.0 |");
+}
+
+TEST(ResultTable, ResponseRowShowsMedianAndNinetyFifthPercentile) {
+    ResponseRow row{"SpinEdit1", {}, {}};
+    for (int i = 1; i <= 20; ++i) {
+        row.handlerUs.push_back(i);
+        row.withRepaintUs.push_back(10 * i);
+    }
+    auto lines = Lines(FormatResponseTable({row}));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "| SpinEdit1 | 20 | 10.5 | 19.0 | 105.0 | 190.0 |");
+}
+
+}  // namespace
