@@ -92,6 +92,12 @@ std::string Control::Text() const { return WindowTextOf(hwnd_); }
 
 void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
+void Control::BeginUpdate() { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+void Control::EndUpdate() {
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 namespace {
 // The text of a list item, by the list's own length and text messages.
 std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index) {
@@ -185,11 +191,6 @@ int ListBox::FindExact(const std::string& text) const {
 void ListBox::SetHorizontalExtent(int pixels) { SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0); }
 int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
 
-void ListBox::BeginUpdate() { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
-void ListBox::EndUpdate() {
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
 
 // --- ComboBox
 

@@ -57,6 +57,10 @@ public:
     std::string Text() const;
     virtual void SetText(const std::string& text);
 
+    // Stops redrawing while many items change; EndUpdate redraws once.
+    void BeginUpdate();
+    void EndUpdate();
+
     // The parent window is being destroyed and takes this window with it.
     void DetachHandle() { hwnd_ = nullptr; }
 
@@ -120,9 +124,6 @@ public:
     int FindExact(const std::string& text) const;
     void SetHorizontalExtent(int pixels);
     int HorizontalExtent() const;
-    // Stops redrawing while many items change.
-    void BeginUpdate();
-    void EndUpdate();
 };
 
 // A drop-down combo box with an editable text field.

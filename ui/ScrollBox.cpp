@@ -44,10 +44,12 @@ void ScrollBox::UpdateScrollBars() {
     const long pageW = std::max(0L, fullW - (needV ? barW : 0)), pageH = std::max(0L, fullH - (needH ? barH : 0));
     auto setBar = [&](int bar, bool need, long extent, long page, int pos) {
         int newPos = need ? int(std::clamp(long(pos), 0L, extent - page)) : 0;
+        const bool shown = GetWindowLongPtrA(hwnd_, GWL_STYLE) & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL);
+        if (!need && !shown) return newPos;  // the common case: nothing to do, no frame change
         SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, need ? int(extent - 1) : 0, UINT(need ? page : 0),
                       newPos, 0};
         SetScrollInfo(hwnd_, bar, &si, TRUE);
-        ShowScrollBar(hwnd_, bar, need);
+        if (need != shown) ShowScrollBar(hwnd_, bar, need);
         return newPos;
     };
     int newH = setBar(SB_HORZ, needH, extentX, pageW, hpos_);

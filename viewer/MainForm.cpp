@@ -128,6 +128,12 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
         windowsDirectory_ = WindowsDirectory();
         SearchDir1.BaseDir = exeFolder_;
+        // One redraw for the whole tree instead of one per folder.
+        ComboBox1->BeginUpdate();
+        struct Redraw {
+            ui::ComboBox* combo;
+            ~Redraw() { combo->EndUpdate(); }
+        } redraw{ComboBox1};
         SearchDir1.Search();
     }
 }
@@ -172,14 +178,18 @@ void TForm1::ComboBox1Change() {
         ui::ListBox* list;
         ~Redraw() { list->EndUpdate(); }
     } redraw{ListBox1};
+    // Read once for all passes: each read parses the whole file again.
+    // A chooser removed at start-up counts as switched off, whatever the file says now.
+    const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
+    const std::string prompt = chooserInUse ? file.ReadString(kCaption, kComboBox1, "") : std::string();
+    const std::string text = chooserInUse ? ComboBox1->Text() : std::string();
+    const bool folderChosen = chooserInUse && IsDirectory(text);
     for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
         std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
-        // A chooser removed at start-up counts as switched off, whatever the file says now.
-        if (file.ReadBool(kEnable, kComboBox1, true) && ComboBox1) {
-            std::string text = ComboBox1->Text();
-            if (IsDirectory(text)) ListPattern(text + "\\*" + ext);
+        if (chooserInUse) {
+            if (folderChosen) ListPattern(text + "\\*" + ext);
             // Still showing the prompt: no folder chosen yet.
-            if (text == file.ReadString(kCaption, kComboBox1, "")) ListPattern(exeFolder_ + "*" + ext);
+            if (text == prompt) ListPattern(exeFolder_ + "*" + ext);
         } else {
             ListPattern(exeFolder_ + "*" + ext);
         }
