@@ -11,19 +11,6 @@ using namespace testsupport;
 
 using Saving = DesignerTest;
 
-// The file a freshly started designer writes, byte for byte.
-const std::string kFreshLayout = LayoutText({
-    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=1", "ComboBox1=1", "ListBox1=1", "not_sizechange=1",
-    "[Caption]", "Button1=ボタン1", "Button2=ボタン2", "Form=", "ComboBox1=フォルダを選択してください",
-    "[function]", "Button1=-1", "Button2=-1",
-    "[File]", "image1=image1.jpg", "image2=image2.jpg",
-    "[Width]", "image1=177", "image2=177", "Button1=89", "Button2=89", "ListBox1=177", "ComboBox1=177", "Form=177",
-    "[Height]", "image1=73", "image2=50", "Button1=25", "Button2=25", "ListBox1=97", "Form=265",
-    "[Left]", "image1=0", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
-    "[Top]", "image1=0", "image2=188", "Button1=240", "Button2=240", "ListBox1=90", "ComboBox1=72",
-    "[ScrollBar]", "ListBox1=1",
-    "[extension]", "count=0",
-});
 
 TEST_F(Saving, AFreshDesignerWritesTheDefaultLayoutExactly) {
     FileDialogAnswer dialog(dir / "fresh");
@@ -32,7 +19,7 @@ TEST_F(Saving, AFreshDesignerWritesTheDefaultLayoutExactly) {
     const auto& record = dialog.Wait();
     ASSERT_TRUE(record.found);
     EXPECT_EQ(record.filters, std::vector<std::string>{"RokabinaDesignerファイル（*.rkd）"});
-    EXPECT_EQ(ReadWholeFile(dir / "fresh.rkd"), kFreshLayout);
+    EXPECT_EQ(ReadWholeFile(dir / "fresh.rkd"), FreshDesignerLayout());
     EXPECT_EQ(form->CurrentFileName(), dir / "fresh.rkd");
     EXPECT_TRUE(sounds.Sounds().empty()) << "a new file: no question, no sound";
 

@@ -27,19 +27,6 @@ constexpr uint32_t kSeed = 20240611;
 constexpr int kViewerCases = 1200;
 constexpr int kDesignerShare = 8;  // every eighth mutant also goes to the designer
 
-// The file a fresh designer saves.
-const std::string kFreshLayout = LayoutText({
-    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=1", "ComboBox1=1", "ListBox1=1", "not_sizechange=1",
-    "[Caption]", "Button1=ボタン1", "Button2=ボタン2", "Form=", "ComboBox1=フォルダを選択してください",
-    "[function]", "Button1=-1", "Button2=-1",
-    "[File]", "image1=image1.jpg", "image2=image2.jpg",
-    "[Width]", "image1=177", "image2=177", "Button1=89", "Button2=89", "ListBox1=177", "ComboBox1=177", "Form=177",
-    "[Height]", "image1=73", "image2=50", "Button1=25", "Button2=25", "ListBox1=97", "Form=265",
-    "[Left]", "image1=0", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
-    "[Top]", "image1=0", "image2=188", "Button1=240", "Button2=240", "ListBox1=90", "ComboBox1=72",
-    "[ScrollBar]", "ListBox1=1",
-    "[extension]", "count=0",
-});
 
 // A layout in use: every picture kind, several extensions, odd sizes.
 const std::string kFullLayout = LayoutText({
@@ -57,7 +44,7 @@ const std::string kFullLayout = LayoutText({
 
 const std::string kSparseLayout = "[Caption]\r\nForm=Menu\r\n[File]\r\nimage1=pic.ico\r\nimage2=pic.emf\r\n";
 
-const std::string* const kBases[] = {&kFreshLayout, &kFullLayout, &kSparseLayout};
+const std::string* const kBases[] = {&testsupport::FreshDesignerLayout(), &kFullLayout, &kSparseLayout};
 
 // The value the platform reads, cut as the programs cut it.
 std::string RawRead(const std::string& path, const char* section, const char* key, const char* def) {

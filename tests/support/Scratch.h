@@ -29,6 +29,8 @@ private:
 std::string LayoutText(std::initializer_list<std::string> lines);
 
 std::string ReadWholeFile(const std::string& path);
+// The layout file a freshly started designer saves, byte for byte.
+const std::string& FreshDesignerLayout();
 // A file of the test data folder (ROKABINA_TEST_DATA), by its relative path.
 std::string TestDataPath(const std::string& relative);
 bool FileExists(const std::string& path);
