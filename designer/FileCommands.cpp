@@ -5,6 +5,7 @@
 #include "designer/MainForm.h"
 #include "ui/Application.h"
 #include "ui/Cp932.h"
+#include "ui/Files.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
 #include "viewer/PictureLoader.h"
@@ -14,11 +15,6 @@ namespace {
 
 constexpr UINT kWarningSound = MB_ICONEXCLAMATION;
 constexpr char kLayoutExtension[] = ".rkd";
-
-bool IsExistingFile(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
 std::string WithLayoutExtension(const std::string& name) {
@@ -45,7 +41,7 @@ void TForm1::SaveThroughDialog() {
         return;
     }
     std::string name = WithLayoutExtension(SaveDialog1.FileName());
-    if (IsExistingFile(name)) {
+    if (ui::IsExistingFile(name)) {
         ui::PlaySystemSound(kWarningSound);
         if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return;
     }

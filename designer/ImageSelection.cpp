@@ -4,16 +4,12 @@
 
 #include "designer/MainForm.h"
 #include "ui/Cp932.h"
+#include "ui/Files.h"
 #include "ui/MessageBoxes.h"
 #include "viewer/PictureLoader.h"
 
 namespace designer {
 namespace {
-
-bool IsExistingFile(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // From the last "." after the last "\" and the last drive colon, dot included.
 std::string ExtensionOf(const std::string& name) {
@@ -28,7 +24,7 @@ void TForm1::Button2Click() { ChangePicture("Edit2", *Frame2->Image2); }
 
 void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
     std::string name = Get<ui::Edit>(editName).Text();
-    if (!IsExistingFile(name)) {
+    if (!ui::IsExistingFile(name)) {
         ui::ShowPlainMessage("ファイルが見つかりません");
         return;
     }

@@ -3,7 +3,6 @@
 // fields set their texts. Every change applies at once.
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 #include "designer/MainForm.h"
@@ -110,12 +109,8 @@ void TForm1::SpinEdit23Change() { ApplySpinEdit("SpinEdit23"); }
 void TForm1::SpinEdit24Change() { ApplySpinEdit("SpinEdit24"); }
 void TForm1::SpinEdit25Change() { ApplySpinEdit("SpinEdit25"); }
 
-void TForm1::SpinEdit26Change() {
-    // Computed in 64 bits and kept within what the list accepts: a factor
-    // typed far beyond 10 is used as it reads until the field clamps it.
-    int64_t width = int64_t(Frame2->ListBox1->ClientWidth()) * Get<ui::SpinEdit>("SpinEdit26").Value();
-    Frame2->ListBox1->SetHorizontalExtent(int(std::clamp<int64_t>(width, 0, 0x7FFFFFFF)));
-}
+// A factor typed far beyond 10 is used as it reads until the field clamps it.
+void TForm1::SpinEdit26Change() { Frame2->ListBox1->SetScrollFactor(Get<ui::SpinEdit>("SpinEdit26").Value()); }
 
 void TForm1::Edit3Change() { Frame2->Button1->SetText(Get<ui::Edit>("Edit3").Text()); }
 void TForm1::Edit5Change() { Frame2->Button2->SetText(Get<ui::Edit>("Edit5").Text()); }

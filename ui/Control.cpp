@@ -189,6 +189,11 @@ int ListBox::FindExact(const std::string& text) const {
 }
 
 void ListBox::SetHorizontalExtent(int pixels) { SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0); }
+void ListBox::SetScrollFactor(int32_t factor) {
+    int64_t width = int64_t(ClientWidth()) * factor;
+    SetHorizontalExtent(int(std::clamp<int64_t>(width, 0, INT32_MAX)));
+}
+
 int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
 
 

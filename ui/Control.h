@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -123,6 +124,9 @@ public:
     void SetItemIndex(int index);
     int FindExact(const std::string& text) const;
     void SetHorizontalExtent(int pixels);
+    // The horizontal scroll width as this many times the list's client width
+    // now; computed in 64 bits and kept between 0 and the largest int.
+    void SetScrollFactor(int32_t factor);
     int HorizontalExtent() const;
 };
 

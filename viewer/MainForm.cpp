@@ -4,6 +4,7 @@
 
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
+#include "ui/Files.h"
 #include "ui/Handles.h"
 #include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
@@ -34,16 +35,6 @@ const ui::ControlDecl<TForm1> kControls[] = {
 };
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
-
-bool IsRegularFile(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsDirectory(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
@@ -77,7 +68,7 @@ std::string TForm1::LayoutPath() const { return LayoutPathFor(exePath_); }
 
 void TForm1::FormCreate() {
     exeFolder_ = FolderOf(exePath_);
-    if (!IsRegularFile(LayoutPath())) {
+    if (!ui::IsExistingFile(LayoutPath())) {
         ui::PlaySystemSound(kStopSound);
         ui::ShowErrorMessage(LayoutPathFor(FileNameOf(exePath_)) + "が見つかりません");
         ui::Application::Instance().Terminate();
@@ -118,8 +109,7 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     for (auto [control, key] : elements) control->SetTop(ReadViewerInteger(f, kTop, key));
 
     // Set once from the width the list has now; never recomputed.
-    int64_t extent = int64_t(ReadViewerInteger(f, kScrollBar, kListBox1)) * ListBox1->ClientWidth();
-    ListBox1->SetHorizontalExtent(int(std::clamp<int64_t>(extent, 0, INT32_MAX)));
+    ListBox1->SetScrollFactor(ReadViewerInteger(f, kScrollBar, kListBox1));
 
     SetClientSize(ReadViewerInteger(f, kWidth, kForm), ReadViewerInteger(f, kHeight, kForm));
 
@@ -183,7 +173,7 @@ void TForm1::ComboBox1Change() {
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
     const std::string prompt = chooserInUse ? file.ReadString(kCaption, kComboBox1, "") : std::string();
     const std::string text = chooserInUse ? ComboBox1->Text() : std::string();
-    const bool folderChosen = chooserInUse && IsDirectory(text);
+    const bool folderChosen = chooserInUse && ui::IsExistingFolder(text);
     for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
         std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
         if (chooserInUse) {

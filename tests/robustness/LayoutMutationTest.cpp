@@ -192,7 +192,9 @@ TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
     }
     EXPECT_EQ(failures.Count(), 0);
     if (only < 0) CheckMemory(early);
-    if (only < 0) EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+    if (only < 0) {
+        EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+    }
 }
 
 TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
@@ -236,7 +238,9 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
     SetCurrentDirectoryA(startDir);  // the open dialog moves it
     EXPECT_EQ(failures.Count(), 0);
     if (only < 0) CheckMemory(early);
-    if (only < 0) EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+    if (only < 0) {
+        EXPECT_GT(boxesSeen, 0) << "no box was seen: the answerer records nothing";
+    }
 }
 
 // Each odd name once at start-up: the box says exactly what loading it says.
