@@ -45,13 +45,11 @@ struct ErrorTrap {
     longjmp(trap->jump, 1);
 }
 
-// A truncated file is an error, not a picture with a grey lower part; other
-// warnings (recoverable corrupt data) are let pass as libjpeg intends.
-void OnMessage(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) LeaveWithError(cinfo);
-}
-
+// Warnings are no failures: a file without its end marker is whole, and a
+// file cut inside its scan data shows what libjpeg makes of it, as image
+// viewers show it. Only error_exit refuses a file.
 void Silent(j_common_ptr) {}
+void SilentMessage(j_common_ptr, int) {}
 
 void LimitScans(j_common_ptr cinfo) {
     if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
@@ -82,7 +80,7 @@ int Decode(Bytes file, Decoded* out) {
     jpeg_progress_mgr progress{};
     cinfo.err = jpeg_std_error(&trap.manager);
     trap.manager.error_exit = LeaveWithError;
-    trap.manager.emit_message = OnMessage;
+    trap.manager.emit_message = SilentMessage;
     trap.manager.output_message = Silent;
     trap.code = 0;
     out->bitmap = nullptr;

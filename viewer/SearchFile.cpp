@@ -4,6 +4,7 @@
 
 #include "ui/Cp932.h"
 #include "ui/Handles.h"
+#include "viewer/LinkGuard.h"
 
 namespace viewer {
 namespace {
@@ -49,6 +50,10 @@ void SetTime(const FILETIME& utc, bool& has, double& dateTime) {
         dateTime = *converted;
     }
 }
+
+// Symbolic links and junctions to folders; Wine reports a Unix symbolic link
+// to a folder so as well.
+bool IsFolderLink(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT; }
 
 bool IsDotEntry(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
@@ -138,6 +143,7 @@ bool TSearchDir::Search() {
 
     BusyScope busy(busy_);
     queue_.clear();
+    LinkGuard links(root);
     bool ignoreSubDir = false;
     bool keepOn = true;
     DoFind(root, LookUpEntry(root), ignoreSubDir, keepOn);
@@ -149,12 +155,12 @@ bool TSearchDir::Search() {
         queue_.pop_front();
         // Whole-character test: a trail byte 0x5C (as in "表") is no separator.
         if (!ui::EndsWithBackslash(dir)) dir += '\\';
-        if (!ReportSubDirs(dir)) return false;  // the queue stays as it is
+        if (!ReportSubDirs(dir, links)) return false;  // the queue stays as it is
     }
     return true;
 }
 
-bool TSearchDir::ReportSubDirs(const std::string& dir) {
+bool TSearchDir::ReportSubDirs(const std::string& dir, LinkGuard& links) {
     WIN32_FIND_DATAA entry;
     const ui::FindHandle find = ui::AdoptFind(FindFirstFileA((dir + "*.*").c_str(), &entry));
     if (!find) return true;  // unreadable, gone, or too long: passed over
@@ -165,7 +171,7 @@ bool TSearchDir::ReportSubDirs(const std::string& dir) {
         bool keepOn = true;
         DoFind(name, MakeSearchFileData(entry), ignoreSubDir, keepOn);
         if (!keepOn) return false;
-        if (!ignoreSubDir) queue_.push_back(std::move(name));
+        if (!ignoreSubDir && (!IsFolderLink(entry) || links.MayEnter(name))) queue_.push_back(std::move(name));
     } while (FindNextFileA(find.get(), &entry));
     return true;
 }

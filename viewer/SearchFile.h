@@ -1,6 +1,7 @@
 // TSearchDir walks the folder tree below a base folder, breadth first, and
 // reports every folder it meets (the base first) through OnFind. Files are
-// never reported.
+// never reported. Folder links and junctions are reported like folders and
+// entered unless that would lead the walk round in a circle (LinkGuard.h).
 #pragma once
 #include <windows.h>
 
@@ -38,6 +39,7 @@ TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAA& entry);
 std::optional<double> DosDateTimeToDateTime(WORD dosDate, WORD dosTime);
 
 class TSearchDir;
+class LinkGuard;
 
 // IgnoreSubDir arrives false: set it to keep the walk out of this folder.
 // Continue arrives true: clear it to end the whole walk.
@@ -66,7 +68,7 @@ protected:
 private:
     // Reports the sub-folders of dir (which ends with a backslash); false when a
     // handler ended the walk.
-    bool ReportSubDirs(const std::string& dir);
+    bool ReportSubDirs(const std::string& dir, LinkGuard& links);
 
     std::deque<std::string> queue_;  // folders still to be enumerated
     bool busy_ = false;

@@ -1,8 +1,11 @@
 // The real rokabina.exe, started as its own process from scratch folders and
 // checked from outside through window classes, texts and control messages.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "support/Dialogs.h"
+#include "support/FolderLinks.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
 
@@ -75,6 +78,21 @@ TEST_F(ViewerProgram, OpensLaidOutFromItsLayoutWithFoldersAndFiles) {
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combos[0]), CBN_SELCHANGE), LPARAM(combos[0]));
     EXPECT_EQ(ListItems(lists[0]), std::vector<std::string>{"manual.txt"});
     EXPECT_EQ(WindowText(combos[0]), dir / "docs");
+}
+
+// Two links back to the viewer's folder would double the tree at every level.
+TEST_F(ViewerProgram, LinksBackUpTheTreeAreListedButNotWalkedRound) {
+    dir.MakeDir("docs\\old");
+    ASSERT_TRUE(MakeFolderLink(dir / "docs\\top1", dir.Path()));
+    ASSERT_TRUE(MakeFolderLink(dir / "docs\\top2", dir.Path()));
+    dir.WriteFile("rokabina.rkd", LayoutText({"[extension]", "count=1", "ex1=.rkd"}));
+    Process viewer(Install(), dir.Path());
+    HWND window = viewer.WaitForWindow("TForm1", 20000);
+    ASSERT_NE(window, nullptr) << "no window: the walk did not end";
+    std::vector<std::string> folders = ComboItems(ChildrenOfClass(window, "ComboBox").at(0));
+    std::sort(folders.begin(), folders.end());
+    EXPECT_EQ(folders, (std::vector<std::string>{dir.Path(), dir / "docs", dir / "docs\\old", dir / "docs\\top1",
+                                                 dir / "docs\\top2"}));
 }
 
 TEST_F(ViewerProgram, ABadPictureIsReportedAndTheWindowStillOpens) {

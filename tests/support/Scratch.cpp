@@ -7,8 +7,27 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/FolderLinks.h"
+
 namespace testsupport {
 namespace {
+
+// Links go first, while what they lead to is still there: a dangling link is
+// not listed. What a link leads to is never touched.
+void RemoveLinks(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = entry.cFileName;
+        if (name == "." || name == ".." || !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            RemoveFolderLink(folder + name);
+        else
+            RemoveLinks(folder + name + "\\");
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+}
 
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA entry;
@@ -18,6 +37,10 @@ void RemoveTree(const std::string& folder) {
             std::string name = entry.cFileName;
             if (name == "." || name == "..") continue;
             std::string full = folder + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                RemoveFolderLink(full);  // never entered: what it leads to is not ours
+                continue;
+            }
             SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(full + "\\");
@@ -47,7 +70,10 @@ ScratchFolder::ScratchFolder() {
     if (!DirectoryExists(path_)) throw std::runtime_error("cannot create scratch folder " + path_);
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() {
+    RemoveLinks(path_);
+    RemoveTree(path_);
+}
 
 std::string ScratchFolder::MakeDir(const std::string& relative) const {
     std::string full = path_ + relative;

@@ -473,12 +473,28 @@ TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
     ExpectFailures({
         {"empty.jpg", "", JpegMessage(JERR_INPUT_EMPTY)},
         {"text.jpg", "this is not a JPEG, only text", JpegMessage(JERR_NO_SOI)},
-        {"start_only.jpg", "\xFF\xD8", JpegMessage(JWRN_JPEG_EOF)},
-        {"half.jpg", Truncated(good, good.size() / 2), JpegMessage(JWRN_JPEG_EOF)},
-        {"cut_at_end.jpeg", Truncated(good, good.size() - 8), JpegMessage(JWRN_JPEG_EOF)},
+        {"start_only.jpg", "\xFF\xD8", JpegMessage(JERR_NO_IMAGE)},
         {"huge.jpg", huge, JpegMessage(JERR_IMAGE_TOO_BIG)},
         {"no_size.jpg", Patched(good, frame + 7, 0, 2), JpegMessage(JERR_EMPTY_IMAGE)},
     });
+}
+
+// libjpeg only warns about a missing end marker or scan data cut short: such
+// files load, whole or with what the decoder makes of the missing part.
+TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
+    ScratchFolder scratch;
+    const std::string good = DataBytes("Logo.JPG");
+    ASSERT_EQ(good.substr(good.size() - 2), "\xFF\xD9");
+    Graphic whole = LoadPicture(scratch.WriteFile("no_end.jpg", Truncated(good, good.size() - 2)));
+    Canvas canvas(100, 60);
+    whole.Draw(canvas.dc(), RECT{10, 10, 90, 50});
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
+    EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 42), kYellow);
+    for (size_t keep : {good.size() / 2, good.size() - 8}) {
+        Graphic cut = LoadPicture(scratch.WriteFile("cut.jpg", Truncated(good, keep)));
+        EXPECT_EQ(cut.Width(), 16);
+        EXPECT_EQ(cut.Height(), 16);
+    }
 }
 
 TEST(LoadPicture, OversizedFileIsRefusedUnread) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FolderLinks.h"
 #include "support/Scratch.h"
 #include "ui/Cp932.h"
 
@@ -364,6 +365,52 @@ TEST(SearchDirWalk, DeepTreeIsWalkedAsFarAsPathsReach) {
     const size_t reachable = (250 - root.Path().size()) / 2;
     EXPECT_GE(walk.reports.size(), 1 + reachable);
     EXPECT_LE(walk.reports.size(), 301u);
+}
+
+// --- Folder links ------------------------------------------------------------------
+
+struct LinkTreeCase {
+    const char* label;
+    std::vector<std::string> folders;                        // below the scratch folder
+    std::vector<std::pair<std::string, std::string>> links;  // link, target: below the scratch folder
+    std::vector<std::string> expected;                       // below root\, "" for the root itself
+};
+
+// The walk starts at root\ as the viewer starts at its own folder. A walk that
+// went round in circles would report without end: the handler stops it long
+// before that.
+TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
+    const LinkTreeCase cases[] = {
+        {"two links back to the root below a sub-folder", {"root\\sub\\deep"},
+         {{"root\\sub\\up1", "root"}, {"root\\sub\\up2", "root"}},
+         {"", "sub", "sub\\deep", "sub\\up1", "sub\\up2"}},
+        {"a link to the walk's own folder", {"root\\a"}, {{"root\\self", "root"}}, {"", "a", "self"}},
+        {"a link to an ancestor on the way down", {"root\\a\\b\\c"}, {{"root\\a\\b\\c\\back", "root\\a"}},
+         {"", "a", "a\\b", "a\\b\\c", "a\\b\\c\\back"}},
+        {"a link to a sibling: entered once", {"root\\a\\x", "root\\b"}, {{"root\\b\\toA", "root\\a"}},
+         {"", "a", "b", "a\\x", "b\\toA", "b\\toA\\x"}},
+        {"two links to one outside folder: entered once", {"root", "outside\\c"},
+         {{"root\\l1", "outside"}, {"root\\l2", "outside"}},
+         {"", "l1", "l2", "l1\\c"}},
+        {"a link above the root: its copy of the root leads nowhere new", {"root\\a"}, {{"root\\up", ""}},
+         {"", "a", "up", "up\\root", "up\\root\\a", "up\\root\\up"}},
+    };
+    for (const LinkTreeCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        ScratchFolder scratch;
+        for (const std::string& folder : c.folders) scratch.MakeDir(folder);
+        for (const auto& [link, target] : c.links)
+            ASSERT_TRUE(testsupport::MakeFolderLink(scratch / link, scratch / target)) << link;
+        const std::string root = scratch / "root\\";
+        Walk walk = WalkFrom(root, [](size_t i, const std::string&, bool&, bool& keepOn) { keepOn = i < 2000; });
+        EXPECT_TRUE(walk.result) << "stopped after " << walk.reports.size() << " reports";
+        std::vector<std::string> names = walk.Names();
+        std::vector<std::string> expected;
+        for (const std::string& r : c.expected) expected.push_back(root + r);
+        std::sort(names.begin(), names.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected);
+    }
 }
 
 // --- TSearchFileData --------------------------------------------------------------------

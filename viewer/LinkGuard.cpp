@@ -1,0 +1,76 @@
+#include "viewer/LinkGuard.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "ui/Cp932.h"
+#include "ui/Handles.h"
+
+namespace viewer {
+namespace {
+
+// FILE_ID_INFO and its class number, which headers for Windows 7 leave out.
+struct FileIdInfo {
+    ULONGLONG VolumeSerialNumber;
+    BYTE FileId[16];
+};
+constexpr auto kFileIdInfoClass = FILE_INFO_BY_HANDLE_CLASS(18);
+
+}  // namespace
+
+std::optional<FolderIdentity> IdentityOf(const std::string& path) {
+    // No access rights are asked for: reading the id needs none. Backup
+    // semantics let a folder be opened at all; links and junctions on the
+    // way are followed to the folder they lead to.
+    const ui::FileHandle folder = ui::AdoptFile(CreateFileA(path.c_str(), 0,
+                                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!folder) return std::nullopt;
+    FolderIdentity identity;
+    // 128-bit ids (ReFS) from Windows 8 on; the 64-bit index before that.
+    FileIdInfo id;
+    if (GetFileInformationByHandleEx(folder.get(), kFileIdInfoClass, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        std::memcpy(identity.file.data(), id.FileId, sizeof id.FileId);
+        return identity;
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(folder.get(), &info)) return std::nullopt;
+    identity.volume = info.dwVolumeSerialNumber;
+    const uint64_t index = (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    std::memcpy(identity.file.data(), &index, sizeof index);
+    return identity;
+}
+
+bool LinkGuard::MayEnter(const std::string& linkPath) {
+    const std::optional<FolderIdentity> target = IdentityOf(linkPath);
+    if (!target || entered_.count(*target) || LeadsToAnAncestor(linkPath, *target)) return false;
+    entered_.insert(*target);
+    known_.emplace(linkPath, target);  // an ancestor of what lies below the link
+    return true;
+}
+
+const std::optional<FolderIdentity>& LinkGuard::KnownIdentity(const std::string& path) {
+    auto found = known_.find(path);
+    if (found == known_.end()) found = known_.emplace(path, IdentityOf(path)).first;
+    return found->second;
+}
+
+// The ancestors are the root and each prefix of the link's path that ends
+// before a backslash further on, found whole character by whole character
+// (a trail byte 0x5C is no separator).
+bool LinkGuard::LeadsToAnAncestor(const std::string& linkPath, const FolderIdentity& target) {
+    if (KnownIdentity(root_) == target) return true;
+    for (size_t i = root_.size(); i < linkPath.size();) {
+        if (ui::IsLeadByte(linkPath[i]) && i + 1 < linkPath.size()) {
+            i += 2;
+            continue;
+        }
+        if (linkPath[i] == '\\' && i > root_.size() && KnownIdentity(linkPath.substr(0, i)) == target) return true;
+        ++i;
+    }
+    return false;
+}
+
+}  // namespace viewer

@@ -1,0 +1,50 @@
+// Keeps a folder walk from going round in circles through folder links
+// (symbolic links and junctions): a link is entered unless it leads to the
+// walk's root, to a folder on the path down to it, or to a folder that
+// another link already led into. A tree without links never pays for this:
+// identities are taken only for links, and lazily for the folders a link is
+// compared with.
+#pragma once
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace viewer {
+
+// What tells two paths to one folder apart from two folders: the volume and
+// the file id, whichever links the paths went through.
+struct FolderIdentity {
+    uint64_t volume = 0;
+    std::array<uint8_t, 16> file{};
+    auto operator<=>(const FolderIdentity&) const = default;
+};
+
+// The identity of the folder a path (code page 932) leads to, following links;
+// nothing when it cannot be opened.
+std::optional<FolderIdentity> IdentityOf(const std::string& path);
+
+class LinkGuard {
+public:
+    // root: the walk's root text; every folder the walk reports below it is
+    // the root, a backslash where the root lacks one, and names joined by
+    // backslashes.
+    explicit LinkGuard(std::string root) : root_(std::move(root)) {}
+
+    // Whether the walk may enter the link reported as linkPath. A link whose
+    // target cannot be told is not entered.
+    bool MayEnter(const std::string& linkPath);
+
+private:
+    const std::optional<FolderIdentity>& KnownIdentity(const std::string& path);
+    bool LeadsToAnAncestor(const std::string& linkPath, const FolderIdentity& target);
+
+    std::string root_;
+    std::map<std::string, std::optional<FolderIdentity>> known_;  // taken once per path
+    std::set<FolderIdentity> entered_;                             // targets of entered links
+};
+
+}  // namespace viewer
