@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/ApplicationWindow.h"
 #include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
 
@@ -10,8 +11,26 @@ Application& Application::Instance() {
     return app;
 }
 
+Application::~Application() = default;
+
+void Application::SetTitle(std::string title) {
+    title_ = std::move(title);
+    if (window_) window_->SetTitle(title_);
+}
+
+ApplicationWindow& Application::Window() {
+    if (!window_) window_ = std::make_unique<ApplicationWindow>(title_);
+    return *window_;
+}
+
+HWND Application::Handle() { return Window().Handle(); }
+
+void Application::Minimize() { Window().Minimize(); }
+
 int Application::Run(HWND mainWindow) {
     if (!terminated_ && mainWindow) {
+        Window().SetMainWindow(mainWindow);
+        Window().Show();
         ShowWindow(mainWindow, SW_SHOWNORMAL);
         UpdateWindow(mainWindow);
     }

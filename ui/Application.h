@@ -4,16 +4,25 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <string>
 
 namespace ui {
 
+class ApplicationWindow;
+
 class Application {
 public:
     static Application& Instance();
+    ~Application();
 
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    void SetTitle(std::string title);
     const std::string& Title() const { return title_; }
+    // The application window (ui/ApplicationWindow.h): the program's task-bar
+    // entry and the owner of its main windows. Made on first use.
+    HWND Handle();
+    // The whole program goes to the task bar, as the main window's minimise does.
+    void Minimize();
 
     // Shows the main window unless termination was already requested, then
     // dispatches messages until the program is asked to end.
@@ -40,6 +49,9 @@ public:
     }
 
 private:
+    ApplicationWindow& Window();
+
+    std::unique_ptr<ApplicationWindow> window_;
     std::string title_;
     bool terminated_ = false;
     bool running_ = false;

@@ -188,6 +188,9 @@ int ListBox::FindExact(const std::string& text) const {
     return int(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str())));
 }
 
+int ListBox::ItemHeight() const { return int(SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0)); }
+void ListBox::SetItemHeight(int pixels) { SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, pixels); }
+
 void ListBox::SetHorizontalExtent(int pixels) { SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0); }
 void ListBox::SetScrollFactor(int32_t factor) {
     int64_t width = int64_t(ClientWidth()) * factor;

@@ -123,6 +123,8 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
     int FindExact(const std::string& text) const;
+    int ItemHeight() const;
+    void SetItemHeight(int pixels);
     void SetHorizontalExtent(int pixels);
     // The horizontal scroll width as this many times the list's client width
     // now; computed in 64 bits and kept between 0 and the largest int.

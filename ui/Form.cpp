@@ -16,20 +16,15 @@ FontHandle MakeFont(const char* face, int pixelHeight) {
 void Form::CreateForm(const FormSpec& design, HWND owner) {
     font_ = MakeFont(design.fontFace, design.fontHeight);
     RegisterWindowClass(design.className, COLOR_BTNFACE);
-    DWORD exStyle = WS_EX_CONTROLPARENT | (owner ? WS_EX_DLGMODALFRAME : 0);
-    CreateHandle(exStyle, design.className, design.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | design.style,
-                 design.outer.left, design.outer.top, design.outer.width, design.outer.height, owner);
     mainForm_ = owner == nullptr;
+    DWORD exStyle = WS_EX_CONTROLPARENT | (mainForm_ ? 0 : WS_EX_DLGMODALFRAME);
+    // A main window belongs to the application window, which stands for it in the task bar.
+    CreateHandle(exStyle, design.className, design.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | design.style,
+                 design.outer.left, design.outer.top, design.outer.width, design.outer.height,
+                 mainForm_ ? Application::Instance().Handle() : owner);
 }
 
-void Form::CenterOnScreen() {
-    RECT r, work;
-    GetWindowRect(hwnd_, &r);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
-                 work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void Form::CenterOnScreen() { ui::CenterOnScreen(hwnd_); }
 
 void Form::SetMainMenu(const MainMenu* menu) {
     mainMenu_ = menu;
@@ -113,6 +108,12 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         if (target && target != hwnd_) SetFocus(target);
         return 0;
     }
+    case WM_SYSCOMMAND:
+        if (mainForm_ && (wp & 0xFFF0) == SC_MINIMIZE) {
+            Application::Instance().Minimize();
+            return 0;
+        }
+        break;
     case WM_CONTEXTMENU:
         OnContextMenu(short(LOWORD(lp)), short(HIWORD(lp)));
         return 0;

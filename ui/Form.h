@@ -42,13 +42,15 @@ public:
 
 protected:
     // Creates the window hidden; the message loop shows it. An owned window
-    // stays above its owner.
+    // stays above its owner; a main window (no owner) belongs to the
+    // application window.
     void CreateForm(const FormSpec& design, HWND owner = nullptr);
     HWND ContainerHandle() const override { return hwnd_; }
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
     // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
     virtual void OnContextMenu(int, int) {}
-    // The main window ends the program when it is destroyed.
+    // The main window ends the program when it is destroyed, and minimising
+    // it minimises the program.
     bool mainForm_ = true;
 
 private:

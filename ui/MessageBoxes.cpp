@@ -7,6 +7,7 @@
 
 #include "ui/Application.h"
 #include "ui/Handles.h"
+#include "ui/Window.h"
 
 namespace ui {
 namespace {
@@ -90,11 +91,8 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     RECT frame{0, 0, clientW, clientH};
     DWORD style = DWORD(GetWindowLongPtrA(dlg, GWL_STYLE));
     AdjustWindowRectEx(&frame, style, FALSE, DWORD(GetWindowLongPtrA(dlg, GWL_EXSTYLE)));
-    int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(dlg, HWND_TOP, work.left + (work.right - work.left - w) / 2, work.top + (work.bottom - work.top - h) / 2,
-                 w, h, SWP_NOZORDER);
+    SetWindowPos(dlg, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    CenterOnScreen(dlg);
 }
 
 struct BoxState {
@@ -147,7 +145,10 @@ BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon i
     tmpl.dlg.dwExtendedStyle = WS_EX_DLGMODALFRAME;
 
     BoxState state{{&text, &caption, icon, buttons}, MessageFont()};
+    // Before the main window shows, the application window owns the box, so
+    // that the box gets no task-bar entry of its own.
     HWND owner = GetActiveWindow();
+    if (!owner) owner = Application::Instance().Handle();
     INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
     if (result == IDYES) return BoxAnswer::Yes;
     if (result == IDNO) return BoxAnswer::No;

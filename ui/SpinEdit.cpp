@@ -117,6 +117,15 @@ LRESULT CALLBACK SpinEdit::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
     case WM_VSCROLL:
         if (HWND(lp) == self->upDown_) return 0;  // the arrows' position report: nothing to scroll
         break;
+    case WM_GETDLGCODE: {
+        // Enter must reach the field and be refused there, not be taken by
+        // the dialog manager of the program's message loop first.
+        LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+        const auto* key = reinterpret_cast<const MSG*>(lp);
+        if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
+            code |= DLGC_WANTMESSAGE;
+        return code;
+    }
     case WM_KEYDOWN:
         if (wp == VK_UP || wp == VK_DOWN) {
             self->Step(wp == VK_UP ? 1 : -1);

@@ -2,6 +2,14 @@
 
 namespace ui {
 
+void CenterOnScreen(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Window::~Window() {
     if (hwnd_) {
         // Detach first, so that no message of the teardown reaches this half-destroyed object.

@@ -5,6 +5,10 @@
 
 namespace ui {
 
+// Centres a top-level window on the primary screen, whatever part of it the
+// task bar takes.
+void CenterOnScreen(HWND window);
+
 class Window {
 public:
     Window() = default;

@@ -56,6 +56,7 @@ TForm1::TForm1(std::string exePath)
     ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
     Button1 = &Get<ui::Button>("Button1");
     Button2 = &Get<ui::Button>("Button2");
+    ListBox1->SetItemHeight(12);  // as the folder chooser's rows
     ComboBox1->ForwardContextMenuToParent();
     SearchDir1.OnFind = [this](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignoreSubDir,
                                bool& goOn) {

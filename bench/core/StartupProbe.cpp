@@ -78,6 +78,9 @@ HWND VisibleWindowOf(DWORD processId) {
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
             if (owner != s->processId || !IsWindowVisible(hwnd)) return TRUE;
+            // The programs' application window (their task-bar entry) has no size.
+            RECT r;
+            if (GetWindowRect(hwnd, &r) && IsRectEmpty(&r)) return TRUE;
             s->found = hwnd;
             return FALSE;
         },

@@ -46,7 +46,8 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// The visible top-level window of that process, or null.
+// The visible top-level window of that process that shows something (has a
+// size), or null.
 HWND VisibleWindowOf(DWORD processId);
 std::string ClassNameOf(HWND window);
 

@@ -162,8 +162,11 @@ TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
 }
 
 TEST_F(TestRun, TheAboutBoxIsLaidOutAndCloses) {
+    testsupport::ScopedWorkArea topLeft({0, 0, 400, 300});
     designer::TAboutBox box(form->Handle());
-    RECT client;
+    RECT client, frame;
+    GetWindowRect(box.Handle(), &frame);
+    EXPECT_TRUE(testsupport::CentredOnScreen(frame));
     GetClientRect(box.Handle(), &client);
     EXPECT_EQ(client.right, 273);
     EXPECT_EQ(client.bottom, 129);

@@ -146,14 +146,13 @@ TEST_F(ViewerInUse, TheAboutBoxComesFromTheMenuAndCloses) {
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(WindowText(about), "バージョン情報");
         EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
-        RECT client, frame, work;
+        RECT client, frame;
         GetClientRect(about, &client);
         EXPECT_EQ(client.right, 226);
         EXPECT_EQ(client.bottom, 121);
         GetWindowRect(about, &frame);
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1);
-        EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
+        EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+        EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 
         auto labels = DescendantTexts(about, "Static");
         EXPECT_NE(std::find(labels.begin(), labels.end(), "アプリケーション名：ロカビナ"), labels.end());

@@ -80,6 +80,40 @@ TEST_F(ViewerProgram, OpensLaidOutFromItsLayoutWithFoldersAndFiles) {
     EXPECT_EQ(WindowText(combos[0]), dir / "docs");
 }
 
+// The task bar lists the application window, titled with the application
+// title; the main window, whatever its caption, is owned and listed nowhere.
+TEST_F(ViewerProgram, TheTaskBarEntryIsTheApplicationWindowWhichTheMainWindowGoesWith) {
+    dir.WriteFile("rokabina.rkd", LayoutText({"[Caption]", "Form=資料メニュー", "[extension]", "count=1", "ex1=.rkd"}));
+    Process viewer(Install(), dir.Path());
+    HWND window = viewer.WaitForWindow("TForm1");
+    ASSERT_NE(window, nullptr);
+    HWND app = GetWindow(window, GW_OWNER);
+    ASSERT_NE(app, nullptr) << "the main window is owned";
+    char cls[64] = {};
+    GetClassNameA(app, cls, sizeof cls);
+    EXPECT_STREQ(cls, "TApplication");
+    EXPECT_EQ(WindowText(app), "ロカビナ");
+    EXPECT_EQ(WindowText(window), "資料メニュー");
+    EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_FALSE(GetWindowLongW(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    RECT r;
+    GetWindowRect(app, &r);
+    EXPECT_TRUE(IsRectEmpty(&r)) << "nothing of it shows";
+
+    auto waitFor = [](auto condition) {
+        for (int i = 0; i < 200 && !condition(); ++i) Sleep(10);
+        return condition();
+    };
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(waitFor([&] { return IsIconic(app) && !IsWindowVisible(window); }));
+    PostMessageW(app, WM_SYSCOMMAND, SC_RESTORE, 0);  // a click on the task-bar entry
+    EXPECT_TRUE(waitFor([&] { return !IsIconic(app) && IsWindowVisible(window) && !IsIconic(window); }));
+    PostMessageW(app, WM_CLOSE, 0, 0);  // "close window" on the entry
+    EXPECT_TRUE(viewer.WaitForExit(10000));
+}
+
 // Two links back to the viewer's folder would double the tree at every level.
 TEST_F(ViewerProgram, LinksBackUpTheTreeAreListedButNotWalkedRound) {
     dir.MakeDir("docs\\old");

@@ -1,6 +1,7 @@
 #include "support/Dialogs.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <mutex>
 
 #include "support/Process.h"
@@ -61,6 +62,7 @@ DialogRecord Read(HWND dlg) {
     r.caption = WindowText(dlg);
     r.text = WindowText(GetDlgItem(dlg, ui::kBoxTextId));
     r.icon = IconOf(dlg);
+    GetWindowRect(dlg, &r.frame);
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         if (ClassOf(c) != "Button") continue;
         std::string text = WindowText(c);
@@ -213,6 +215,20 @@ void StartStrayDialogGuard() {
             }
         }
     }).detach();
+}
+
+ScopedWorkArea::ScopedWorkArea(RECT area) {
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved_, 0);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+}
+
+ScopedWorkArea::~ScopedWorkArea() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved_, 0); }
+
+testing::AssertionResult CentredOnScreen(const RECT& frame) {
+    const int dx = (frame.left + frame.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int dy = (frame.top + frame.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2;
+    if (std::abs(dx) <= 1 && std::abs(dy) <= 1) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the centre is " << dx << ", " << dy << " pixels off the screen's";
 }
 
 int StrayDialogCount() { return g_strays; }

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,6 +21,7 @@ struct DialogRecord {
     std::vector<std::string> buttons;  // in tab order
     std::string defaultButton;
     IconKind icon = IconKind::None;
+    RECT frame{};  // on the screen
 };
 
 // Starts watching at once; the next dialog of the process is recorded and
@@ -66,6 +69,23 @@ HWND FindDialog(DWORD processId = GetCurrentProcessId());
 HWND FindTopWindow(DWORD processId, const char* className);
 // Text of a window of any process, in code page 932.
 std::string WindowText(HWND hwnd);
+
+// Sets the desktop's work area (what the task bar leaves) for a test and puts
+// the old one back, so that "centred on the screen" and "centred on the work
+// area" differ even under Xvfb, where no task bar takes any room.
+class ScopedWorkArea {
+public:
+    explicit ScopedWorkArea(RECT area);
+    ~ScopedWorkArea();
+    ScopedWorkArea(const ScopedWorkArea&) = delete;
+    ScopedWorkArea& operator=(const ScopedWorkArea&) = delete;
+
+private:
+    RECT saved_{};
+};
+
+// Whether a window's frame (screen coordinates) is centred on the primary screen, to a pixel.
+testing::AssertionResult CentredOnScreen(const RECT& frame);
 
 // Closes dialogs of this process that no DialogAnswer waits for, so that a
 // test that shows an unexpected box fails instead of hanging.

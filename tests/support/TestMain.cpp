@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "support/Dialogs.h"
+#include "ui/Application.h"
 
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+    ui::Application::Instance().Handle();  // made first, as in the programs, so window counts hold
     testing::InitGoogleTest(&argc, argv);
     testsupport::StartStrayDialogGuard();
     return RUN_ALL_TESTS();

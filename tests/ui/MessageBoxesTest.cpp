@@ -63,6 +63,16 @@ TEST(MessageBoxes, PlainAndErrorBoxesCarryTheApplicationTitle) {
     EXPECT_EQ(error.Wait().icon, IconKind::Stop);
 }
 
+TEST(MessageBoxes, BoxesAreCentredOnTheScreenNotOnTheWorkArea) {
+    testsupport::ScopedWorkArea topLeft({0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
+    DialogAnswer plain(Press::Ok);
+    ui::ShowPlainMessage("選択してください");
+    EXPECT_TRUE(testsupport::CentredOnScreen(plain.Wait().frame));
+    DialogAnswer question(Press::No);
+    ui::AskWarning("上書きしますか？");
+    EXPECT_TRUE(testsupport::CentredOnScreen(question.Wait().frame));
+}
+
 TEST(MessageBoxes, HandlerErrorsAreShownAndTheProgramGoesOn) {
     bool after = false;
     DialogAnswer error(Press::Ok);

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "support/Sounds.h"
+#include "ui/Application.h"
 
 namespace {
 
@@ -155,6 +156,25 @@ TEST(SpinEdit, RefusedKeysBeepAndLeaveTheText) {
     SendMessageA(host.spin.Handle(), WM_IME_CHAR, 0x82a0, 1);
     EXPECT_EQ(host.spin.Text(), "7");
     EXPECT_EQ(sounds.Sounds().size(), 1u);
+}
+
+// The program's loop lets the dialog manager see keys first: Enter must still
+// reach the field to be refused.
+TEST(SpinEdit, EnterTypedThroughTheMessageLoopIsRefusedWithTheBeep) {
+    testsupport::SoundRecorder sounds;
+    Host host(0, 0, "7");
+    SetActiveWindow(host.Handle());
+    SetFocus(host.spin.Handle());
+    PostMessageA(host.spin.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(host.spin.Handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    PostQuitMessage(0);  // taken once the keys are handled
+    auto& app = ui::Application::Instance();
+    app.ClearTermination();
+    app.Run(nullptr);
+    app.ClearTermination();
+    EXPECT_EQ(host.spin.Text(), "7");
+    ASSERT_EQ(sounds.Sounds().size(), 1u);
+    EXPECT_EQ(sounds.Sounds()[0].type, unsigned(MB_OK));
 }
 
 TEST(SpinEdit, ArrowsAndArrowKeysStepByOne) {

@@ -231,8 +231,11 @@ TEST_F(ViewerActions, ThePopupMenuHoldsItsThreeCommands) {
 
 TEST_F(ViewerActions, TheAboutBoxShowsItselfModallyAndCloses) {
     auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+    testsupport::ScopedWorkArea topLeft({0, 0, 400, 300});
     viewer::TAboutBox box(form->Handle());
-    RECT client;
+    RECT client, frame;
+    GetWindowRect(box.Handle(), &frame);
+    EXPECT_TRUE(testsupport::CentredOnScreen(frame));
     GetClientRect(box.Handle(), &client);
     EXPECT_EQ(client.right, 226);
     EXPECT_EQ(client.bottom, 121);

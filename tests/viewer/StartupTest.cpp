@@ -115,6 +115,7 @@ TEST_F(ViewerStartup, EmptyLayoutTakesEveryDefault) {
     EXPECT_EQ(form->Button2->Text(), "ボタン2");
     EXPECT_EQ(form->ComboBox1->Text(), "フォルダを選択してください");
     EXPECT_EQ(form->ListBox1->HorizontalExtent(), form->ListBox1->ClientWidth());
+    EXPECT_EQ(form->ListBox1->ItemHeight(), 12);
     ASSERT_GE(form->ComboBox1->Count(), 1);
     EXPECT_EQ(form->ComboBox1->Item(0), dir.Path()) << "the folder walk ran";
 }
