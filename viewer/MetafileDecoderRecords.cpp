@@ -24,6 +24,9 @@ private:
     size_t size_;
 };
 
+// DIB_PAL_INDICES: the usage of a bitmap that comes without a colour table.
+constexpr uint32_t kDibPaletteIndices = 2;
+
 bool IsBitCount(unsigned bits) {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
@@ -36,22 +39,36 @@ struct BitmapLayout {
     uint32_t compressedSize;
 };
 
-// A BITMAPINFO at info within `available` bytes. With palette indices
-// (DIB_PAL_COLORS) each colour table entry is two bytes.
+// What a record's usage field says of the colour table after a BITMAPINFO:
+// colours, or two-byte indices into the selected palette (DIB_PAL_COLORS).
+// A monochrome brush has none: the text and background colours paint it.
+enum class ColourTable { Rgb, PaletteIndices, Absent };
+
+ColourTable TableFor(uint32_t usage) {
+    return usage == DIB_PAL_COLORS ? ColourTable::PaletteIndices : ColourTable::Rgb;
+}
+
+// GDI records monochrome brushes and blit masks with DIB_PAL_INDICES and no
+// colour table; any other usage keeps the table the record would have had.
+ColourTable MonochromeTable(uint32_t usage, ColourTable otherwise) {
+    return usage == kDibPaletteIndices ? ColourTable::Absent : otherwise;
+}
+
+// A BITMAPINFO at info within `available` bytes.
 std::optional<BitmapLayout> ReadBitmapInfo(const ByteReader& in, size_t info, uint64_t available,
-                                           bool paletteIndices) {
+                                           ColourTable table) {
     if (available < sizeof(BITMAPCOREHEADER) || !in.Has(info, available)) return std::nullopt;
     const uint32_t headerSize = in.U32(info);
     int64_t width, height;
     unsigned bits;
     uint32_t compression = BI_RGB, used = 0, compressedSize = 0;
-    uint64_t entry = paletteIndices ? 2 : 4;
+    uint64_t entry = table == ColourTable::PaletteIndices ? 2 : table == ColourTable::Rgb ? 4 : 0;
     if (headerSize == sizeof(BITMAPCOREHEADER)) {
         width = in.U16(info + 4);
         height = in.U16(info + 6);
         if (in.U16(info + 8) != 1) return std::nullopt;
         bits = in.U16(info + 10);
-        if (!paletteIndices) entry = 3;
+        if (table == ColourTable::Rgb) entry = 3;
     } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= available) {
         width = in.I32(info + 4);
         height = in.I32(info + 8);
@@ -64,6 +81,7 @@ std::optional<BitmapLayout> ReadBitmapInfo(const ByteReader& in, size_t info, ui
         return std::nullopt;
     }
     if (width <= 0 || height == 0 || !IsBitCount(bits)) return std::nullopt;
+    if (table == ColourTable::Absent && bits != 1) return std::nullopt;
     switch (compression) {
     case BI_RGB: break;
     case BI_BITFIELDS: if (bits != 16 && bits != 32) return std::nullopt; break;
@@ -135,12 +153,12 @@ public:
                32 + uint64_t(U32(dataOffset + 8)) * 16 <= size;
     }
     // The offsets and sizes of a BITMAPINFO and its pixels, at four consecutive fields.
-    bool Bitmap(size_t fields, bool paletteIndices, bool required, uint64_t rows = UINT64_MAX) const {
+    bool Bitmap(size_t fields, ColourTable table, bool required, uint64_t rows = UINT64_MAX) const {
         const uint32_t infoOffset = U32(fields), infoSize = U32(fields + 4);
         const uint32_t bitsOffset = U32(fields + 8), bitsSize = U32(fields + 12);
         if (infoSize == 0) return !required;
         if (!Fits(infoOffset, infoSize) || !Fits(bitsOffset, bitsSize)) return false;
-        auto layout = ReadBitmapInfo(Bytes(), At() + infoOffset, infoSize, paletteIndices);
+        auto layout = ReadBitmapInfo(Bytes(), At() + infoOffset, infoSize, table);
         return layout && PixelsFit(*layout, bitsSize, rows);
     }
     // EMRTEXT at offset: the string and the character spacings it points to.
@@ -168,7 +186,7 @@ private:
 bool EnhancedRecordIsSound(const EnhancedRecord& r, uint32_t type) {
     if (type >= std::size(kEnhancedMinimum) || kEnhancedMinimum[type] == 0 || r.Size() < kEnhancedMinimum[type])
         return false;
-    const bool palIndices = r.U32(80) == DIB_PAL_COLORS;  // iUsageSrc of the blit records
+    const ColourTable blitTable = TableFor(r.U32(80));  // iUsageSrc of the blit records
     switch (type) {
     case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
         return r.Points(24, 28, 8);
@@ -190,15 +208,20 @@ bool EnhancedRecordIsSound(const EnhancedRecord& r, uint32_t type) {
     case EMR_FRAMERGN: return r.Handle(28, true) && r.Region(24, 40, false);
     case EMR_INVERTRGN: case EMR_PAINTRGN: return r.Region(24, 28, false);
     case EMR_EXTSELECTCLIPRGN: return r.Region(8, 16, true);
-    case EMR_BITBLT: case EMR_STRETCHBLT: return r.Bitmap(84, palIndices, false);
-    case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT: return r.Bitmap(84, palIndices, true);
-    case EMR_MASKBLT: return r.Bitmap(84, palIndices, false) && r.Bitmap(112, false, false);
-    case EMR_PLGBLT: return r.Bitmap(96, r.U32(92) == DIB_PAL_COLORS, false) && r.Bitmap(124, false, false);
-    case EMR_SETDIBITSTODEVICE: return r.Bitmap(48, r.U32(64) == DIB_PAL_COLORS, true, r.U32(72));
-    case EMR_STRETCHDIBITS: return r.Bitmap(48, r.U32(64) == DIB_PAL_COLORS, true);
-    case EMR_CREATEMONOBRUSH: case EMR_CREATEDIBPATTERNBRUSHPT:
-        return r.Handle(8, false) && r.Bitmap(16, r.U32(12) == DIB_PAL_COLORS, true);
-    case EMR_EXTCREATEPEN: return r.Handle(8, false) && r.Points(48, 52, 4) && r.Bitmap(12, false, false);
+    case EMR_BITBLT: case EMR_STRETCHBLT: return r.Bitmap(84, blitTable, false);
+    case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT: return r.Bitmap(84, blitTable, true);
+    case EMR_MASKBLT:
+        return r.Bitmap(84, blitTable, false) && r.Bitmap(112, MonochromeTable(r.U32(108), ColourTable::Rgb), false);
+    case EMR_PLGBLT:
+        return r.Bitmap(96, TableFor(r.U32(92)), false) &&
+               r.Bitmap(124, MonochromeTable(r.U32(120), ColourTable::Rgb), false);
+    case EMR_SETDIBITSTODEVICE: return r.Bitmap(48, TableFor(r.U32(64)), true, r.U32(72));
+    case EMR_STRETCHDIBITS: return r.Bitmap(48, TableFor(r.U32(64)), true);
+    case EMR_CREATEDIBPATTERNBRUSHPT: return r.Handle(8, false) && r.Bitmap(16, TableFor(r.U32(12)), true);
+    case EMR_CREATEMONOBRUSH:
+        return r.Handle(8, false) && r.Bitmap(16, MonochromeTable(r.U32(12), TableFor(r.U32(12))), true);
+    case EMR_EXTCREATEPEN:
+        return r.Handle(8, false) && r.Points(48, 52, 4) && r.Bitmap(12, ColourTable::Rgb, false);
     case EMR_EXTTEXTOUTA: return r.Text(36, false);
     case EMR_EXTTEXTOUTW: return r.Text(36, true);
     case EMR_POLYTEXTOUTA: case EMR_POLYTEXTOUTW: {
@@ -225,11 +248,11 @@ public:
     uint16_t P(uint64_t i) const { return U16(size_t(6 + i * 2)); }
     bool Slot(uint64_t i) const { return i < Params() && P(i) < objects_; }
     // A BITMAPINFO followed directly by its pixels, from parameter i to the record's end.
-    bool PackedBitmap(uint64_t i, bool paletteIndices, uint64_t rows = UINT64_MAX) const {
+    bool PackedBitmap(uint64_t i, ColourTable table, uint64_t rows = UINT64_MAX) const {
         if (i >= Params()) return false;
         const size_t offset = size_t(6 + i * 2);
         const uint64_t rest = Size() - offset;
-        auto layout = ReadBitmapInfo(Bytes(), At() + offset, rest, paletteIndices);
+        auto layout = ReadBitmapInfo(Bytes(), At() + offset, rest, table);
         return layout && PixelsFit(*layout, rest - layout->infoSize, rows);
     }
     // A LOGFONT16's face name is read up to its terminating zero or 32 bytes.
@@ -290,15 +313,15 @@ bool WindowsRecordIsSound(const WindowsRecord& r, uint16_t function) {
     case 0x0626:  // ESCAPE: function, byte count, data
         return n >= 2 && n >= 2 + (uint64_t(r.P(1)) + 1) / 2;
     case 0x0940:  // DIBBITBLT, with a bitmap after eight parameters or none after nine
-        return n > 9 ? r.PackedBitmap(8, false) : n == 9;
+        return n > 9 ? r.PackedBitmap(8, ColourTable::Rgb) : n == 9;
     case 0x0B41:  // DIBSTRETCHBLT, likewise after ten or none after eleven
-        return n > 11 ? r.PackedBitmap(10, false) : n == 11;
+        return n > 11 ? r.PackedBitmap(10, ColourTable::Rgb) : n == 11;
     case 0x0F43:  // STRETCHDIB
-        return n > 11 && r.PackedBitmap(11, r.P(2) == DIB_PAL_COLORS);
+        return n > 11 && r.PackedBitmap(11, TableFor(r.P(2)));
     case 0x0D33:  // SETDIBTODEV, scan count second
-        return n > 9 && r.PackedBitmap(9, r.P(0) == DIB_PAL_COLORS, r.P(1));
+        return n > 9 && r.PackedBitmap(9, TableFor(r.P(0)), r.P(1));
     case 0x0142:  // DIBCREATEPATTERNBRUSH
-        return n > 2 && r.PackedBitmap(2, r.P(1) == DIB_PAL_COLORS);
+        return n > 2 && r.PackedBitmap(2, TableFor(r.P(1)));
     case 0x02FA:  // CREATEPENINDIRECT
         return n >= 5;
     case 0x02FC:  // CREATEBRUSHINDIRECT: only styles that need no bitmap handle

@@ -2,9 +2,9 @@
 // and metafiles recorded here through GDI, so that their records are the
 // ones the platform itself writes.
 #include <iterator>
-#include <stdexcept>
 
 #include "robustness/Robustness.h"
+#include "support/Pictures.h"
 #include "support/Scratch.h"
 
 namespace robustness {
@@ -44,47 +44,6 @@ void Draw(HDC dc) {
     DeleteObject(pen);
 }
 
-std::string Enhanced() {
-    RECT frame{0, 0, 4000, 2000};  // hundredths of a millimetre
-    HDC dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
-    if (!dc) throw std::runtime_error("CreateEnhMetaFileA failed");
-    Draw(dc);
-    HENHMETAFILE metafile = CloseEnhMetaFile(dc);
-    std::string bytes(GetEnhMetaFileBits(metafile, 0, nullptr), '\0');
-    GetEnhMetaFileBits(metafile, UINT(bytes.size()), reinterpret_cast<BYTE*>(bytes.data()));
-    DeleteEnhMetaFile(metafile);
-    return bytes;
-}
-
-std::string Windows() {
-    HDC dc = CreateMetaFileA(nullptr);
-    if (!dc) throw std::runtime_error("CreateMetaFileA failed");
-    SetWindowOrgEx(dc, 0, 0, nullptr);
-    SetWindowExtEx(dc, 160, 80, nullptr);
-    Draw(dc);
-    HMETAFILE metafile = CloseMetaFile(dc);
-    std::string bytes(GetMetaFileBitsEx(metafile, 0, nullptr), '\0');
-    GetMetaFileBitsEx(metafile, UINT(bytes.size()), bytes.data());
-    DeleteMetaFile(metafile);
-    return bytes;
-}
-
-// The 22-byte header of placeable metafiles: key, handle, bounding box,
-// units per inch, reserved, and the checksum of the ten words before it.
-std::string Placeable(const std::string& windows) {
-    const uint16_t words[10] = {0xCDD7, 0x9AC6, 0, 0, 0, 160, 80, 1440, 0, 0};
-    std::string header;
-    uint16_t checksum = 0;
-    for (uint16_t w : words) {
-        header += char(w & 0xFF);
-        header += char(w >> 8);
-        checksum ^= w;
-    }
-    header += char(checksum & 0xFF);
-    header += char(checksum >> 8);
-    return header + windows;
-}
-
 }  // namespace
 
 std::vector<SeedPicture> SeedPictures() {
@@ -96,11 +55,11 @@ std::vector<SeedPicture> SeedPictures() {
         {"quadrants.jpeg", Format::Jpeg},           {"quadrants_progressive.jpg", Format::Jpeg},
     };
     for (auto [name, format] : samples)
-        seeds.push_back({name, format, testsupport::ReadWholeFile(testsupport::TestDataPath(std::string("pictures\\") + name))});
-    std::string windows = Windows();
-    seeds.push_back({"drawing.emf", Format::Enhanced, Enhanced()});
+        seeds.push_back({name, format, testsupport::ReadWholeFile(testsupport::PicturePath(name))});
+    std::string windows = testsupport::RecordWindows(Draw, SIZE{160, 80});
+    seeds.push_back({"drawing.emf", Format::Enhanced, testsupport::RecordEnhanced(Draw, {0, 0, 4000, 2000})});
     seeds.push_back({"drawing.wmf", Format::Windows, windows});
-    seeds.push_back({"placed.wmf", Format::Placeable, Placeable(windows)});
+    seeds.push_back({"placed.wmf", Format::Placeable, testsupport::Placeable(windows, 160, 80, 1440)});
     return seeds;
 }
 

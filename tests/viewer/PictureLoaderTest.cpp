@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -13,12 +11,12 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "support/Pictures.h"
 #include "support/Scratch.h"
-#include "ui/Cp932.h"
 
 namespace {
 
-using testsupport::ScratchFolder;
+using namespace testsupport;
 using ui::Graphic;
 using viewer::LoadPicture;
 using viewer::PictureError;
@@ -27,19 +25,7 @@ const char kBitmapMessage[] = "ビットマップイメージが不正です";
 const char kIconMessage[] = "アイコンイメージが不正です";
 const char kMetafileMessage[] = "メタファイルが不正です";
 
-std::string DataPath(const std::string& name) {
-    char folder[MAX_PATH] = "";
-    DWORD length = GetEnvironmentVariableA("ROKABINA_TEST_DATA", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        ADD_FAILURE() << "set ROKABINA_TEST_DATA to the tests\\data folder";
-        return name;
-    }
-    std::string path(folder, length);
-    if (!ui::EndsWithBackslash(path)) path += '\\';
-    return path + "pictures\\" + name;
-}
-
-std::string DataBytes(const std::string& name) { return testsupport::ReadWholeFile(DataPath(name)); }
+std::string DataBytes(const std::string& name) { return testsupport::ReadWholeFile(PicturePath(name)); }
 
 std::string JpegMessage(int code) { return "JPEG エラー #" + std::to_string(code); }
 
@@ -59,13 +45,6 @@ std::string Patched(std::string bytes, size_t offset, uint32_t value, int size =
 }
 
 std::string Truncated(const std::string& bytes, size_t keep) { return bytes.substr(0, keep); }
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 uint32_t U32At(const std::string& bytes, size_t offset) {
     uint32_t value = 0;
@@ -93,26 +72,21 @@ void DrawSample(HDC dc, int width, int height) {
 }
 
 std::string EnhancedMetafileBytes() {
-    ScratchFolder scratch;
-    std::string path = scratch / "made.emf";
-    RECT frame{0, 0, 2540, 1270};  // one inch by half an inch, in hundredths of a millimetre
-    HDC dc = CreateEnhMetaFileA(nullptr, path.c_str(), &frame, nullptr);
-    DrawSample(dc, 96, 48);
-    TextOutW(dc, 2, 30, L"ab", 2);
-    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
-    return testsupport::ReadWholeFile(path);
+    return RecordEnhanced(
+        [](HDC dc) {
+            DrawSample(dc, 96, 48);
+            TextOutW(dc, 2, 30, L"ab", 2);
+        },
+        RECT{0, 0, 2540, 1270});  // one inch by half an inch, in hundredths of a millimetre
 }
 
 std::string WindowsMetafileBytes() {
-    ScratchFolder scratch;
-    std::string path = scratch / "made.wmf";
-    HDC dc = CreateMetaFileA(path.c_str());
-    SetMapMode(dc, MM_ANISOTROPIC);
-    SetWindowExtEx(dc, 100, 50, nullptr);
-    DrawSample(dc, 100, 50);
-    ExtTextOutA(dc, 2, 30, 0, nullptr, "ab", 2, nullptr);
-    DeleteMetaFile(CloseMetaFile(dc));
-    return testsupport::ReadWholeFile(path);
+    return RecordWindows(
+        [](HDC dc) {
+            DrawSample(dc, 100, 50);
+            ExtTextOutA(dc, 2, 30, 0, nullptr, "ab", 2, nullptr);
+        },
+        SIZE{100, 50});
 }
 
 // Offset of the first record of a kind; walks only metafiles GDI made.
@@ -129,65 +103,6 @@ size_t WindowsRecordAt(const std::string& wmf, uint16_t function) {
         if (U16At(wmf, at + 4) == function) return at;
     ADD_FAILURE() << "no such record";
     return 0;
-}
-
-// The placeable header: bounding box 0,0 to width,height in units of which
-// unitsPerInch make an inch, and the XOR checksum of its first ten words.
-std::string Placeable(const std::string& metafile, int width, int height, int unitsPerInch) {
-    std::string header(22, '\0');
-    header = Patched(header, 0, 0x9AC6CDD7);
-    header = Patched(header, 10, uint32_t(width), 2);
-    header = Patched(header, 12, uint32_t(height), 2);
-    header = Patched(header, 14, uint32_t(unitsPerInch), 2);
-    uint16_t sum = 0;
-    for (int i = 0; i < 10; ++i) sum ^= uint16_t(uint8_t(header[2 * i]) | uint8_t(header[2 * i + 1]) << 8);
-    return Patched(header, 20, sum, 2) + metafile;
-}
-
-// A white 32-bit surface to draw on, read back pixel by pixel.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        old_ = SelectObject(dc_, bitmap_);
-        PatBlt(dc_, 0, 0, width, height, WHITENESS);
-    }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        uint32_t pixel = bits_[y * width_ + x];
-        return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
-    }
-
-private:
-    int width_;
-    uint32_t* bits_ = nullptr;
-    HBITMAP bitmap_;
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
-                   kYellow = RGB(255, 255, 0), kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
-
-// JPEG coding shifts colours a little.
-testing::AssertionResult ColourNear(const char*, const char*, COLORREF actual, COLORREF expected) {
-    auto within = [](int a, int b) { return std::abs(a - b) <= 40; };
-    if (within(GetRValue(actual), GetRValue(expected)) && within(GetGValue(actual), GetGValue(expected)) &&
-        within(GetBValue(actual), GetBValue(expected)))
-        return testing::AssertionSuccess();
-    char text[80];
-    std::snprintf(text, sizeof text, "got RGB(%d,%d,%d), want RGB(%d,%d,%d)", GetRValue(actual), GetGValue(actual),
-                  GetBValue(actual), GetRValue(expected), GetGValue(expected), GetBValue(expected));
-    return testing::AssertionFailure() << text;
 }
 
 // --- What loads, as what ---------------------------------------------------
@@ -220,7 +135,7 @@ TEST(LoadPicture, EachSampleLoadsWithItsKindAndSize) {
     for (const SampleCase& c : cases) {
         SCOPED_TRACE(c.file);
         try {
-            Graphic graphic = LoadPicture(DataPath(c.file));
+            Graphic graphic = LoadPicture(PicturePath(c.file));
             EXPECT_EQ(graphic.kind(), c.kind);
             EXPECT_EQ(graphic.Width(), c.width);
             EXPECT_EQ(graphic.Height(), c.height);
@@ -271,7 +186,7 @@ TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
                                  "quadrants_cmyk.jpg"};
     for (const char* file : files) {
         SCOPED_TRACE(file);
-        Graphic graphic = LoadPicture(DataPath(file));
+        Graphic graphic = LoadPicture(PicturePath(file));
         Canvas canvas(100, 60);
         graphic.Draw(canvas.dc(), RECT{10, 10, 90, 50});  // 80 x 40, squeezed both ways
         EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
@@ -287,10 +202,10 @@ TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
 
 TEST(GraphicDraw, GreyAndTwoColourPicturesKeepTheirShades) {
     Canvas canvas(100, 100);
-    LoadPicture(DataPath("halves_gray.jpg")).Draw(canvas.dc(), RECT{0, 0, 40, 40});
+    LoadPicture(PicturePath("halves_gray.jpg")).Draw(canvas.dc(), RECT{0, 0, 40, 40});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 8), kWhite);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 32), kBlack);
-    LoadPicture(DataPath("checker1.bmp")).Draw(canvas.dc(), RECT{50, 50, 90, 90});
+    LoadPicture(PicturePath("checker1.bmp")).Draw(canvas.dc(), RECT{50, 50, 90, 90});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 58), kBlack);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(82, 58), kWhite);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 82), kWhite);
@@ -298,7 +213,7 @@ TEST(GraphicDraw, GreyAndTwoColourPicturesKeepTheirShades) {
 }
 
 TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
-    Graphic icon = LoadPicture(DataPath("sizes16-32-48.ico"));  // the 32 x 32 image is green
+    Graphic icon = LoadPicture(PicturePath("sizes16-32-48.ico"));  // the 32 x 32 image is green
     Canvas canvas(120, 120);
     icon.Draw(canvas.dc(), RECT{10, 10, 110, 110});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(10, 10), kGreen);
@@ -313,7 +228,7 @@ TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
 }
 
 TEST(GraphicDraw, EmptyPaneDrawsNothing) {
-    Graphic graphic = LoadPicture(DataPath("quadrants24.bmp"));
+    Graphic graphic = LoadPicture(PicturePath("quadrants24.bmp"));
     Canvas canvas(40, 40);
     graphic.Draw(canvas.dc(), RECT{30, 30, 10, 10});  // negative size would mirror
     graphic.Draw(canvas.dc(), RECT{10, 10, 10, 30});
@@ -464,6 +379,42 @@ TEST(LoadPicture, MetafileRecordsThatReachOutsideThemselvesAreRefused) {
     });
 }
 
+// GDI records monochrome brushes and blit masks without a colour table
+// (DIB_PAL_INDICES): such bitmaps load while they are one bit deep, the only
+// depth that can be painted without a table.
+TEST(LoadPicture, TablelessBitmapsLoadOnlyWhenMonochrome) {
+    const std::string enhanced = RecordEnhanced(
+        [](HDC dc) {
+            const WORD zeros[8] = {};
+            HBITMAP pattern = CreateBitmap(8, 8, 1, 1, zeros);
+            HBRUSH brush = CreatePatternBrush(pattern);
+            RECT box{0, 0, 20, 20};
+            FillRect(dc, &box, brush);
+            DeleteObject(brush);
+            DeleteObject(pattern);
+            HDC memory = CreateCompatibleDC(nullptr);
+            HBITMAP source = CreateBitmap(16, 16, 1, 32, nullptr), mask = CreateBitmap(16, 16, 1, 1, nullptr);
+            HGDIOBJ old = SelectObject(memory, source);
+            MaskBlt(dc, 20, 0, 16, 16, memory, 0, 0, mask, 0, 0, MAKEROP4(SRCCOPY, 0x00AA0029));
+            SelectObject(memory, old);
+            DeleteDC(memory);
+            DeleteObject(source);
+            DeleteObject(mask);
+        },
+        RECT{0, 0, 1000, 500});
+    const size_t brush = EnhancedRecordAt(enhanced, {EMR_CREATEMONOBRUSH});
+    const size_t blit = EnhancedRecordAt(enhanced, {EMR_MASKBLT});
+    ASSERT_EQ(U32At(enhanced, brush + 12), 2u);  // iUsage
+    ASSERT_EQ(U32At(enhanced, blit + 108), 2u);  // iUsageMask
+    // Deeper bitmaps of the same row size, so that only the missing table is wrong.
+    const size_t brushInfo = brush + U32At(enhanced, brush + 16), maskInfo = blit + U32At(enhanced, blit + 112);
+    ExpectFailures({
+        {"monochrome.emf", enhanced, "(loaded)"},
+        {"brush_of_8_bits.emf", Patched(Patched(enhanced, brushInfo + 4, 2), brushInfo + 14, 8, 2), kMetafileMessage},
+        {"mask_of_4_bits.emf", Patched(Patched(enhanced, maskInfo + 4, 8), maskInfo + 14, 4, 2), kMetafileMessage},
+    });
+}
+
 TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
     const std::string good = DataBytes("Logo.JPG");
     const size_t frame = good.find("\xFF\xC0");  // baseline frame header: length, precision, height, width
@@ -480,7 +431,8 @@ TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
 }
 
 // libjpeg only warns about a missing end marker or scan data cut short: such
-// files load, whole or with what the decoder makes of the missing part.
+// files load, whole or with what the decoder makes of the missing part. A
+// file cut before its scan has no picture at all.
 TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
     ScratchFolder scratch;
     const std::string good = DataBytes("Logo.JPG");
@@ -490,11 +442,17 @@ TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
     whole.Draw(canvas.dc(), RECT{10, 10, 90, 50});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 42), kYellow);
-    for (size_t keep : {good.size() / 2, good.size() - 8}) {
+
+    const size_t scan = good.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    const size_t scanData = scan + 2 + (uint8_t(good[scan + 2]) << 8 | uint8_t(good[scan + 3]));
+    for (size_t keep : {scanData + 2, good.size() - 8}) {
+        SCOPED_TRACE(keep);
         Graphic cut = LoadPicture(scratch.WriteFile("cut.jpg", Truncated(good, keep)));
         EXPECT_EQ(cut.Width(), 16);
         EXPECT_EQ(cut.Height(), 16);
     }
+    EXPECT_EQ(FailureOf(scratch.WriteFile("tables_only.jpg", Truncated(good, scan))), JpegMessage(JERR_SOF_NO_SOS));
 }
 
 TEST(LoadPicture, OversizedFileIsRefusedUnread) {

@@ -1,0 +1,189 @@
+// The picture compatibility corpus: pictures as real tools write them, each
+// of which must load as its kind, at its size, and show its colours where
+// sampled. Bitmaps, icons and JPEG files are made at build time by
+// tests/data/make-picture-corpus.sh (ImageMagick, cjpeg, and small writers of
+// ours where no tool writes the variant) into ROKABINA_PICTURE_CORPUS;
+// metafiles, and bitmaps GDI draws into DIB sections, are made here.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/PictureDrawings.h"
+#include "support/Pictures.h"
+#include "support/Scratch.h"
+#include "viewer/PictureLoader.h"
+
+namespace {
+
+using namespace testsupport;
+using ui::Graphic;
+using Kind = Graphic::Kind;
+
+std::string CorpusBytes(const std::string& name) {
+    char folder[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("ROKABINA_PICTURE_CORPUS", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        ADD_FAILURE() << "set ROKABINA_PICTURE_CORPUS to the folder make-picture-corpus.sh filled";
+        return "";
+    }
+    std::string path = std::string(folder, length) + "\\" + name;
+    if (!FileExists(path)) ADD_FAILURE() << path << " was not made";
+    return ReadWholeFile(path);
+}
+
+struct CorpusCase {
+    std::string name;  // the file name the loader is given
+    std::function<std::string()> bytes;
+    Kind kind;
+    int width;
+    int height;
+    std::vector<Sample> samples;
+};
+
+// The two-colour pictures: red left, blue right.
+const std::vector<Sample> kHalves = {{0.25, 0.5, kRed}, {0.75, 0.5, kBlue}};
+// Greyscale JPEG keeps the quadrants' luma.
+const std::vector<Sample> kGreyQuadrants = {{0.25, 0.25, RGB(76, 76, 76)}, {0.75, 0.25, RGB(150, 150, 150)},
+                                            {0.25, 0.75, RGB(29, 29, 29)}, {0.75, 0.75, RGB(226, 226, 226)}};
+// The 32-bit icon's top-left 8 x 8 pixels are transparent.
+const std::vector<Sample> kClearCorner = {{0.1, 0.1, kWhite}, {0.4, 0.4, kRed}, {0.75, 0.25, kGreen},
+                                          {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}};
+
+CorpusCase File(const char* name, Kind kind, int width, int height,
+                const std::vector<Sample>& samples = kQuadrantSamples) {
+    return {name, [name] { return CorpusBytes(name); }, kind, width, height, samples};
+}
+
+CorpusCase Saved(const char* name, WORD bitCount, DWORD compression) {
+    return {name, [=] { return SavedBitmap(bitCount, compression); }, Kind::Bitmap, 33, 30, kQuadrantSamples};
+}
+
+// The frame, in hundredths of a millimetre, of that many screen pixels: the
+// reference device of a metafile DC made without one.
+RECT FrameOfPixels(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    RECT frame{0, 0, MulDiv(width, 100 * GetDeviceCaps(screen, HORZSIZE), GetDeviceCaps(screen, HORZRES)),
+               MulDiv(height, 100 * GetDeviceCaps(screen, VERTSIZE), GetDeviceCaps(screen, VERTRES))};
+    ReleaseDC(nullptr, screen);
+    return frame;
+}
+
+std::vector<CorpusCase> Corpus() {
+    std::vector<CorpusCase> cases = {
+        File("bmp_core_1.bmp", Kind::Bitmap, 33, 30, kHalves),
+        File("bmp_core_4.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_core_8.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_core_24.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_1.bmp", Kind::Bitmap, 33, 30, kHalves),
+        File("bmp_v3_4.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_4_topdown.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_rle4.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_8.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_rle8.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_24.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_24_topdown.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v3_32.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v4_24.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v4_32.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_8.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_rle8.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_555.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_565.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_4444.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_24.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_32.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_v5_32_topdown.bmp", Kind::Bitmap, 33, 30),
+        Saved("saved_4.bmp", 4, BI_RGB),
+        Saved("saved_8.bmp", 8, BI_RGB),
+        Saved("saved_555.bmp", 16, BI_RGB),
+        Saved("saved_565.bmp", 16, BI_BITFIELDS),  // masks after the 40-byte header
+        Saved("saved_24.bmp", 24, BI_RGB),
+        Saved("saved_32.bmp", 32, BI_BITFIELDS),
+
+        File("ico_1.ico", Kind::Icon, 32, 32, kHalves),
+        File("ico_4.ico", Kind::Icon, 32, 32),
+        File("ico_8.ico", Kind::Icon, 32, 32),
+        File("ico_24.ico", Kind::Icon, 32, 32),
+        File("ico_32.ico", Kind::Icon, 32, 32, kClearCorner),
+        File("ico_sizes.ico", Kind::Icon, 32, 32, {{0.5, 0.5, kGreen}}),  // 16, 32, 48 and 256: 32 is shown
+        File("ico_depths.ico", Kind::Icon, 32, 32),                      // 1 and 32 bits: the more colours
+        File("ico_png256.ico", Kind::Icon, 256, 256, {{0.05, 0.05, kWhite}, {0.25, 0.25, kRed}, {0.75, 0.25, kGreen},
+                                                       {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}}),
+        File("ico_png256_palette.ico", Kind::Icon, 256, 256,
+             {{0.25, 0.25, RGB(255, 0, 255)}, {0.75, 0.25, kGreen}, {0.25, 0.75, kBlack}, {0.75, 0.75, RGB(127, 127, 127)}}),
+
+        File("jpeg_420.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_422.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_444.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_420_odd.jpg", Kind::Bitmap, 61, 45),
+        File("jpeg_optimized.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_progressive.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_grey.jpg", Kind::Bitmap, 64, 48, kGreyQuadrants),
+        File("jpeg_restart_rows.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_restart_blocks.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_progressive_restart.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_arithmetic.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_cmyk.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_exif.jpg", Kind::Bitmap, 64, 48),  // not its magenta thumbnail
+        File("jpeg_no_end.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_progressive_no_end.jpg", Kind::Bitmap, 64, 48),
+    };
+    // Each drawing recorded on 100 x 100 units: an enhanced metafile of 100 x
+    // 100 screen pixels, a Windows one whose window extent is 100 x 100, and
+    // that one behind a placeable header of 96 units per inch.
+    const int placed = MulDiv(100, ScreenDpi(), 96);
+    for (const MetafileDrawing& drawing : MetafileDrawings()) {
+        const std::string name = drawing.name;
+        auto draw = drawing.draw;
+        cases.push_back({name + ".emf", [=] { return RecordEnhanced(draw, FrameOfPixels(100, 100)); },
+                         Kind::Metafile, 100, 100, drawing.samples});
+        if (drawing.enhancedOnly) continue;
+        cases.push_back({name + ".wmf", [=] { return RecordWindows(draw, SIZE{100, 100}); }, Kind::Metafile, 100,
+                         100, drawing.samples});
+        cases.push_back({name + "_placeable.wmf",
+                         [=] { return Placeable(RecordWindows(draw, SIZE{100, 100}), 100, 100, 96); },
+                         Kind::Metafile, placed, placed, drawing.samples});
+    }
+    return cases;
+}
+
+// Bitmaps and metafiles stretch over the pane, squeezed both ways; icons sit
+// at its top-left at their own size.
+constexpr RECT kPane{10, 10, 290, 270};
+
+void ExpectColours(const Graphic& picture, const std::vector<Sample>& samples) {
+    Canvas canvas(300, 300);
+    picture.Draw(canvas.dc(), kPane);
+    const bool icon = picture.kind() == Kind::Icon;
+    const int width = icon ? picture.Width() : kPane.right - kPane.left;
+    const int height = icon ? picture.Height() : kPane.bottom - kPane.top;
+    for (const Sample& sample : samples) {
+        const COLORREF got =
+            canvas.At(kPane.left + int(sample.x * width), kPane.top + int(sample.y * height));
+        if (sample.orColour != CLR_INVALID && ColourNear("", "", got, sample.orColour)) continue;
+        EXPECT_PRED_FORMAT2(ColourNear, got, sample.colour) << "at " << sample.x << ", " << sample.y;
+    }
+}
+
+TEST(PictureCorpus, EveryPictureLoadsAtItsSizeAndShowsItsColours) {
+    ScratchFolder scratch;
+    for (const CorpusCase& c : Corpus()) {
+        SCOPED_TRACE(c.name);
+        try {
+            Graphic picture = viewer::LoadPicture(scratch.WriteFile(c.name, c.bytes()));
+            EXPECT_EQ(picture.kind(), c.kind);
+            const int slack = c.kind == Kind::Metafile ? 1 : 0;  // sizes through millimetres round
+            EXPECT_NEAR(picture.Width(), c.width, slack);
+            EXPECT_NEAR(picture.Height(), c.height, slack);
+            ExpectColours(picture, c.samples);
+        } catch (const viewer::PictureError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+}
+
+}  // namespace
