@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "designer/MainForm.h"
+#include "base/Files.h"
 #include "core/ResultTable.h"
 #include "core/Stopwatch.h"
+#include "designer/MainForm.h"
 #include "ui/Application.h"
 
 namespace {
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     const int changes = ChangesFrom(argc, argv);
 
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
-    designer::TForm1 form(ui::ModulePath());
+    designer::TForm1 form(base::ModulePath());
     ShowWindow(form.Handle(), SW_SHOWNORMAL);
     UpdateWindow(form.Handle());
     DispatchQueued();

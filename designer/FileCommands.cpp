@@ -2,10 +2,10 @@
 // the designer and the layout files.
 #include <windows.h>
 
+#include "base/Files.h"
+#include "base/Paths.h"
 #include "designer/MainForm.h"
 #include "ui/Application.h"
-#include "ui/Cp932.h"
-#include "ui/Files.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
 #include "viewer/PictureLoader.h"
@@ -18,9 +18,7 @@ constexpr char kLayoutExtension[] = ".rkd";
 
 // "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
 std::string WithLayoutExtension(const std::string& name) {
-    size_t dot = ui::ExtensionDot(name, "\\:");
-    if (dot != std::string::npos && name.compare(dot, std::string::npos, kLayoutExtension) == 0) return name;
-    return name + kLayoutExtension;
+    return base::ExtensionOf(name) == kLayoutExtension ? name : name + kLayoutExtension;
 }
 
 }  // namespace
@@ -41,7 +39,7 @@ void TForm1::SaveThroughDialog() {
         return;
     }
     std::string name = WithLayoutExtension(SaveDialog1.FileName());
-    if (ui::IsExistingFile(name)) {
+    if (base::IsExistingFile(name)) {
         ui::PlaySystemSound(kWarningSound);
         if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return;
     }

@@ -2,34 +2,24 @@
 // the preview. Only the name is part of the layout; the picture is not.
 #include <windows.h>
 
+#include "base/Files.h"
+#include "base/Paths.h"
 #include "designer/MainForm.h"
-#include "ui/Cp932.h"
-#include "ui/Files.h"
 #include "ui/MessageBoxes.h"
 #include "viewer/PictureLoader.h"
 
 namespace designer {
-namespace {
-
-// From the last "." after the last "\" and the last drive colon, dot included.
-std::string ExtensionOf(const std::string& name) {
-    size_t dot = ui::ExtensionDot(name, "\\:");
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-}  // namespace
-
 void TForm1::Button1Click() { ChangePicture("Edit1", *Frame2->Image1); }
 void TForm1::Button2Click() { ChangePicture("Edit2", *Frame2->Image2); }
 
 void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
     std::string name = Get<ui::Edit>(editName).Text();
-    if (!ui::IsExistingFile(name)) {
+    if (!base::IsExistingFile(name)) {
         ui::ShowPlainMessage("ファイルが見つかりません");
         return;
     }
     // Exactly these spellings: the viewer on a case-sensitive share must find the same names.
-    std::string extension = ExtensionOf(name);
+    const std::string extension = base::ExtensionOf(name);
     if (extension != ".bmp" && extension != ".jpg" && extension != ".jpeg") {
         ui::ShowPlainMessage("BMPファイルまたはJPGファイルを指定してください。");
         return;

@@ -7,17 +7,17 @@
 namespace designer {
 namespace {
 
-using ui::Kind;
+using ui::ControlKind;
 
 // The mock window's own design: where the preview starts, before any spin
 // edit has moved an element.
 const ui::ControlDecl<TFrame2> kElements[] = {
-    {"Image1", Kind::Picture, "", {0, 0, 177, 73}, -1},
-    {"ComboBox1", Kind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0},
-    {"ListBox1", Kind::ListBox, "", {0, 92, 177, 97}, 1},
-    {"Image2", Kind::Picture, "", {0, 189, 177, 50}, -1},
-    {"Button1", Kind::Button, "ボタン1", {0, 240, 89, 25}, 2},
-    {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3},
+    {"Image1", ControlKind::Picture, "", {0, 0, 177, 73}, -1},
+    {"ComboBox1", ControlKind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0},
+    {"ListBox1", ControlKind::ListBox, "", {0, 92, 177, 97}, 1},
+    {"Image2", ControlKind::Picture, "", {0, 189, 177, 50}, -1},
+    {"Button1", ControlKind::Button, "ボタン1", {0, 240, 89, 25}, 2},
+    {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "designer/Program.h"
 
+#include "base/Files.h"
 #include "designer/MainForm.h"
 #include "ui/Application.h"
 
@@ -8,7 +9,7 @@ namespace designer {
 int RunDesigner() {
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナデザイナー");
-    TForm1 form(ui::ModulePath());
+    TForm1 form(base::ModulePath());
     return app.Run(form.Handle());
 }
 

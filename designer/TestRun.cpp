@@ -1,23 +1,11 @@
 // The Test run and the About box.
+#include "base/Paths.h"
 #include "designer/AboutBox.h"
 #include "designer/MainForm.h"
-#include "ui/Cp932.h"
 #include "ui/Shell.h"
 
 namespace designer {
 namespace {
-
-// A drive ("C:...") or a leading separator: already a full name.
-bool IsFullName(const std::string& name) {
-    return (!name.empty() && (name[0] == '\\' || name[0] == '/')) ||
-           (name.size() >= 2 && name[1] == ':' && !ui::IsLeadByte(name[0]));
-}
-
-// Everything up to and including the last separator or drive colon.
-std::string FolderPart(const std::string& path) {
-    size_t separator = ui::LastSeparator(path, "\\:");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
 
 // Puts the texts of the picture fields back however the run ends.
 class PictureNamesKept {
@@ -46,10 +34,10 @@ void TForm1::Button7Click() {
         auto& footer = Get<ui::Edit>("Edit2");
         PictureNamesKept kept(header, footer);
         // Names relative to the layout file's folder reach the viewer as full names.
-        const std::string folder = FolderPart(currentFile_);
+        const std::string folder = base::FolderPart(currentFile_);
         for (ui::Edit* field : {&header, &footer}) {
             std::string name = field->Text();
-            if (!name.empty() && !IsFullName(name)) field->SetText(folder + name);
+            if (!name.empty() && !base::IsFullName(name)) field->SetText(folder + name);
         }
         WriteLayoutFile(testLayout);
     }

@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 
+#include "base/ShiftJis.h"
 #include "ui/ApplicationWindow.h"
-#include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
 
 namespace ui {
@@ -59,19 +59,7 @@ void Application::ShowException(const std::exception& error) const {
 
 std::string WithFullStop(const std::string& message) {
     if (message.empty()) return message;
-    return LastChar(message) > std::string_view(".") ? message + "." : message;
-}
-
-std::string ModulePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return base::LastChar(message) > std::string_view(".") ? message + "." : message;
 }
 
 }  // namespace ui

@@ -61,7 +61,4 @@ private:
 // before "." byte by byte (so Japanese text always gets one, "!" does not).
 std::string WithFullStop(const std::string& message);
 
-// The running executable's full path.
-std::string ModulePath();
-
 }  // namespace ui

@@ -24,18 +24,18 @@ void Container::Remove(const Control& control) {
     std::erase_if(controls_, [&](const auto& c) { return c.get() == &control; });
 }
 
-Control& Container::AddControl(Kind kind, const char* name, const char* text, Bounds bounds, HFONT font) {
+Control& Container::AddControl(ControlKind kind, const char* name, const char* text, Bounds bounds, HFONT font) {
     std::unique_ptr<Control> c;
     switch (kind) {
-    case Kind::Button: c = std::make_unique<Button>(name); break;
-    case Kind::CheckBox: c = std::make_unique<CheckBox>(name); break;
-    case Kind::Edit: c = std::make_unique<Edit>(name); break;
-    case Kind::SpinEdit: c = std::make_unique<SpinEdit>(name); break;
-    case Kind::Label: c = std::make_unique<Label>(name); break;
-    case Kind::ListBox: c = std::make_unique<ListBox>(name); break;
-    case Kind::ComboBox: c = std::make_unique<ComboBox>(name); break;
-    case Kind::Picture: c = std::make_unique<PicturePane>(name); break;
-    case Kind::Panel: c = std::make_unique<Panel>(name); break;
+    case ControlKind::Button: c = std::make_unique<Button>(name); break;
+    case ControlKind::CheckBox: c = std::make_unique<CheckBox>(name); break;
+    case ControlKind::Edit: c = std::make_unique<Edit>(name); break;
+    case ControlKind::SpinEdit: c = std::make_unique<SpinEdit>(name); break;
+    case ControlKind::Label: c = std::make_unique<Label>(name); break;
+    case ControlKind::ListBox: c = std::make_unique<ListBox>(name); break;
+    case ControlKind::ComboBox: c = std::make_unique<ComboBox>(name); break;
+    case ControlKind::Picture: c = std::make_unique<PicturePane>(name); break;
+    case ControlKind::Panel: c = std::make_unique<Panel>(name); break;
     }
     return AddControl(std::move(c), text, bounds, font);
 }

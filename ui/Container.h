@@ -13,7 +13,7 @@
 
 namespace ui {
 
-enum class Kind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
+enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
 
 // Lower and upper bound of a spin edit; equal bounds mean none.
 struct Limits {
@@ -26,7 +26,7 @@ struct Limits {
 template <class F>
 struct ControlDecl {
     const char* name;
-    Kind kind;
+    ControlKind kind;
     const char* text;
     Bounds bounds;
     int tabOrder;
@@ -70,7 +70,7 @@ protected:
             if (d->handler) Bind(c, [&owner, h = d->handler] { (owner.*h)(); });
         }
     }
-    Control& AddControl(Kind kind, const char* name, const char* text, Bounds bounds, HFONT font);
+    Control& AddControl(ControlKind kind, const char* name, const char* text, Bounds bounds, HFONT font);
     // Creates a control of a kind of its own (a scroll box, say) among the others.
     Control& AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font);
     // The container's share of its window's messages: notifications of its
@@ -81,8 +81,8 @@ private:
     template <class D>
     static long StackRank(const D& d) {
         if (d.tabOrder >= 0) return d.tabOrder;
-        if (d.kind == Kind::Panel) return 3000000;
-        return d.kind == Kind::Picture ? 2000000 : 1000000;
+        if (d.kind == ControlKind::Panel) return 3000000;
+        return d.kind == ControlKind::Picture ? 2000000 : 1000000;
     }
     static void SetInitialState(Control& control, Limits limits, bool checked);
     static void Bind(Control& control, std::function<void()> handler);

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "ui/Cp932.h"
+#include "base/Paths.h"
 
 namespace ui {
 
@@ -29,11 +29,8 @@ bool FileDialog::Execute(HWND owner) {
     fileName_ = buffer.c_str();
     // Windows leaves the current directory at the chosen file's folder; make
     // it so everywhere, as relative picture names are resolved there.
-    size_t separator = LastSeparator(fileName_, "\\:");
-    if (separator != std::string::npos) {
-        std::string folder = fileName_.substr(0, separator + 1);
-        SetCurrentDirectoryA(folder.c_str());
-    }
+    const std::string folder = base::FolderPart(fileName_);
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
     return true;
 }
 

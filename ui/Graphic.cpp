@@ -5,29 +5,29 @@
 namespace ui {
 
 Graphic Graphic::FromBitmap(BitmapHandle bitmap, int width, int height) {
-    Graphic graphic(Kind::Bitmap, width, height);
+    Graphic graphic(PictureFormat::Bitmap, width, height);
     graphic.bitmap_ = std::move(bitmap);
     return graphic;
 }
 
 Graphic Graphic::FromIcon(IconHandle icon, int width, int height) {
-    Graphic graphic(Kind::Icon, width, height);
+    Graphic graphic(PictureFormat::Icon, width, height);
     graphic.icon_ = std::move(icon);
     return graphic;
 }
 
 Graphic Graphic::FromMetafile(EnhMetafileHandle metafile, int width, int height) {
-    Graphic graphic(Kind::Metafile, width, height);
+    Graphic graphic(PictureFormat::Metafile, width, height);
     graphic.metafile_ = std::move(metafile);
     return graphic;
 }
 
 void Graphic::Draw(HDC dc, const RECT& pane) const {
     if (pane.right <= pane.left || pane.bottom <= pane.top) return;
-    switch (kind_) {
-    case Kind::Bitmap: DrawBitmap(dc, pane); break;
-    case Kind::Icon: DrawIcon(dc, pane); break;
-    case Kind::Metafile: PlayEnhMetaFile(dc, metafile_.get(), &pane); break;
+    switch (format_) {
+    case PictureFormat::Bitmap: DrawBitmap(dc, pane); break;
+    case PictureFormat::Icon: DrawIcon(dc, pane); break;
+    case PictureFormat::Metafile: PlayEnhMetaFile(dc, metafile_.get(), &pane); break;
     }
 }
 

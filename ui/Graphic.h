@@ -7,10 +7,10 @@
 
 namespace ui {
 
+enum class PictureFormat { Bitmap, Icon, Metafile };
+
 class Graphic {
 public:
-    enum class Kind { Bitmap, Icon, Metafile };
-
     static Graphic FromBitmap(BitmapHandle bitmap, int width, int height);
     static Graphic FromIcon(IconHandle icon, int width, int height);
     static Graphic FromMetafile(EnhMetafileHandle metafile, int width, int height);
@@ -20,7 +20,7 @@ public:
     Graphic(const Graphic&) = delete;
     Graphic& operator=(const Graphic&) = delete;
 
-    Kind kind() const { return kind_; }
+    PictureFormat Format() const { return format_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
@@ -30,11 +30,11 @@ public:
     void Draw(HDC dc, const RECT& pane) const;
 
 private:
-    Graphic(Kind kind, int width, int height) : kind_(kind), width_(width), height_(height) {}
+    Graphic(PictureFormat format, int width, int height) : format_(format), width_(width), height_(height) {}
     void DrawBitmap(HDC dc, const RECT& pane) const;
     void DrawIcon(HDC dc, const RECT& pane) const;
 
-    Kind kind_;
+    PictureFormat format_;
     int width_;
     int height_;
     BitmapHandle bitmap_;

@@ -10,12 +10,12 @@ ShellObserver& Observer() {
 }
 }  // namespace
 
-void ShellOpen(HWND owner, const std::string& item, const std::string& workDir) {
+void ShellOpen(HWND owner, const std::string& item, const std::string& workFolder) {
     if (Observer()) {
-        Observer()(item, workDir);
+        Observer()(item, workFolder);
         return;
     }
-    ShellExecuteA(owner, "open", item.c_str(), "", workDir.c_str(), SW_SHOW);
+    ShellExecuteA(owner, "open", item.c_str(), "", workFolder.c_str(), SW_SHOW);
 }
 
 void SetShellObserver(ShellObserver observer) { Observer() = std::move(observer); }

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "ui/Cp932.h"
+#include "base/ShiftJis.h"
 #include "ui/Handles.h"
 
 namespace viewer {
@@ -63,7 +63,7 @@ const std::optional<FolderIdentity>& LinkGuard::KnownIdentity(const std::string&
 bool LinkGuard::LeadsToAnAncestor(const std::string& linkPath, const FolderIdentity& target) {
     if (KnownIdentity(root_) == target) return true;
     for (size_t i = root_.size(); i < linkPath.size();) {
-        if (ui::IsLeadByte(linkPath[i]) && i + 1 < linkPath.size()) {
+        if (base::IsLeadByte(linkPath[i]) && i + 1 < linkPath.size()) {
             i += 2;
             continue;
         }

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "base/Files.h"
+#include "base/Paths.h"
+#include "base/ShiftJis.h"
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
-#include "ui/Files.h"
 #include "ui/Handles.h"
-#include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Shell.h"
 #include "ui/Sound.h"
@@ -17,7 +18,7 @@
 namespace viewer {
 namespace {
 
-using ui::Kind;
+using ui::ControlKind;
 using namespace layout;
 
 const ui::FormSpec kFormSpec{
@@ -26,12 +27,12 @@ const ui::FormSpec kFormSpec{
     "ＭＳ Ｐゴシック", 12};
 
 const ui::ControlDecl<TForm1> kControls[] = {
-    {"Image1", Kind::Picture, "", {0, 0, 177, 73}, -1},
-    {"Image2", Kind::Picture, "", {0, 188, 177, 50}, -1},
-    {"ListBox1", Kind::ListBox, "", {0, 90, 177, 97}, 1},
-    {"ComboBox1", Kind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0, &TForm1::ComboBox1Change},
-    {"Button1", Kind::Button, "ボタン1", {0, 240, 89, 25}, 2, &TForm1::Button1Click},
-    {"Button2", Kind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
+    {"Image1", ControlKind::Picture, "", {0, 0, 177, 73}, -1},
+    {"Image2", ControlKind::Picture, "", {0, 188, 177, 50}, -1},
+    {"ListBox1", ControlKind::ListBox, "", {0, 90, 177, 97}, 1},
+    {"ComboBox1", ControlKind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0, &TForm1::ComboBox1Change},
+    {"Button1", ControlKind::Button, "ボタン1", {0, 240, 89, 25}, 2, &TForm1::Button1Click},
+    {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
 };
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
@@ -68,10 +69,10 @@ TForm1::TForm1(std::string exePath)
 std::string TForm1::LayoutPath() const { return LayoutPathFor(exePath_); }
 
 void TForm1::FormCreate() {
-    exeFolder_ = FolderOf(exePath_);
-    if (!ui::IsExistingFile(LayoutPath())) {
+    exeFolder_ = base::FolderPart(exePath_);
+    if (!base::IsExistingFile(LayoutPath())) {
         ui::PlaySystemSound(kStopSound);
-        ui::ShowErrorMessage(LayoutPathFor(FileNameOf(exePath_)) + "が見つかりません");
+        ui::ShowErrorMessage(LayoutPathFor(base::FileNamePart(exePath_)) + "が見つかりません");
         ui::Application::Instance().Terminate();
         return;
     }
@@ -174,7 +175,7 @@ void TForm1::ComboBox1Change() {
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
     const std::string prompt = chooserInUse ? file.ReadString(kCaption, kComboBox1, "") : std::string();
     const std::string text = chooserInUse ? ComboBox1->Text() : std::string();
-    const bool folderChosen = chooserInUse && ui::IsExistingFolder(text);
+    const bool folderChosen = chooserInUse && base::IsExistingFolder(text);
     for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
         std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
         if (chooserInUse) {
@@ -211,7 +212,7 @@ void TForm1::ButtonAction(const char* functionKey) {
             return;
         }
         std::string folder = ComboBox1->Text();
-        if (!ui::EndsWithBackslash(folder)) folder += "\\";
+        if (!base::EndsWithBackslash(folder)) folder += "\\";
         path = folder + ListBox1->Item(ListBox1->ItemIndex());
     } else {
         if (ListBox1->ItemIndex() < 0) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/Cp932.h"
+#include "base/Paths.h"
 #include "ui/Handles.h"
 #include "viewer/PictureDecoders.h"
 
@@ -30,8 +30,8 @@ const Decoder kDecoders[] = {
 
 // The text after the last "." of the file name, as written; "" when there is none.
 std::string Extension(const std::string& path) {
-    size_t dot = ui::ExtensionDot(path, "\\/");
-    return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+    std::string extension = base::ExtensionOf(path);
+    return extension.empty() ? extension : extension.substr(1);
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }

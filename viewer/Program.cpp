@@ -1,5 +1,6 @@
 #include "viewer/Program.h"
 
+#include "base/Files.h"
 #include "ui/Application.h"
 #include "viewer/AboutBox.h"
 #include "viewer/MainForm.h"
@@ -9,7 +10,7 @@ namespace viewer {
 int RunViewer() {
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");
-    TForm1 form(ui::ModulePath());
+    TForm1 form(base::ModulePath());
     TAboutBox aboutBox(form.Handle());  // hidden; each request shows a fresh one
     return app.Run(form.Handle());
 }

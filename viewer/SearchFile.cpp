@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ui/Cp932.h"
+#include "base/ShiftJis.h"
 #include "ui/Handles.h"
 #include "viewer/LinkGuard.h"
 
@@ -154,13 +154,13 @@ bool TSearchDir::Search() {
         std::string dir = std::move(queue_.front());
         queue_.pop_front();
         // Whole-character test: a trail byte 0x5C (as in "表") is no separator.
-        if (!ui::EndsWithBackslash(dir)) dir += '\\';
-        if (!ReportSubDirs(dir, links)) return false;  // the queue stays as it is
+        if (!base::EndsWithBackslash(dir)) dir += '\\';
+        if (!ReportSubFolders(dir, links)) return false;  // the queue stays as it is
     }
     return true;
 }
 
-bool TSearchDir::ReportSubDirs(const std::string& dir, LinkGuard& links) {
+bool TSearchDir::ReportSubFolders(const std::string& dir, LinkGuard& links) {
     WIN32_FIND_DATAA entry;
     const ui::FindHandle find = ui::AdoptFind(FindFirstFileA((dir + "*.*").c_str(), &entry));
     if (!find) return true;  // unreadable, gone, or too long: passed over

@@ -68,7 +68,7 @@ protected:
 private:
     // Reports the sub-folders of dir (which ends with a backslash); false when a
     // handler ended the walk.
-    bool ReportSubDirs(const std::string& dir, LinkGuard& links);
+    bool ReportSubFolders(const std::string& dir, LinkGuard& links);
 
     std::deque<std::string> queue_;  // folders still to be enumerated
     bool busy_ = false;

@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "ui/Cp932.h"
+#include "base/ShiftJis.h"
 #include "ui/Handles.h"
 
 namespace bench {
@@ -16,7 +16,7 @@ bool IsDotEntry(const char* name) {
 
 std::string WithBackslash(std::string folder) {
     // Whole-character test: a trail byte 0x5C (as in "表") is no separator.
-    if (!ui::EndsWithBackslash(folder)) folder += '\\';
+    if (!base::EndsWithBackslash(folder)) folder += '\\';
     return folder;
 }
 

@@ -13,14 +13,14 @@ constexpr DWORD kPollMs = 2;
 
 }  // namespace
 
-ProbedProcess::ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workDir) {
+ProbedProcess::ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string command = "\"" + exePath + "\"";
     if (!arguments.empty()) command += " " + arguments;
     sinceStart_.Restart();
     if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.empty() ? nullptr : workDir.c_str(), &startup, &info_))
+                        workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &info_))
         throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
 }
 

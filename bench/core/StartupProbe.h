@@ -19,9 +19,9 @@ struct MemoryPeak {
 
 class ProbedProcess {
 public:
-    // Starts exePath with the arguments in workDir; throws std::runtime_error
+    // Starts exePath with the arguments in workFolder; throws std::runtime_error
     // when it cannot be started.
-    ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workDir);
+    ProbedProcess(const std::string& exePath, const std::string& arguments, const std::string& workFolder);
     // Ends the process if it still runs.
     ~ProbedProcess();
     ProbedProcess(const ProbedProcess&) = delete;

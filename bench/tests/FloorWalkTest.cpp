@@ -12,10 +12,10 @@ using testsupport::ScratchFolder;
 // Every folder at any depth counts once; only the root's files are listed.
 TEST(FloorWalk, CountsEveryFolderBelowTheRootAndListsTheRootFiles) {
     ScratchFolder dir;
-    dir.MakeDir("tree\\a\\b\\c");
-    dir.MakeDir("tree\\a\\d");
-    dir.MakeDir("tree\\資料\\表");  // "表" ends in byte 0x5C
-    dir.MakeDir("tree\\ソフト\\x");  // so does "ソ"
+    dir.MakeFolder("tree\\a\\b\\c");
+    dir.MakeFolder("tree\\a\\d");
+    dir.MakeFolder("tree\\資料\\表");  // "表" ends in byte 0x5C
+    dir.MakeFolder("tree\\ソフト\\x");  // so does "ソ"
     dir.WriteFile("tree\\one.txt", "1");
     dir.WriteFile("tree\\文書.txt", "2");
     dir.WriteFile("tree\\other.doc", "3");
@@ -30,7 +30,7 @@ TEST(FloorWalk, CountsEveryFolderBelowTheRootAndListsTheRootFiles) {
 
 TEST(FloorWalk, RootEndingInTrailByte5CIsAFolderName) {
     ScratchFolder dir;
-    dir.MakeDir("表\\sub");
+    dir.MakeFolder("表\\sub");
     dir.WriteFile("表\\one.txt", "1");
     auto found = WalkAndList(dir / "表", ".txt");
     EXPECT_EQ(found.folders, 1);
@@ -39,7 +39,7 @@ TEST(FloorWalk, RootEndingInTrailByte5CIsAFolderName) {
 
 TEST(FloorWalk, MissingOrEmptyRootFindsNothing) {
     ScratchFolder dir;
-    dir.MakeDir("empty");
+    dir.MakeFolder("empty");
     for (const char* root : {"empty", "missing"}) {
         auto found = WalkAndList(dir / root, ".txt");
         EXPECT_EQ(found.folders, 0) << root;

@@ -40,8 +40,8 @@ TEST(StartupProbe, WindowModeIsMeasuredToItsVisibleWindow) {
 
 TEST(StartupProbe, WalkModeExitsWithTheFolderCount) {
     ScratchFolder dir;
-    dir.MakeDir("t\\a\\b");
-    dir.MakeDir("t\\表\\c");
+    dir.MakeFolder("t\\a\\b");
+    dir.MakeFolder("t\\表\\c");
     ProbedProcess floor(FloorExe(), "walk \"" + dir / "t" + "\" .txt", dir.Path());
     DWORD code = 0;
     ASSERT_TRUE(floor.WaitExit(kPatientMs, &code));

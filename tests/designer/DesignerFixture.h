@@ -15,14 +15,14 @@ namespace testsupport {
 class DesignerTest : public testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, startDir_);
+        GetCurrentDirectoryA(MAX_PATH, startFolder_);
         ui::Application::Instance().SetTitle("ロカビナデザイナー");
         ui::Application::Instance().ClearTermination();
         form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
     }
     void TearDown() override {
         EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText();
-        SetCurrentDirectoryA(startDir_);  // the file dialogs move it into the scratch folder
+        SetCurrentDirectoryA(startFolder_);  // the file dialogs move it into the scratch folder
     }
 
     ui::SpinEdit& Spin(const char* name) const { return form->Get<ui::SpinEdit>(name); }
@@ -52,7 +52,7 @@ protected:
 
 private:
     int strays_ = StrayDialogCount();
-    char startDir_[MAX_PATH] = {};
+    char startFolder_[MAX_PATH] = {};
 };
 
 }  // namespace testsupport

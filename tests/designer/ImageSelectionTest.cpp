@@ -15,7 +15,7 @@ TEST_F(ImageSelection, TheFileMustExistBeforeItsExtensionIsLookedAt) {
     dir.WriteFile("upper.JPG", picture);
     dir.WriteFile("drawing.gif", "GIF89a");
     dir.WriteFile("photos.d\\noextension", picture);
-    dir.MakeDir("folder.jpg");
+    dir.MakeFolder("folder.jpg");
 
     const std::pair<std::string, std::string> cases[] = {
         {"", "ファイルが見つかりません"},

@@ -106,8 +106,8 @@ class TestRun : public DesignerTest {
 protected:
     void SetUp() override {
         DesignerTest::SetUp();
-        ui::SetShellObserver([this](const std::string& item, const std::string& workDir) {
-            started.push_back({item, workDir});
+        ui::SetShellObserver([this](const std::string& item, const std::string& workFolder) {
+            started.push_back({item, workFolder});
         });
     }
     void TearDown() override {
@@ -119,16 +119,16 @@ protected:
 };
 
 TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
-    dir.MakeDir("test");
+    dir.MakeFolder("test");
     form->Button7Click();
     EXPECT_NE(TestLayout().find("[File]\r\nimage1=image1.jpg\r\nimage2=image2.jpg\r\n"), std::string::npos);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].item, dir / "test\\test.exe");
-    EXPECT_EQ(started[0].workDir, dir.Path());
+    EXPECT_EQ(started[0].workFolder, dir.Path());
 
     {
         FileDialogAnswer dialog(dir / "layouts\\menu.rkd");
-        dir.MakeDir("layouts");
+        dir.MakeFolder("layouts");
         form->Save1Click();
     }
     Field("Edit2").SetText("");

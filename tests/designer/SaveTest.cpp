@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "DesignerFixture.h"
+#include "base/Files.h"
 #include "support/Sounds.h"
 
 namespace {
@@ -10,7 +11,6 @@ namespace {
 using namespace testsupport;
 
 using Saving = DesignerTest;
-
 
 TEST_F(Saving, AFreshDesignerWritesTheDefaultLayoutExactly) {
     FileDialogAnswer dialog(dir / "fresh");
@@ -36,10 +36,10 @@ TEST_F(Saving, TheChosenNameGetsTheLayoutExtensionUnlessItHasItExactly) {
         FileDialogAnswer dialog(dir / typed);
         form->SaveAs1Click();
         ASSERT_TRUE(dialog.Wait().found);
-        EXPECT_TRUE(FileExists(dir / saved)) << typed;
+        EXPECT_TRUE(base::IsExistingFile(dir / saved)) << typed;
         EXPECT_EQ(form->CurrentFileName(), dir / saved);
     }
-    EXPECT_FALSE(FileExists(dir / "a"));
+    EXPECT_FALSE(base::IsExistingFile(dir / "a"));
 }
 
 TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
@@ -86,7 +86,7 @@ TEST_F(Saving, CancellingSaveAsForgetsTheCurrentFile) {
     const auto& record = again.Wait();
     ASSERT_TRUE(record.found) << "Save asks for a name again";
     EXPECT_EQ(record.initialName.find("first.rkd") != std::string::npos, true) << "the dialog remembers the last name";
-    EXPECT_TRUE(FileExists(dir / "second.rkd"));
+    EXPECT_TRUE(base::IsExistingFile(dir / "second.rkd"));
 }
 
 TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
@@ -130,7 +130,7 @@ TEST_F(Saving, AWriteIntoAMissingFolderIsReportedAndKeepsTheName) {
     EXPECT_EQ(box.text, target + " に書き込めません.");
     EXPECT_EQ(box.icon, IconKind::Stop);
     EXPECT_EQ(form->CurrentFileName(), "");
-    EXPECT_FALSE(DirectoryExists(dir / "missing"));
+    EXPECT_FALSE(base::IsExistingFolder(dir / "missing"));
 }
 
 TEST_F(Saving, ExitAsksAfterTheWarningSound) {

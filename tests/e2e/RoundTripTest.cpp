@@ -2,17 +2,18 @@
 // viewer then shows, and its Test run starts the viewer copy in test\.
 #include <gtest/gtest.h>
 
+#include "base/CodePage.h"
+#include "base/Files.h"
 #include "support/Dialogs.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
-#include "ui/Cp932.h"
 
 namespace {
 
 using namespace testsupport;
 
 void SetText(HWND field, const std::string& text) {
-    std::wstring wide = ui::ToWide(text);
+    std::wstring wide = base::ToWide(text);
     SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
 }
 
@@ -21,9 +22,9 @@ void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 // A visible top-level window of this class and caption, of any process,
 // once its program waits for input (start-up has laid it out by then).
 HWND FindWindowTitled(const char* className, const std::string& caption, DWORD ms = 20000) {
-    std::wstring wide = ui::ToWide(caption);
+    std::wstring wide = base::ToWide(caption);
     for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(50)) {
-        HWND found = FindWindowW(ui::ToWide(className).c_str(), wide.c_str());
+        HWND found = FindWindowW(base::ToWide(className).c_str(), wide.c_str());
         if (!found || !IsWindowVisible(found)) continue;  // created hidden, shown after start-up
         DWORD pid = 0;
         GetWindowThreadProcessId(found, &pid);
@@ -50,7 +51,7 @@ class DesignerAndViewer : public testing::Test {
 protected:
     void SetUp() override {
         // The distribution folder as a user unpacks it.
-        dir.MakeDir("test");
+        dir.MakeFolder("test");
         ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina_designer.exe").c_str(), (dir / "rokabina_designer.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA((DistFolder() + "test\\test.exe").c_str(), (dir / "test\\test.exe").c_str(), FALSE));
         designer = std::make_unique<Process>(dir / "rokabina_designer.exe", dir.Path());
@@ -84,8 +85,8 @@ TEST_F(DesignerAndViewer, ALayoutSavedByTheDesignerIsWhatTheViewerShows) {
     FileDialogAnswer dialog(dir / "rokabina", designer->Id());
     Click(Button(560, 448));  // 保存
     ASSERT_TRUE(dialog.Wait().found);
-    for (DWORD start = GetTickCount(); !FileExists(dir / "rokabina.rkd") && GetTickCount() - start < 10000;) Sleep(50);
-    ASSERT_TRUE(FileExists(dir / "rokabina.rkd"));
+    for (DWORD start = GetTickCount(); !base::IsExistingFile(dir / "rokabina.rkd") && GetTickCount() - start < 10000;) Sleep(50);
+    ASSERT_TRUE(base::IsExistingFile(dir / "rokabina.rkd"));
     dir.WriteFile("guide.txt", "x");
     dir.WriteFile("photo.jpg", "x");
 
@@ -118,7 +119,7 @@ TEST_F(DesignerAndViewer, TheTestRunStartsTheViewerCopyOnTheTestLayout) {
     Click(Button(648, 448));  // テスト
     HWND shown = FindWindowTitled("TForm1", "テスト実行の窓");
     ASSERT_NE(shown, nullptr) << "test\\test.exe did not show the test layout";
-    EXPECT_TRUE(FileExists(dir / "test\\test.rkd"));
+    EXPECT_TRUE(base::IsExistingFile(dir / "test\\test.rkd"));
     RECT client;
     GetClientRect(shown, &client);
     EXPECT_EQ(client.right, 260);

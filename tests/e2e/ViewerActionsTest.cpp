@@ -122,7 +122,7 @@ TEST_F(ViewerInUse, OpenStartsTheProgramRegisteredForTheFile) {
     auto opened = shell.WaitFor(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].item, dir / "資料表\\report.rkrec");
-    EXPECT_EQ(opened[0].workDir + "\\", dir.Path());
+    EXPECT_EQ(opened[0].workFolder + "\\", dir.Path());
 }
 
 TEST_F(ViewerInUse, AnActionTooNewOffersTheHomePageAndCanBeDeclined) {

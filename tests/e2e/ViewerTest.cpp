@@ -116,7 +116,7 @@ TEST_F(ViewerProgram, TheTaskBarEntryIsTheApplicationWindowWhichTheMainWindowGoe
 
 // Two links back to the viewer's folder would double the tree at every level.
 TEST_F(ViewerProgram, LinksBackUpTheTreeAreListedButNotWalkedRound) {
-    dir.MakeDir("docs\\old");
+    dir.MakeFolder("docs\\old");
     ASSERT_TRUE(MakeFolderLink(dir / "docs\\top1", dir.Path()));
     ASSERT_TRUE(MakeFolderLink(dir / "docs\\top2", dir.Path()));
     dir.WriteFile("rokabina.rkd", LayoutText({"[extension]", "count=1", "ex1=.rkd"}));

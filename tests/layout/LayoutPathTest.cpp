@@ -30,26 +30,4 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{"D:\\tools\\v1.0表", "D:\\tools\\v1.rkd"},
                     PathCase{"D:\\x.y\\表", "D:\\x.y\\表.rkd"}));
 
-struct SplitCase {
-    std::string path;
-    std::string folder;
-    std::string name;
-};
-
-class SplitPath : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitPath, AtTheLastWholeBackslash) {
-    EXPECT_EQ(layout::FolderOf(GetParam().path), GetParam().folder);
-    EXPECT_EQ(layout::FileNameOf(GetParam().path), GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SplitPath,
-    testing::Values(SplitCase{"D:\\tools\\rokabina.exe", "D:\\tools\\", "rokabina.exe"},
-                    SplitCase{"D:\\表\\rokabina.exe", "D:\\表\\", "rokabina.exe"},
-                    SplitCase{"C:\\docs\\表", "C:\\docs\\", "表"},
-                    SplitCase{"C:\\", "C:\\", ""},
-                    SplitCase{"rokabina.exe", "", "rokabina.exe"},
-                    SplitCase{"", "", ""}));
-
 }  // namespace

@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/Files.h"
 #include "support/Scratch.h"
 
 namespace {
 
 using layout::ProfileFile;
 using layout::ProfileWriteError;
-using testsupport::DirectoryExists;
-using testsupport::FileExists;
 using testsupport::ReadWholeFile;
 using testsupport::ScratchFolder;
 
@@ -39,9 +38,9 @@ TEST(ProfileRead, MissingFileGivesDefaultsAndIsNotCreated) {
             EXPECT_TRUE(file.ReadBool("Enable", "image1", true));
             EXPECT_FALSE(file.ReadBool("Enable", "image1", false));
         }  // closing flushes, and must still create nothing
-        EXPECT_FALSE(FileExists(path)) << path;
+        EXPECT_FALSE(base::IsExistingFile(path)) << path;
     }
-    EXPECT_FALSE(DirectoryExists(folder / "no folder"));
+    EXPECT_FALSE(base::IsExistingFolder(folder / "no folder"));
 }
 
 TEST(ProfileRead, MissingSectionOrKeyGivesDefaultButEmptyValueGivesEmptyText) {
@@ -219,12 +218,12 @@ TEST(ProfileWrite, IntoAMissingFolderFailsAndCreatesNothing) {
     } catch (const ProfileWriteError& e) {
         EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
     }
-    EXPECT_FALSE(DirectoryExists(folder / "missing"));
+    EXPECT_FALSE(base::IsExistingFolder(folder / "missing"));
 
     // Once refused, the object writes nothing more, even where it now could.
-    folder.MakeDir("missing");
+    folder.MakeFolder("missing");
     EXPECT_THROW(file.WriteInteger("Width", "Form", 1), ProfileWriteError);
-    EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(base::IsExistingFile(path));
 }
 
 TEST(ProfileWrite, WritesBeforeARefusalStayInTheFile) {

@@ -27,7 +27,6 @@ constexpr uint32_t kSeed = 20240611;
 constexpr int kViewerCases = 1200;
 constexpr int kDesignerShare = 8;  // every eighth mutant also goes to the designer
 
-
 // A layout in use: every picture kind, several extensions, odd sizes.
 const std::string kFullLayout = LayoutText({
     "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=0", "ComboBox1=1", "ListBox1=1", "not_sizechange=0",
@@ -75,9 +74,9 @@ bool IsPictureFailure(const std::string& text, const std::vector<std::string>& n
 class ViewerFolder {
 public:
     ViewerFolder() {
-        dir.MakeDir("sub1");
-        dir.MakeDir("sub2\\deeper");
-        dir.MakeDir("folder.jpg");
+        dir.MakeFolder("sub1");
+        dir.MakeFolder("sub2\\deeper");
+        dir.MakeFolder("folder.jpg");
         dir.WriteFile("a.txt", "a");
         dir.WriteFile("sub1\\b.doc", "b");
         for (const SeedPicture& seed : SeedPictures()) {
@@ -199,8 +198,8 @@ TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
 
 TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
     ViewerFolder folder;  // the layouts lie beside the pictures they name
-    char startDir[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, startDir);
+    char startFolder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, startFolder);
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     ui::Application::Instance().ClearTermination();
     auto form = std::make_unique<designer::TForm1>(folder.dir / "rokabina_designer.exe");
@@ -235,7 +234,7 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
         if (i >= kViewerCases / 10 && early.privateBytes == 0) early = ProcessMemory();
     }
     form.reset();
-    SetCurrentDirectoryA(startDir);  // the open dialog moves it
+    SetCurrentDirectoryA(startFolder);  // the open dialog moves it
     EXPECT_EQ(failures.Count(), 0);
     if (only < 0) CheckMemory(early);
     if (only < 0) {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "base/CodePage.h"
 #include "support/Process.h"
-#include "ui/Cp932.h"
 #include "ui/MessageBoxes.h"
 
 namespace testsupport {
@@ -105,7 +105,7 @@ std::string WindowText(HWND hwnd) {
     wchar_t buffer[4096] = {};
     DWORD_PTR length = 0;
     SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &length);
-    return ui::FromWide(buffer);
+    return base::FromWide(buffer);
 }
 
 HWND FindTopWindow(DWORD processId, const char* className) {
@@ -176,7 +176,7 @@ void FileDialogAnswer::Watch(const std::string& name, DWORD processId, DWORD tim
             if (name.empty()) {
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDCANCEL)));
             } else {
-                std::wstring wide = ui::ToWide(name);
+                std::wstring wide = base::ToWide(name);
                 SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDOK)));
             }

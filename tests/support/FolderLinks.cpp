@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/Cp932.h"
+#include "base/CodePage.h"
 
 namespace testsupport {
 namespace {
@@ -16,7 +16,7 @@ UnixFileName WineUnixFileName() {
 }
 
 std::string UnixPath(UnixFileName convert, const std::string& path) {
-    char* unix = convert(ui::ToWide(path).c_str());
+    char* unix = convert(base::ToWide(path).c_str());
     if (!unix) return {};
     std::string result = unix;
     HeapFree(GetProcessHeap(), 0, unix);

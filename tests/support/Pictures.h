@@ -24,7 +24,7 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC Dc() const { return dc_; }
     COLORREF At(int x, int y) const;
 
 private:

@@ -2,15 +2,15 @@
 
 #include <stdexcept>
 
-#include "ui/Cp932.h"
+#include "base/CodePage.h"
 
 namespace testsupport {
 
-Process::Process(const std::string& exePath, const std::string& workDir) {
+Process::Process(const std::string& exePath, const std::string& workFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string command = "\"" + exePath + "\"";
-    if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(),
+    if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
                         &startup, &info_))
         throw std::runtime_error("cannot start " + exePath);
 }
@@ -89,7 +89,7 @@ std::vector<std::string> Items(HWND control, UINT countMsg, UINT lengthMsg, UINT
         std::wstring text(size_t(SendMessageW(control, lengthMsg, WPARAM(i), 0)) + 1, L'\0');
         LRESULT n = SendMessageW(control, textMsg, WPARAM(i), LPARAM(text.data()));
         text.resize(n < 0 ? 0 : size_t(n));
-        items.push_back(ui::FromWide(text));
+        items.push_back(base::FromWide(text));
     }
     return items;
 }

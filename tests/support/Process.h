@@ -10,7 +10,7 @@ namespace testsupport {
 class Process {
 public:
     // Starts the executable with the working directory given.
-    Process(const std::string& exePath, const std::string& workDir);
+    Process(const std::string& exePath, const std::string& workFolder);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "base/Files.h"
 #include "support/FolderLinks.h"
 
 namespace testsupport {
@@ -67,7 +68,7 @@ ScratchFolder::ScratchFolder() {
     name << temp << "rkt" << GetCurrentProcessId() << "_" << counter++ << "_" << GetTickCount() << "\\";
     path_ = name.str();
     MakeParents(path_);
-    if (!DirectoryExists(path_)) throw std::runtime_error("cannot create scratch folder " + path_);
+    if (!base::IsExistingFolder(path_)) throw std::runtime_error("cannot create scratch folder " + path_);
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -75,7 +76,7 @@ ScratchFolder::~ScratchFolder() {
     RemoveTree(path_);
 }
 
-std::string ScratchFolder::MakeDir(const std::string& relative) const {
+std::string ScratchFolder::MakeFolder(const std::string& relative) const {
     std::string full = path_ + relative;
     MakeParents(full + "\\");
     return full;
@@ -101,16 +102,6 @@ std::string ReadWholeFile(const std::string& path) {
     std::ostringstream data;
     data << in.rdbuf();
     return data.str();
-}
-
-bool FileExists(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string TestDataPath(const std::string& relative) {

@@ -17,7 +17,7 @@ public:
     std::string operator/(const std::string& relative) const { return path_ + relative; }
 
     // Creates the folder (and its parents) below this one; returns its full path.
-    std::string MakeDir(const std::string& relative) const;
+    std::string MakeFolder(const std::string& relative) const;
     // Writes the bytes exactly as given; creates missing parent folders.
     std::string WriteFile(const std::string& relative, const std::string& bytes) const;
 
@@ -33,7 +33,5 @@ std::string ReadWholeFile(const std::string& path);
 const std::string& FreshDesignerLayout();
 // A file of the test data folder (ROKABINA_TEST_DATA), by its relative path.
 std::string TestDataPath(const std::string& relative);
-bool FileExists(const std::string& path);
-bool DirectoryExists(const std::string& path);
 
 }  // namespace testsupport

@@ -11,7 +11,7 @@ class ShellRecorder {
 public:
     struct Request {
         std::string item;
-        std::string workDir;
+        std::string workFolder;
     };
 
     ShellRecorder();

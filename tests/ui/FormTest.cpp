@@ -19,8 +19,8 @@ public:
                   {"Fail1", "失敗", [] { throw std::runtime_error("開けません"); }},
                   {"Inert1", "未定", nullptr}}}}) {
         CreateForm({"RokabinaMenuTestForm", "menu", {30, 30, 300, 200}, WS_CAPTION | WS_SYSMENU, "ＭＳ Ｐゴシック", 12});
-        const ui::ControlDecl<MenuForm> controls[] = {{"Edit1", ui::Kind::Edit, "", {8, 8, 100, 20}, 0},
-                                                      {"Edit2", ui::Kind::Edit, "", {8, 40, 100, 20}, 1}};
+        const ui::ControlDecl<MenuForm> controls[] = {{"Edit1", ui::ControlKind::Edit, "", {8, 8, 100, 20}, 0},
+                                                      {"Edit2", ui::ControlKind::Edit, "", {8, 40, 100, 20}, 1}};
         CreateControls(*this, std::span<const ui::ControlDecl<MenuForm>>(controls), Font());
         SetMainMenu(&menu);
     }

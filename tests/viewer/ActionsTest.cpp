@@ -9,8 +9,8 @@
 #include "support/Scratch.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
-#include "ui/Shell.h"
 #include "ui/Application.h"
+#include "ui/Shell.h"
 #include "viewer/AboutBox.h"
 #include "viewer/MainForm.h"
 #include "viewer/ProductInfo.h"
@@ -148,7 +148,7 @@ TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
     ClickExpectingBox(*form, 1, Press::Yes);
     ASSERT_EQ(shell.items.size(), 1u);
     EXPECT_EQ(shell.items[0].item, viewer::kHomePageUrl);
-    EXPECT_EQ(shell.items[0].workDir, dir.Path());
+    EXPECT_EQ(shell.items[0].workFolder, dir.Path());
 }
 
 TEST_F(ViewerActions, NegativeOrMissingActionsDoNothing) {
@@ -176,7 +176,7 @@ TEST_F(ViewerActions, OpenHandsTheFileToTheShellFromTheExecutablesFolder) {
     auto opened = shell.WaitFor(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].item, dir / "sub\\inner.rkrec");
-    EXPECT_EQ(opened[0].workDir + "\\", dir.Path());
+    EXPECT_EQ(opened[0].workFolder + "\\", dir.Path());
 
     auto off = Start("[Enable]\r\nComboBox1=0\r\n[function]\r\nButton1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
     off->ListBox1->SetItemIndex(0);
@@ -185,7 +185,7 @@ TEST_F(ViewerActions, OpenHandsTheFileToTheShellFromTheExecutablesFolder) {
     ASSERT_EQ(opened.size(), 2u);
     // The shell finds the bare name in the working directory it was given.
     EXPECT_TRUE(opened[1].item == "top.rkrec" || opened[1].item == dir / "top.rkrec") << opened[1].item;
-    EXPECT_EQ(opened[1].workDir + "\\", dir.Path());
+    EXPECT_EQ(opened[1].workFolder + "\\", dir.Path());
 }
 
 TEST_F(ViewerActions, OpenFolderOpensTheChosenOrTheExecutablesFolder) {
@@ -197,7 +197,7 @@ TEST_F(ViewerActions, OpenFolderOpensTheChosenOrTheExecutablesFolder) {
     ASSERT_EQ(shell.items.size(), 2u);
     EXPECT_EQ(shell.items[0].item, dir.Path());
     EXPECT_EQ(shell.items[1].item, dir / "sub");
-    EXPECT_EQ(shell.items[1].workDir, dir.Path());
+    EXPECT_EQ(shell.items[1].workFolder, dir.Path());
 
     auto off = Start("[Enable]\r\nComboBox1=0\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
     off->N1Click();

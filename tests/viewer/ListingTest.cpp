@@ -58,7 +58,7 @@ protected:
         dir.WriteFile("image.jpg", "3");
         dir.WriteFile("a\\inner.txt", "4");
         dir.WriteFile("a\\x\\deep.txt", "5");
-        dir.MakeDir("b");
+        dir.MakeFolder("b");
     }
 
     std::unique_ptr<TForm1> Start(const std::string& layout) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Files.h"
 #include "support/PictureDrawings.h"
 #include "support/Pictures.h"
 #include "support/Scratch.h"
@@ -21,7 +22,7 @@ namespace {
 
 using namespace testsupport;
 using ui::Graphic;
-using Kind = Graphic::Kind;
+using Format = ui::PictureFormat;
 
 std::string CorpusBytes(const std::string& name) {
     char folder[MAX_PATH] = "";
@@ -31,14 +32,14 @@ std::string CorpusBytes(const std::string& name) {
         return "";
     }
     std::string path = std::string(folder, length) + "\\" + name;
-    if (!FileExists(path)) ADD_FAILURE() << path << " was not made";
+    if (!base::IsExistingFile(path)) ADD_FAILURE() << path << " was not made";
     return ReadWholeFile(path);
 }
 
 struct CorpusCase {
     std::string name;  // the file name the loader is given
     std::function<std::string()> bytes;
-    Kind kind;
+    Format format;
     int width;
     int height;
     std::vector<Sample> samples;
@@ -53,13 +54,13 @@ const std::vector<Sample> kGreyQuadrants = {{0.25, 0.25, RGB(76, 76, 76)}, {0.75
 const std::vector<Sample> kClearCorner = {{0.1, 0.1, kWhite}, {0.4, 0.4, kRed}, {0.75, 0.25, kGreen},
                                           {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}};
 
-CorpusCase File(const char* name, Kind kind, int width, int height,
+CorpusCase File(const char* name, Format format, int width, int height,
                 const std::vector<Sample>& samples = kQuadrantSamples) {
-    return {name, [name] { return CorpusBytes(name); }, kind, width, height, samples};
+    return {name, [name] { return CorpusBytes(name); }, format, width, height, samples};
 }
 
 CorpusCase Saved(const char* name, WORD bitCount, DWORD compression) {
-    return {name, [=] { return SavedBitmap(bitCount, compression); }, Kind::Bitmap, 33, 30, kQuadrantSamples};
+    return {name, [=] { return SavedBitmap(bitCount, compression); }, Format::Bitmap, 33, 30, kQuadrantSamples};
 }
 
 // The frame, in hundredths of a millimetre, of that many screen pixels: the
@@ -74,29 +75,29 @@ RECT FrameOfPixels(int width, int height) {
 
 std::vector<CorpusCase> Corpus() {
     std::vector<CorpusCase> cases = {
-        File("bmp_core_1.bmp", Kind::Bitmap, 33, 30, kHalves),
-        File("bmp_core_4.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_core_8.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_core_24.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_1.bmp", Kind::Bitmap, 33, 30, kHalves),
-        File("bmp_v3_4.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_4_topdown.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_rle4.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_8.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_rle8.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_24.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_24_topdown.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v3_32.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v4_24.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v4_32.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_8.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_rle8.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_555.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_565.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_4444.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_24.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_32.bmp", Kind::Bitmap, 33, 30),
-        File("bmp_v5_32_topdown.bmp", Kind::Bitmap, 33, 30),
+        File("bmp_core_1.bmp", Format::Bitmap, 33, 30, kHalves),
+        File("bmp_core_4.bmp", Format::Bitmap, 33, 30),
+        File("bmp_core_8.bmp", Format::Bitmap, 33, 30),
+        File("bmp_core_24.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_1.bmp", Format::Bitmap, 33, 30, kHalves),
+        File("bmp_v3_4.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_4_topdown.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_rle4.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_8.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_rle8.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_24.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_24_topdown.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v3_32.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v4_24.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v4_32.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_8.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_rle8.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_555.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_565.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_4444.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_24.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_32.bmp", Format::Bitmap, 33, 30),
+        File("bmp_v5_32_topdown.bmp", Format::Bitmap, 33, 30),
         Saved("saved_4.bmp", 4, BI_RGB),
         Saved("saved_8.bmp", 8, BI_RGB),
         Saved("saved_555.bmp", 16, BI_RGB),
@@ -104,33 +105,33 @@ std::vector<CorpusCase> Corpus() {
         Saved("saved_24.bmp", 24, BI_RGB),
         Saved("saved_32.bmp", 32, BI_BITFIELDS),
 
-        File("ico_1.ico", Kind::Icon, 32, 32, kHalves),
-        File("ico_4.ico", Kind::Icon, 32, 32),
-        File("ico_8.ico", Kind::Icon, 32, 32),
-        File("ico_24.ico", Kind::Icon, 32, 32),
-        File("ico_32.ico", Kind::Icon, 32, 32, kClearCorner),
-        File("ico_sizes.ico", Kind::Icon, 32, 32, {{0.5, 0.5, kGreen}}),  // 16, 32, 48 and 256: 32 is shown
-        File("ico_depths.ico", Kind::Icon, 32, 32),                      // 1 and 32 bits: the more colours
-        File("ico_png256.ico", Kind::Icon, 256, 256, {{0.05, 0.05, kWhite}, {0.25, 0.25, kRed}, {0.75, 0.25, kGreen},
+        File("ico_1.ico", Format::Icon, 32, 32, kHalves),
+        File("ico_4.ico", Format::Icon, 32, 32),
+        File("ico_8.ico", Format::Icon, 32, 32),
+        File("ico_24.ico", Format::Icon, 32, 32),
+        File("ico_32.ico", Format::Icon, 32, 32, kClearCorner),
+        File("ico_sizes.ico", Format::Icon, 32, 32, {{0.5, 0.5, kGreen}}),  // 16, 32, 48 and 256: 32 is shown
+        File("ico_depths.ico", Format::Icon, 32, 32),                      // 1 and 32 bits: the more colours
+        File("ico_png256.ico", Format::Icon, 256, 256, {{0.05, 0.05, kWhite}, {0.25, 0.25, kRed}, {0.75, 0.25, kGreen},
                                                        {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}}),
-        File("ico_png256_palette.ico", Kind::Icon, 256, 256,
+        File("ico_png256_palette.ico", Format::Icon, 256, 256,
              {{0.25, 0.25, RGB(255, 0, 255)}, {0.75, 0.25, kGreen}, {0.25, 0.75, kBlack}, {0.75, 0.75, RGB(127, 127, 127)}}),
 
-        File("jpeg_420.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_422.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_444.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_420_odd.jpg", Kind::Bitmap, 61, 45),
-        File("jpeg_optimized.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_progressive.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_grey.jpg", Kind::Bitmap, 64, 48, kGreyQuadrants),
-        File("jpeg_restart_rows.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_restart_blocks.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_progressive_restart.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_arithmetic.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_cmyk.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_exif.jpg", Kind::Bitmap, 64, 48),  // not its magenta thumbnail
-        File("jpeg_no_end.jpg", Kind::Bitmap, 64, 48),
-        File("jpeg_progressive_no_end.jpg", Kind::Bitmap, 64, 48),
+        File("jpeg_420.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_422.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_444.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_420_odd.jpg", Format::Bitmap, 61, 45),
+        File("jpeg_optimized.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_progressive.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_grey.jpg", Format::Bitmap, 64, 48, kGreyQuadrants),
+        File("jpeg_restart_rows.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_restart_blocks.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_progressive_restart.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_arithmetic.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_cmyk.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_exif.jpg", Format::Bitmap, 64, 48),  // not its magenta thumbnail
+        File("jpeg_no_end.jpg", Format::Bitmap, 64, 48),
+        File("jpeg_progressive_no_end.jpg", Format::Bitmap, 64, 48),
     };
     // Each drawing recorded on 100 x 100 units: an enhanced metafile of 100 x
     // 100 screen pixels, a Windows one whose window extent is 100 x 100, and
@@ -140,13 +141,13 @@ std::vector<CorpusCase> Corpus() {
         const std::string name = drawing.name;
         auto draw = drawing.draw;
         cases.push_back({name + ".emf", [=] { return RecordEnhanced(draw, FrameOfPixels(100, 100)); },
-                         Kind::Metafile, 100, 100, drawing.samples});
+                         Format::Metafile, 100, 100, drawing.samples});
         if (drawing.enhancedOnly) continue;
-        cases.push_back({name + ".wmf", [=] { return RecordWindows(draw, SIZE{100, 100}); }, Kind::Metafile, 100,
+        cases.push_back({name + ".wmf", [=] { return RecordWindows(draw, SIZE{100, 100}); }, Format::Metafile, 100,
                          100, drawing.samples});
         cases.push_back({name + "_placeable.wmf",
                          [=] { return Placeable(RecordWindows(draw, SIZE{100, 100}), 100, 100, 96); },
-                         Kind::Metafile, placed, placed, drawing.samples});
+                         Format::Metafile, placed, placed, drawing.samples});
     }
     return cases;
 }
@@ -157,8 +158,8 @@ constexpr RECT kPane{10, 10, 290, 270};
 
 void ExpectColours(const Graphic& picture, const std::vector<Sample>& samples) {
     Canvas canvas(300, 300);
-    picture.Draw(canvas.dc(), kPane);
-    const bool icon = picture.kind() == Kind::Icon;
+    picture.Draw(canvas.Dc(), kPane);
+    const bool icon = picture.Format() == Format::Icon;
     const int width = icon ? picture.Width() : kPane.right - kPane.left;
     const int height = icon ? picture.Height() : kPane.bottom - kPane.top;
     for (const Sample& sample : samples) {
@@ -175,8 +176,8 @@ TEST(PictureCorpus, EveryPictureLoadsAtItsSizeAndShowsItsColours) {
         SCOPED_TRACE(c.name);
         try {
             Graphic picture = viewer::LoadPicture(scratch.WriteFile(c.name, c.bytes()));
-            EXPECT_EQ(picture.kind(), c.kind);
-            const int slack = c.kind == Kind::Metafile ? 1 : 0;  // sizes through millimetres round
+            EXPECT_EQ(picture.Format(), c.format);
+            const int slack = c.format == Format::Metafile ? 1 : 0;  // sizes through millimetres round
             EXPECT_NEAR(picture.Width(), c.width, slack);
             EXPECT_NEAR(picture.Height(), c.height, slack);
             ExpectColours(picture, c.samples);

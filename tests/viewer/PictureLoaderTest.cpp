@@ -109,34 +109,34 @@ size_t WindowsRecordAt(const std::string& wmf, uint16_t function) {
 
 struct SampleCase {
     const char* file;
-    Graphic::Kind kind;
+    ui::PictureFormat kind;
     int width;
     int height;
 };
 
 TEST(LoadPicture, EachSampleLoadsWithItsKindAndSize) {
     const SampleCase cases[] = {
-        {"quadrants24.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants4.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants565.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants_v5.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants_core.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants_rle8.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"quadrants_topdown.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"checker1.bmp", Graphic::Kind::Bitmap, 4, 4},
-        {"sizes16-32-48.ico", Graphic::Kind::Icon, 32, 32},  // 32 x 32 preferred
-        {"size16.ico", Graphic::Kind::Icon, 16, 16},
-        {"Logo.JPG", Graphic::Kind::Bitmap, 16, 16},  // extension case does not matter
-        {"quadrants.jpeg", Graphic::Kind::Bitmap, 16, 16},
-        {"quadrants_progressive.jpg", Graphic::Kind::Bitmap, 16, 16},
-        {"quadrants_cmyk.jpg", Graphic::Kind::Bitmap, 16, 16},
-        {"halves_gray.jpg", Graphic::Kind::Bitmap, 16, 16},
+        {"quadrants24.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants4.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants565.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants_v5.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants_core.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants_rle8.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"quadrants_topdown.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"checker1.bmp", ui::PictureFormat::Bitmap, 4, 4},
+        {"sizes16-32-48.ico", ui::PictureFormat::Icon, 32, 32},  // 32 x 32 preferred
+        {"size16.ico", ui::PictureFormat::Icon, 16, 16},
+        {"Logo.JPG", ui::PictureFormat::Bitmap, 16, 16},  // extension case does not matter
+        {"quadrants.jpeg", ui::PictureFormat::Bitmap, 16, 16},
+        {"quadrants_progressive.jpg", ui::PictureFormat::Bitmap, 16, 16},
+        {"quadrants_cmyk.jpg", ui::PictureFormat::Bitmap, 16, 16},
+        {"halves_gray.jpg", ui::PictureFormat::Bitmap, 16, 16},
     };
     for (const SampleCase& c : cases) {
         SCOPED_TRACE(c.file);
         try {
             Graphic graphic = LoadPicture(PicturePath(c.file));
-            EXPECT_EQ(graphic.kind(), c.kind);
+            EXPECT_EQ(graphic.Format(), c.kind);
             EXPECT_EQ(graphic.Width(), c.width);
             EXPECT_EQ(graphic.Height(), c.height);
         } catch (const PictureError& e) {
@@ -162,11 +162,11 @@ TEST(LoadPicture, MetafilesLoadWithTheSizeTheyWereMadeFor) {
         SCOPED_TRACE(c.name);
         try {
             Graphic graphic = LoadPicture(scratch.WriteFile(c.name, c.bytes));
-            EXPECT_EQ(graphic.kind(), Graphic::Kind::Metafile);
+            EXPECT_EQ(graphic.Format(), ui::PictureFormat::Metafile);
             EXPECT_NEAR(graphic.Width(), c.width, 1);
             EXPECT_NEAR(graphic.Height(), c.height, 1);
             Canvas canvas(60, 40);
-            graphic.Draw(canvas.dc(), RECT{10, 10, 50, 30});
+            graphic.Draw(canvas.Dc(), RECT{10, 10, 50, 30});
             EXPECT_PRED_FORMAT2(ColourNear, canvas.At(30, 20), kRed);
             EXPECT_PRED_FORMAT2(ColourNear, canvas.At(5, 5), kWhite);
             EXPECT_PRED_FORMAT2(ColourNear, canvas.At(55, 35), kWhite);
@@ -188,7 +188,7 @@ TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
         SCOPED_TRACE(file);
         Graphic graphic = LoadPicture(PicturePath(file));
         Canvas canvas(100, 60);
-        graphic.Draw(canvas.dc(), RECT{10, 10, 90, 50});  // 80 x 40, squeezed both ways
+        graphic.Draw(canvas.Dc(), RECT{10, 10, 90, 50});  // 80 x 40, squeezed both ways
         EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
         EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 18), kGreen);
         EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 42), kBlue);
@@ -202,10 +202,10 @@ TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
 
 TEST(GraphicDraw, GreyAndTwoColourPicturesKeepTheirShades) {
     Canvas canvas(100, 100);
-    LoadPicture(PicturePath("halves_gray.jpg")).Draw(canvas.dc(), RECT{0, 0, 40, 40});
+    LoadPicture(PicturePath("halves_gray.jpg")).Draw(canvas.Dc(), RECT{0, 0, 40, 40});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 8), kWhite);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(20, 32), kBlack);
-    LoadPicture(PicturePath("checker1.bmp")).Draw(canvas.dc(), RECT{50, 50, 90, 90});
+    LoadPicture(PicturePath("checker1.bmp")).Draw(canvas.Dc(), RECT{50, 50, 90, 90});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 58), kBlack);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(82, 58), kWhite);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(58, 82), kWhite);
@@ -215,14 +215,14 @@ TEST(GraphicDraw, GreyAndTwoColourPicturesKeepTheirShades) {
 TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
     Graphic icon = LoadPicture(PicturePath("sizes16-32-48.ico"));  // the 32 x 32 image is green
     Canvas canvas(120, 120);
-    icon.Draw(canvas.dc(), RECT{10, 10, 110, 110});
+    icon.Draw(canvas.Dc(), RECT{10, 10, 110, 110});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(10, 10), kGreen);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(41, 41), kGreen);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(43, 43), kWhite);  // not stretched
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(9, 9), kWhite);
 
     Canvas small(60, 60);
-    icon.Draw(small.dc(), RECT{10, 10, 30, 30});  // a pane smaller than the icon clips it
+    icon.Draw(small.Dc(), RECT{10, 10, 30, 30});  // a pane smaller than the icon clips it
     EXPECT_PRED_FORMAT2(ColourNear, small.At(29, 29), kGreen);
     EXPECT_PRED_FORMAT2(ColourNear, small.At(31, 31), kWhite);
 }
@@ -230,8 +230,8 @@ TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
 TEST(GraphicDraw, EmptyPaneDrawsNothing) {
     Graphic graphic = LoadPicture(PicturePath("quadrants24.bmp"));
     Canvas canvas(40, 40);
-    graphic.Draw(canvas.dc(), RECT{30, 30, 10, 10});  // negative size would mirror
-    graphic.Draw(canvas.dc(), RECT{10, 10, 10, 30});
+    graphic.Draw(canvas.Dc(), RECT{30, 30, 10, 10});  // negative size would mirror
+    graphic.Draw(canvas.Dc(), RECT{10, 10, 10, 30});
     for (int y = 0; y < 40; y += 3)
         for (int x = 0; x < 40; x += 3) ASSERT_EQ(canvas.At(x, y), kWhite) << x << "," << y;
 }
@@ -262,7 +262,7 @@ TEST(LoadPicture, UnknownExtensionIsRefusedBeforeTheFileIsTouched) {
 
 TEST(LoadPicture, FileThatCannotBeOpenedIsNamedAsPassed) {
     ScratchFolder scratch;
-    scratch.MakeDir("folder.bmp");
+    scratch.MakeFolder("folder.bmp");
     std::string busy = scratch.WriteFile("busy.jpg", DataBytes("Logo.JPG"));
     HANDLE writer = CreateFileA(busy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -439,7 +439,7 @@ TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
     ASSERT_EQ(good.substr(good.size() - 2), "\xFF\xD9");
     Graphic whole = LoadPicture(scratch.WriteFile("no_end.jpg", Truncated(good, good.size() - 2)));
     Canvas canvas(100, 60);
-    whole.Draw(canvas.dc(), RECT{10, 10, 90, 50});
+    whole.Draw(canvas.Dc(), RECT{10, 10, 90, 50});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(75, 42), kYellow);
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "support/FolderLinks.h"
 #include "support/Scratch.h"
-#include "ui/Cp932.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ Walk WalkFrom(const std::string& baseDir, const Decide& decide = {}) {
 
 // Sub-folders of dir (ending in a backslash) as full paths, in the order the
 // file system returns them: Wine does not sort.
-std::vector<std::string> SubDirs(const std::string& dir) {
+std::vector<std::string> SubFolders(const std::string& dir) {
     std::vector<std::string> found;
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA((dir + "*").c_str(), &entry);
@@ -81,12 +81,12 @@ std::vector<std::string> SubDirs(const std::string& dir) {
 // Every folder below root, level by level.
 std::vector<std::string> BreadthFirst(const std::string& root) {
     std::vector<std::string> all{root};
-    std::vector<std::string> level = SubDirs(root);
+    std::vector<std::string> level = SubFolders(root);
     while (!level.empty()) {
         all.insert(all.end(), level.begin(), level.end());
         std::vector<std::string> next;
         for (const std::string& dir : level)
-            for (const std::string& sub : SubDirs(dir + "\\")) next.push_back(sub);
+            for (const std::string& sub : SubFolders(dir + "\\")) next.push_back(sub);
         level = next;
     }
     return all;
@@ -95,7 +95,7 @@ std::vector<std::string> BreadthFirst(const std::string& root) {
 // a\x\deep, a\z, b\y, a hidden ".hidden" and a "..x" (no dot entries,
 // though they start like one), plus files at every level.
 void MakeTree(const ScratchFolder& root) {
-    for (const char* dir : {"a\\x\\deep", "a\\z", "b\\y", ".hidden", "..x"}) root.MakeDir(dir);
+    for (const char* dir : {"a\\x\\deep", "a\\z", "b\\y", ".hidden", "..x"}) root.MakeFolder(dir);
     for (const char* file : {"c.txt", "a\\f.txt", "a\\x\\g", "b\\y\\h.jpg"}) root.WriteFile(file, "data");
     SetFileAttributesA((root / ".hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
@@ -194,8 +194,8 @@ TEST(SearchDirWalk, MissingOrEmptyBaseDirReportsNothing) {
 TEST(SearchDirWalk, FolderEndingInTrailByte5CIsEnumeratedBelowItself) {
     ASSERT_EQ(GetACP(), 932u) << "run under the Japanese locale";
     ScratchFolder root;
-    root.MakeDir("表\\子");
-    root.MakeDir("ソ\\表\\孫");
+    root.MakeFolder("表\\子");
+    root.MakeFolder("ソ\\表\\孫");
     root.WriteFile("表x.txt", "");  // what "表*.*" would find if the 0x5C were taken for "\"
 
     Walk fromParent = WalkFrom(root.Path());
@@ -336,7 +336,7 @@ TEST(SearchDirWalk, DoFindCarriesEveryReportAndOnFindMustBeAssigned) {
 // "\\?\" wide paths.
 class DeepChain {
 public:
-    DeepChain(const std::string& parent, int levels) : path_(L"\\\\?\\" + ui::ToWide(parent)) {
+    DeepChain(const std::string& parent, int levels) : path_(L"\\\\?\\" + base::ToWide(parent)) {
         for (; made_ < levels && CreateDirectoryW((path_ + L"d\\").c_str(), nullptr); ++made_) path_ += L"d\\";
     }
     ~DeepChain() {
@@ -398,7 +398,7 @@ TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
     for (const LinkTreeCase& c : cases) {
         SCOPED_TRACE(c.label);
         ScratchFolder scratch;
-        for (const std::string& folder : c.folders) scratch.MakeDir(folder);
+        for (const std::string& folder : c.folders) scratch.MakeFolder(folder);
         for (const auto& [link, target] : c.links)
             ASSERT_TRUE(testsupport::MakeFolderLink(scratch / link, scratch / target)) << link;
         const std::string root = scratch / "root\\";

@@ -70,13 +70,13 @@ TEST_F(ViewerStartup, MissingLayoutBeepsThenSaysWhichFileAndEnds) {
 
 TEST_F(ViewerStartup, ACopyUnderAnotherNameLooksForItsOwnLayout) {
     WriteLayout(kTxtOnly);  // rokabina.rkd is there, menu.rkd is not
-    dir.MakeDir("menu.rkd.d");
+    dir.MakeFolder("menu.rkd.d");
     auto form = Start(true, "menu.exe");
     EXPECT_EQ(box.text, "menu.rkdが見つかりません");
 }
 
 TEST_F(ViewerStartup, AFolderNamedLikeTheLayoutDoesNotCount) {
-    dir.MakeDir("rokabina.rkd");
+    dir.MakeFolder("rokabina.rkd");
     auto form = Start(true);
     EXPECT_EQ(box.text, "rokabina.rkdが見つかりません");
 }
