@@ -2,9 +2,14 @@
 // the designer and the layout files.
 #include <windows.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/MainForm.h"
+#include "designer/SpinEditBindings.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
@@ -19,6 +24,12 @@ constexpr char kLayoutExtension[] = ".rkd";
 // "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
 std::string WithLayoutExtension(const std::string& name) {
     return base::ExtensionOf(name) == kLayoutExtension ? name : name + kLayoutExtension;
+}
+
+// SpinEdit9 before SpinEdit10: by the length of the name, then by the name.
+bool NumberedBefore(const SpinEditBinding* a, const SpinEditBinding* b) {
+    const std::string_view x = a->spinEdit, y = b->spinEdit;
+    return x.size() != y.size() ? x.size() < y.size() : x < y;
 }
 
 }  // namespace
@@ -62,11 +73,13 @@ void TForm1::New1Click() {
     if (!ui::AskWarning("保存していない場合、編集中のデータは消えてしまいます。\n\r新規作成しますか？")) return;
     for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"})
         Get<ui::CheckBox>(name).SetChecked(true);
-    // The fresh values are the ones the window starts with.
-    for (int i = 1; i <= 25; ++i) {
-        std::string name = "SpinEdit" + std::to_string(i);
-        Get<ui::SpinEdit>(name).SetValue(std::stoi(InitialText(name)));
-    }
+    // The fresh positions and sizes are the ones the window starts with, set
+    // in the order of the spin edits' numbers; the scroll factor stays.
+    std::vector<const SpinEditBinding*> geometry;
+    for (const auto& b : SpinEditBindings())
+        if (b.property != Property::ScrollFactor) geometry.push_back(&b);
+    std::sort(geometry.begin(), geometry.end(), NumberedBefore);
+    for (const SpinEditBinding* b : geometry) Get<ui::SpinEdit>(b->spinEdit).SetValue(std::stoi(InitialText(b->spinEdit)));
     for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         Get<ui::Edit>(name).SetText(InitialText(name));
     for (const char* name : {"ComboBox1", "ComboBox2"}) {

@@ -1,9 +1,8 @@
 // The designer's layout and the layout file: which control or preview
 // element each key is written from and read into.
-#include <algorithm>
-#include <string_view>
 
 #include "designer/MainForm.h"
+#include "designer/SpinEditBindings.h"
 #include "layout/LayoutKeys.h"
 #include "layout/ProfileFile.h"
 #include "ui/Application.h"
@@ -14,7 +13,7 @@ namespace {
 
 using namespace layout;
 
-enum class Target { ElementShown, CheckBox, Edit, SpinEdit, Function };
+enum class Target { ElementShown, CheckBox, Edit, Function };
 
 struct Binding {
     const char* section;
@@ -23,7 +22,8 @@ struct Binding {
     const char* control;  // a preview element for ElementShown, else a control of the window
 };
 
-// In file order, which is the order of writing.
+// In file order, which is the order of writing; the spin edits' keys
+// (SpinEditBindings.h) follow these.
 const Binding kBindings[] = {
     {kEnable, kImage1, Target::ElementShown, "Image1"},
     {kEnable, kImage2, Target::ElementShown, "Image2"},
@@ -40,32 +40,6 @@ const Binding kBindings[] = {
     {kFunction, kButton2, Target::Function, "ComboBox2"},
     {kFile, kImage1, Target::Edit, "Edit1"},
     {kFile, kImage2, Target::Edit, "Edit2"},
-    {kWidth, kImage1, Target::SpinEdit, "SpinEdit22"},
-    {kWidth, kImage2, Target::SpinEdit, "SpinEdit24"},
-    {kWidth, kButton1, Target::SpinEdit, "SpinEdit11"},
-    {kWidth, kButton2, Target::SpinEdit, "SpinEdit14"},
-    {kWidth, kListBox1, Target::SpinEdit, "SpinEdit18"},
-    {kWidth, kComboBox1, Target::SpinEdit, "SpinEdit13"},
-    {kWidth, kForm, Target::SpinEdit, "SpinEdit20"},
-    {kHeight, kImage1, Target::SpinEdit, "SpinEdit23"},
-    {kHeight, kImage2, Target::SpinEdit, "SpinEdit25"},
-    {kHeight, kButton1, Target::SpinEdit, "SpinEdit12"},
-    {kHeight, kButton2, Target::SpinEdit, "SpinEdit15"},
-    {kHeight, kListBox1, Target::SpinEdit, "SpinEdit19"},
-    {kHeight, kForm, Target::SpinEdit, "SpinEdit21"},
-    {kLeft, kImage1, Target::SpinEdit, "SpinEdit1"},
-    {kLeft, kImage2, Target::SpinEdit, "SpinEdit3"},
-    {kLeft, kButton1, Target::SpinEdit, "SpinEdit7"},
-    {kLeft, kButton2, Target::SpinEdit, "SpinEdit9"},
-    {kLeft, kListBox1, Target::SpinEdit, "SpinEdit16"},
-    {kLeft, kComboBox1, Target::SpinEdit, "SpinEdit5"},
-    {kTop, kImage1, Target::SpinEdit, "SpinEdit2"},
-    {kTop, kImage2, Target::SpinEdit, "SpinEdit4"},
-    {kTop, kButton1, Target::SpinEdit, "SpinEdit8"},
-    {kTop, kButton2, Target::SpinEdit, "SpinEdit10"},
-    {kTop, kListBox1, Target::SpinEdit, "SpinEdit17"},
-    {kTop, kComboBox1, Target::SpinEdit, "SpinEdit6"},
-    {kScrollBar, kListBox1, Target::SpinEdit, "SpinEdit26"},
 };
 
 constexpr char kAllExtensions[] = ".*";
@@ -79,10 +53,10 @@ void TForm1::WriteLayoutFile(const std::string& path) {
         case Target::ElementShown: file.WriteBool(b.section, b.key, Frame2->Find(b.control).Visible()); break;
         case Target::CheckBox: file.WriteBool(b.section, b.key, Get<ui::CheckBox>(b.control).Checked()); break;
         case Target::Edit: file.WriteString(b.section, b.key, Get<ui::Edit>(b.control).Text()); break;
-        case Target::SpinEdit: file.WriteInteger(b.section, b.key, Get<ui::SpinEdit>(b.control).Value()); break;
         case Target::Function: file.WriteInteger(b.section, b.key, Get<ui::ComboBox>(b.control).ItemIndex()); break;
         }
     }
+    for (const auto& b : SpinEditBindings()) file.WriteInteger(b.section, b.key, Get<ui::SpinEdit>(b.spinEdit).Value());
     // Only count and the keys up to it are written: readers go by count, and
     // older ex keys beyond it stay as the file had them.
     if (Get<ui::CheckBox>("CheckBox8").Checked()) {
@@ -98,20 +72,24 @@ void TForm1::WriteLayoutFile(const std::string& path) {
 
 void TForm1::ReadLayoutFile(const std::string& path) {
     ProfileFile file(path);
-    // Open reads the function keys last.
-    auto functionsLast = [](const Binding& b) { return std::string_view(b.section) != kFunction; };
-    std::vector<Binding> order(std::begin(kBindings), std::end(kBindings));
-    std::stable_partition(order.begin(), order.end(), functionsLast);
-    for (const auto& b : order) {
+    auto read = [&](const Binding& b) {
         const LayoutKey& k = FindLayoutKey(b.section, b.key);
         switch (b.target) {
         case Target::ElementShown: Frame2->Find(b.control).SetVisible(file.ReadBool(b.section, b.key, k.openInt)); break;
         case Target::CheckBox: Get<ui::CheckBox>(b.control).SetChecked(file.ReadBool(b.section, b.key, k.openInt)); break;
         case Target::Edit: Get<ui::Edit>(b.control).SetText(file.ReadString(b.section, b.key, k.openText)); break;
-        case Target::SpinEdit: Get<ui::SpinEdit>(b.control).SetValue(file.ReadInteger(b.section, b.key, k.openInt)); break;
         case Target::Function: ChooseFunction(b.control, file.ReadInteger(b.section, b.key, k.openInt)); break;
         }
+    };
+    // In file order, but the function keys last.
+    for (const auto& b : kBindings)
+        if (b.target != Target::Function) read(b);
+    for (const auto& b : SpinEditBindings()) {
+        const int32_t fallback = FindLayoutKey(b.section, b.key).openInt;
+        Get<ui::SpinEdit>(b.spinEdit).SetValue(file.ReadInteger(b.section, b.key, fallback));
     }
+    for (const auto& b : kBindings)
+        if (b.target == Target::Function) read(b);
 
     // A picture that cannot be shown is reported, and the rest is still read,
     // so that a later save does not lose the file's other picture or extensions.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "designer/MainForm.h"
+#include "designer/SpinEditBindings.h"
 
 namespace designer {
 namespace {
@@ -25,36 +26,13 @@ const CheckBoxBinding kCheckBoxBindings[] = {
     {"CheckBox6", "Button2", {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
 };
 
-enum class Property { Left, Top, Width, Height };
-
-struct SpinEditBinding {
-    const char* spinEdit;
-    const char* element;  // a preview element, or "Frame2" for the mock window
-    Property property;
-};
-
-const SpinEditBinding kSpinEditBindings[] = {
-    {"SpinEdit1", "Image1", Property::Left},      {"SpinEdit2", "Image1", Property::Top},
-    {"SpinEdit22", "Image1", Property::Width},    {"SpinEdit23", "Image1", Property::Height},
-    {"SpinEdit3", "Image2", Property::Left},      {"SpinEdit4", "Image2", Property::Top},
-    {"SpinEdit24", "Image2", Property::Width},    {"SpinEdit25", "Image2", Property::Height},
-    {"SpinEdit7", "Button1", Property::Left},     {"SpinEdit8", "Button1", Property::Top},
-    {"SpinEdit11", "Button1", Property::Width},   {"SpinEdit12", "Button1", Property::Height},
-    {"SpinEdit9", "Button2", Property::Left},     {"SpinEdit10", "Button2", Property::Top},
-    {"SpinEdit14", "Button2", Property::Width},   {"SpinEdit15", "Button2", Property::Height},
-    {"SpinEdit16", "ListBox1", Property::Left},   {"SpinEdit17", "ListBox1", Property::Top},
-    {"SpinEdit18", "ListBox1", Property::Width},  {"SpinEdit19", "ListBox1", Property::Height},
-    {"SpinEdit5", "ComboBox1", Property::Left},   {"SpinEdit6", "ComboBox1", Property::Top},
-    {"SpinEdit13", "ComboBox1", Property::Width}, {"SpinEdit20", "Frame2", Property::Width},
-    {"SpinEdit21", "Frame2", Property::Height},
-};
-
 void SetProperty(ui::Control& target, Property property, int value) {
     switch (property) {
     case Property::Left: target.SetLeft(value); break;
     case Property::Top: target.SetTop(value); break;
     case Property::Width: target.SetWidth(value); break;
     case Property::Height: target.SetHeight(value); break;
+    case Property::ScrollFactor: dynamic_cast<ui::ListBox&>(target).SetScrollFactor(value); break;
     }
 }
 
@@ -69,11 +47,11 @@ void TForm1::ApplyCheckBox(const char* checkBoxName) {
     Frame2->Find(binding->element).SetVisible(checked);
 }
 
+// A value typed far beyond the bounds is used as it reads until the field clamps it.
 void TForm1::ApplySpinEdit(const char* spinEditName) {
-    auto binding = std::find_if(std::begin(kSpinEditBindings), std::end(kSpinEditBindings),
-                                [&](const auto& b) { return std::string_view(b.spinEdit) == spinEditName; });
-    ui::Control& target = std::string_view(binding->element) == "Frame2" ? *Frame2 : Frame2->Find(binding->element);
-    SetProperty(target, binding->property, Get<ui::SpinEdit>(spinEditName).Value());
+    const SpinEditBinding& binding = SpinEditBindingOf(spinEditName);
+    ui::Control& target = std::string_view(binding.element) == "Frame2" ? *Frame2 : Frame2->Find(binding.element);
+    SetProperty(target, binding.property, Get<ui::SpinEdit>(spinEditName).Value());
 }
 
 void TForm1::CheckBox1Click() { ApplyCheckBox("CheckBox1"); }
@@ -109,8 +87,7 @@ void TForm1::SpinEdit23Change() { ApplySpinEdit("SpinEdit23"); }
 void TForm1::SpinEdit24Change() { ApplySpinEdit("SpinEdit24"); }
 void TForm1::SpinEdit25Change() { ApplySpinEdit("SpinEdit25"); }
 
-// A factor typed far beyond 10 is used as it reads until the field clamps it.
-void TForm1::SpinEdit26Change() { Frame2->ListBox1->SetScrollFactor(Get<ui::SpinEdit>("SpinEdit26").Value()); }
+void TForm1::SpinEdit26Change() { ApplySpinEdit("SpinEdit26"); }
 
 void TForm1::Edit3Change() { Frame2->Button1->SetText(Get<ui::Edit>("Edit3").Text()); }
 void TForm1::Edit5Change() { Frame2->Button2->SetText(Get<ui::Edit>("Edit5").Text()); }
