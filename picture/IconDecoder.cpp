@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "viewer/DecoderBytes.h"
-#include "viewer/PictureDecoders.h"
+#include "picture/ByteReader.h"
+#include "picture/Decoders.h"
 
-namespace viewer {
+namespace picture {
 
 PictureError InvalidIcon() { return PictureError("アイコンイメージが不正です"); }
 
@@ -109,4 +109,4 @@ ui::Graphic DecodeIcon(Bytes file) {
     return ui::Graphic::FromIcon(std::move(icon), best->width, best->height);
 }
 
-}  // namespace viewer
+}  // namespace picture

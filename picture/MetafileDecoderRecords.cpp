@@ -1,10 +1,10 @@
-#include "viewer/MetafileDecoderRecords.h"
+#include "picture/MetafileDecoderRecords.h"
 
 #include <cstdlib>
 #include <iterator>
 #include <optional>
 
-namespace viewer {
+namespace picture {
 namespace {
 
 // One record: offsets are from the record's start.
@@ -384,4 +384,4 @@ WindowsRecordScan ScanWindowsRecords(const ByteReader& in, size_t start, size_t 
     return scan;
 }
 
-}  // namespace viewer
+}  // namespace picture

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <utility>
 
-#include "viewer/DecoderBytes.h"
-#include "viewer/PictureDecoders.h"
+#include "picture/ByteReader.h"
+#include "picture/Decoders.h"
 
-namespace viewer {
+namespace picture {
 
 PictureError InvalidBitmap() { return PictureError("ビットマップイメージが不正です"); }
 
@@ -165,4 +165,4 @@ ui::Graphic DecodeBitmap(Bytes file) {
     return ui::Graphic::FromBitmap(std::move(section), bmp.width, bmp.rows);
 }
 
-}  // namespace viewer
+}  // namespace picture

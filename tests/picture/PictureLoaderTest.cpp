@@ -1,4 +1,4 @@
-#include "viewer/PictureLoader.h"
+#include "picture/Picture.h"
 
 #include <windows.h>
 
@@ -18,8 +18,8 @@ namespace {
 
 using namespace testsupport;
 using ui::Graphic;
-using viewer::LoadPicture;
-using viewer::PictureError;
+using picture::LoadPicture;
+using picture::PictureError;
 
 const char kBitmapMessage[] = "ビットマップイメージが不正です";
 const char kIconMessage[] = "アイコンイメージが不正です";
