@@ -10,10 +10,10 @@
 #include "base/Paths.h"
 #include "designer/MainForm.h"
 #include "designer/SpinEditBindings.h"
+#include "picture/Picture.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
-#include "viewer/PictureLoader.h"
 
 namespace designer {
 namespace {
@@ -90,8 +90,8 @@ void TForm1::New1Click() {
     // Forgotten before the pictures load: a missing picture must not leave
     // the old file as the target of the next Save.
     currentFile_.clear();
-    Frame2->Image1->SetPicture(viewer::LoadPicture(Get<ui::Edit>("Edit1").Text()));
-    Frame2->Image2->SetPicture(viewer::LoadPicture(Get<ui::Edit>("Edit2").Text()));
+    Frame2->Image1->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit1").Text()));
+    Frame2->Image2->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit2").Text()));
 }
 
 }  // namespace designer

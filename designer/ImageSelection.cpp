@@ -5,8 +5,8 @@
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/MainForm.h"
+#include "picture/Picture.h"
 #include "ui/MessageBoxes.h"
-#include "viewer/PictureLoader.h"
 
 namespace designer {
 void TForm1::Button1Click() { ChangePicture("Edit1", *Frame2->Image1); }
@@ -24,7 +24,7 @@ void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
         ui::ShowPlainMessage("BMPファイルまたはJPGファイルを指定してください。");
         return;
     }
-    pane.SetPicture(viewer::LoadPicture(name));  // a failure leaves the old picture
+    pane.SetPicture(picture::LoadPicture(name));  // a failure leaves the old picture
 }
 
 }  // namespace designer

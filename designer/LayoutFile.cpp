@@ -5,8 +5,8 @@
 #include "designer/SpinEditBindings.h"
 #include "layout/LayoutKeys.h"
 #include "layout/ProfileFile.h"
+#include "picture/Picture.h"
 #include "ui/Application.h"
-#include "viewer/PictureLoader.h"
 
 namespace designer {
 namespace {
@@ -112,8 +112,8 @@ void TForm1::ChooseFunction(const char* comboName, int32_t index) {
 void TForm1::LoadPictureReporting(const std::string& name, ui::PicturePane& pane) {
     if (name.empty()) return;
     try {
-        pane.SetPicture(viewer::LoadPicture(name));
-    } catch (const viewer::PictureError& e) {
+        pane.SetPicture(picture::LoadPicture(name));
+    } catch (const picture::PictureError& e) {
         ui::Application::Instance().ShowException(e);
     }
 }

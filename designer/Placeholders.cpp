@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "designer/ResourceIds.h"
-#include "viewer/PictureDecoders.h"
+#include "picture/Picture.h"
 
 namespace designer {
 
@@ -12,8 +12,9 @@ ui::Graphic LoadPlaceholder(Placeholder which) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw viewer::PictureError("画像リソースが見つかりません");
-    return viewer::DecodeJpeg({static_cast<const unsigned char*>(bytes), size_t(SizeofResource(nullptr, found))});
+    if (!bytes) throw picture::PictureError("画像リソースが見つかりません");
+    return picture::DecodePicture({static_cast<const unsigned char*>(bytes), size_t(SizeofResource(nullptr, found))},
+                                  picture::FileFormat::Jpeg);
 }
 
 }  // namespace designer

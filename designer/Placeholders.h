@@ -7,7 +7,7 @@ namespace designer {
 
 enum class Placeholder { Header, Footer };
 
-// Throws viewer::PictureError when the resource is missing or damaged.
+// Throws picture::PictureError when the resource is missing or damaged.
 ui::Graphic LoadPlaceholder(Placeholder which);
 
 }  // namespace designer

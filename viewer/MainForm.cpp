@@ -7,12 +7,12 @@
 #include "base/ShiftJis.h"
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
+#include "picture/Picture.h"
 #include "ui/Handles.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Shell.h"
 #include "ui/Sound.h"
 #include "viewer/AboutBox.h"
-#include "viewer/PictureLoader.h"
 #include "viewer/ProductInfo.h"
 
 namespace viewer {
@@ -39,7 +39,7 @@ constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
-    if (!name.empty()) pane.SetPicture(LoadPicture(name));
+    if (!name.empty()) pane.SetPicture(picture::LoadPicture(name));
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "designer/MainForm.h"
+#include "picture/Picture.h"
 #include "robustness/Robustness.h"
 #include "support/Scratch.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
 #include "viewer/MainForm.h"
-#include "viewer/PictureLoader.h"
 
 namespace {
 
@@ -251,8 +251,8 @@ TEST_F(LayoutMutation, OddPictureNamesGiveTheLoadersMessage) {
         folder.dir.WriteFile("rokabina.rkd", LayoutText({"[File]", std::string("image2=") + name, "[extension]", "count=1", "ex1=.txt"}));
         std::string expected;
         try {
-            viewer::LoadPicture(RawRead(folder.Layout(), "File", "image2", ""));  // the platform trims the value
-        } catch (const viewer::PictureError& e) {
+            picture::LoadPicture(RawRead(folder.Layout(), "File", "image2", ""));  // the platform trims the value
+        } catch (const picture::PictureError& e) {
             expected = std::string(e.what()) + ".";
         }
         watchdog.Begin(std::string("viewer start-up with image2=") + name);

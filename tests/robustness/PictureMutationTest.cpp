@@ -9,12 +9,12 @@
 #include <optional>
 
 #include "designer/MainForm.h"
+#include "picture/Picture.h"
 #include "robustness/Robustness.h"
 #include "support/Scratch.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
 #include "viewer/MainForm.h"
-#include "viewer/PictureLoader.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ std::string DecoderMessage(Format format) {
 // Anything but a PictureError is reported as such.
 std::optional<std::string> LoadOutcome(const std::string& path, int* width = nullptr) {
     try {
-        ui::Graphic picture = viewer::LoadPicture(path);
-        if (width) *width = picture.Width();
+        ui::Graphic loaded = picture::LoadPicture(path);
+        if (width) *width = loaded.Width();
         return std::nullopt;
-    } catch (const viewer::PictureError& e) {
+    } catch (const picture::PictureError& e) {
         return std::string(e.what());
     } catch (const std::exception& e) {
         return std::string("(not a picture error) ") + e.what();

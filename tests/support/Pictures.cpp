@@ -88,13 +88,10 @@ std::string Placeable(const std::string& metafile, int width, int height, int un
     std::string header;
     uint16_t checksum = 0;
     for (uint16_t word : words) {
-        header += char(word & 0xFF);
-        header += char(word >> 8);
+        header += LittleEndian(word, 2);
         checksum ^= word;
     }
-    header += char(checksum & 0xFF);
-    header += char(checksum >> 8);
-    return header + metafile;
+    return header + LittleEndian(checksum, 2) + metafile;
 }
 
 std::string SavedBitmap(WORD bitCount, DWORD compression) {
@@ -137,10 +134,28 @@ std::string SavedBitmap(WORD bitCount, DWORD compression) {
     const size_t tableSize = compression == BI_BITFIELDS ? 12 : entries * sizeof(RGBQUAD);
     const std::string head(reinterpret_cast<const char*>(&info), sizeof info.header + tableSize);
     const uint32_t offset = uint32_t(14 + head.size()), size = uint32_t(offset + pixels.size());
-    std::string file = "BM";
-    for (uint32_t field : {size, 0u, offset})
-        for (int i = 0; i < 4; ++i) file += char(field >> (8 * i));
-    return file + head + pixels;
+    return "BM" + LittleEndian(size) + LittleEndian(0) + LittleEndian(offset) + head + pixels;
+}
+
+std::string LittleEndian(uint32_t value, int size) {
+    std::string bytes;
+    for (int i = 0; i < size; ++i) bytes += char(value >> (8 * i));
+    return bytes;
+}
+
+std::string Patched(std::string bytes, size_t offset, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.at(offset + i) = char(value >> (8 * i));
+    return bytes;
+}
+
+uint32_t U32At(const std::string& bytes, size_t offset) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | uint8_t(bytes.at(offset + i));
+    return value;
+}
+
+uint16_t U16At(const std::string& bytes, size_t offset) {
+    return uint16_t(uint8_t(bytes.at(offset)) | uint8_t(bytes.at(offset + 1)) << 8);
 }
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
 // Helpers of the picture tests: a surface to draw on and read back, colour
-// comparison with JPEG's tolerance, the sample pictures, and metafiles
-// recorded by GDI itself.
+// comparison with JPEG's tolerance, the sample pictures, metafiles recorded
+// by GDI itself, and the little-endian fields of picture bytes.
 #pragma once
 #include <windows.h>
 
@@ -59,5 +59,12 @@ std::string SavedBitmap(WORD bitCount, DWORD compression);
 // The metafile behind a placeable header: bounding box 0,0 to width,height
 // in units of which unitsPerInch make an inch.
 std::string Placeable(const std::string& metafile, int width, int height, int unitsPerInch);
+
+// Little-endian fields, as every picture format here stores them: the
+// value's low `size` bytes, the bytes with one field changed, a field read.
+std::string LittleEndian(uint32_t value, int size = 4);
+std::string Patched(std::string bytes, size_t offset, uint32_t value, int size = 4);
+uint32_t U32At(const std::string& bytes, size_t offset);
+uint16_t U16At(const std::string& bytes, size_t offset);
 
 }  // namespace testsupport

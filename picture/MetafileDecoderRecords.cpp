@@ -1,10 +1,12 @@
-#include "viewer/MetafileDecoderRecords.h"
+#include "picture/MetafileDecoderRecords.h"
 
 #include <cstdlib>
 #include <iterator>
 #include <optional>
 
-namespace viewer {
+#include "picture/DibHeader.h"
+
+namespace picture {
 namespace {
 
 // One record: offsets are from the record's start.
@@ -27,83 +29,25 @@ private:
 // DIB_PAL_INDICES: the usage of a bitmap that comes without a colour table.
 constexpr uint32_t kDibPaletteIndices = 2;
 
-bool IsBitCount(unsigned bits) {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
-
-struct BitmapLayout {
-    uint64_t infoSize;  // header, masks and colour table
-    uint64_t stride;
-    uint64_t rows;
-    uint32_t compression;
-    uint32_t compressedSize;
-};
-
 // What a record's usage field says of the colour table after a BITMAPINFO:
 // colours, or two-byte indices into the selected palette (DIB_PAL_COLORS).
 // A monochrome brush has none: the text and background colours paint it.
-enum class ColourTable { Rgb, PaletteIndices, Absent };
-
-ColourTable TableFor(uint32_t usage) {
-    return usage == DIB_PAL_COLORS ? ColourTable::PaletteIndices : ColourTable::Rgb;
+DibColours TableFor(uint32_t usage) {
+    return usage == DIB_PAL_COLORS ? DibColours::PaletteIndices : DibColours::Rgb;
 }
 
 // GDI records monochrome brushes and blit masks with DIB_PAL_INDICES and no
 // colour table; any other usage keeps the table the record would have had.
-ColourTable MonochromeTable(uint32_t usage, ColourTable otherwise) {
-    return usage == kDibPaletteIndices ? ColourTable::Absent : otherwise;
+DibColours MonochromeTable(uint32_t usage, DibColours otherwise) {
+    return usage == kDibPaletteIndices ? DibColours::None : otherwise;
 }
 
-// A BITMAPINFO at info within `available` bytes.
-std::optional<BitmapLayout> ReadBitmapInfo(const ByteReader& in, size_t info, uint64_t available,
-                                           ColourTable table) {
-    if (available < sizeof(BITMAPCOREHEADER) || !in.Has(info, available)) return std::nullopt;
-    const uint32_t headerSize = in.U32(info);
-    int64_t width, height;
-    unsigned bits;
-    uint32_t compression = BI_RGB, used = 0, compressedSize = 0;
-    uint64_t entry = table == ColourTable::PaletteIndices ? 2 : table == ColourTable::Rgb ? 4 : 0;
-    if (headerSize == sizeof(BITMAPCOREHEADER)) {
-        width = in.U16(info + 4);
-        height = in.U16(info + 6);
-        if (in.U16(info + 8) != 1) return std::nullopt;
-        bits = in.U16(info + 10);
-        if (table == ColourTable::Rgb) entry = 3;
-    } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= available) {
-        width = in.I32(info + 4);
-        height = in.I32(info + 8);
-        if (in.U16(info + 12) != 1) return std::nullopt;
-        bits = in.U16(info + 14);
-        compression = in.U32(info + 16);
-        compressedSize = in.U32(info + 20);
-        used = in.U32(info + 32);
-    } else {
-        return std::nullopt;
-    }
-    if (width <= 0 || height == 0 || !IsBitCount(bits)) return std::nullopt;
-    if (table == ColourTable::Absent && bits != 1) return std::nullopt;
-    switch (compression) {
-    case BI_RGB: break;
-    case BI_BITFIELDS: if (bits != 16 && bits != 32) return std::nullopt; break;
-    case BI_RLE8: case BI_RLE4:
-        if (bits != (compression == BI_RLE8 ? 8u : 4u) || height < 0) return std::nullopt;
-        break;
-    default: return std::nullopt;
-    }
-    uint64_t colors = used;
-    if (bits <= 8 && (used == 0 || used > (1u << bits))) colors = 1u << bits;
-    const uint64_t masks = compression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER) ? 12 : 0;
-    const uint64_t infoSize = headerSize + masks + colors * entry;
-    if (infoSize > available) return std::nullopt;
-    return BitmapLayout{infoSize, (uint64_t(width) * bits + 31) / 32 * 4, uint64_t(std::llabs(height)),
-                        compression, compressedSize};
-}
-
-// The platform reads at most rowsRead rows of pixels (all of them for run-length data).
-bool PixelsFit(const BitmapLayout& layout, uint64_t bitsSize, uint64_t rowsRead = UINT64_MAX) {
-    if (layout.compression == BI_RLE8 || layout.compression == BI_RLE4)
-        return layout.compressedSize != 0 && layout.compressedSize <= bitsSize;
-    return layout.stride * (rowsRead < layout.rows ? rowsRead : layout.rows) <= bitsSize;
+// A record's bitmap at info within `available` bytes; without a colour table
+// only one bit deep, the only depth that can be painted without one.
+std::optional<DibHeader> ReadRecordBitmap(const ByteReader& in, size_t info, uint64_t available, DibColours table) {
+    std::optional<DibHeader> dib = ReadDibHeader(in, info, available, table);
+    if (dib && table == DibColours::None && dib->bitCount != 1) return std::nullopt;
+    return dib;
 }
 
 // --- Enhanced metafiles -----------------------------------------------------
@@ -153,13 +97,13 @@ public:
                32 + uint64_t(U32(dataOffset + 8)) * 16 <= size;
     }
     // The offsets and sizes of a BITMAPINFO and its pixels, at four consecutive fields.
-    bool Bitmap(size_t fields, ColourTable table, bool required, uint64_t rows = UINT64_MAX) const {
+    bool Bitmap(size_t fields, DibColours table, bool required, uint64_t rows = UINT64_MAX) const {
         const uint32_t infoOffset = U32(fields), infoSize = U32(fields + 4);
         const uint32_t bitsOffset = U32(fields + 8), bitsSize = U32(fields + 12);
         if (infoSize == 0) return !required;
         if (!Fits(infoOffset, infoSize) || !Fits(bitsOffset, bitsSize)) return false;
-        auto layout = ReadBitmapInfo(Bytes(), At() + infoOffset, infoSize, table);
-        return layout && PixelsFit(*layout, bitsSize, rows);
+        std::optional<DibHeader> dib = ReadRecordBitmap(Bytes(), At() + infoOffset, infoSize, table);
+        return dib && DibPixelsFit(*dib, bitsSize, rows);
     }
     // EMRTEXT at offset: the string and the character spacings it points to.
     bool Text(size_t offset, bool wide) const {
@@ -186,7 +130,7 @@ private:
 bool EnhancedRecordIsSound(const EnhancedRecord& r, uint32_t type) {
     if (type >= std::size(kEnhancedMinimum) || kEnhancedMinimum[type] == 0 || r.Size() < kEnhancedMinimum[type])
         return false;
-    const ColourTable blitTable = TableFor(r.U32(80));  // iUsageSrc of the blit records
+    const DibColours blitTable = TableFor(r.U32(80));  // iUsageSrc of the blit records
     switch (type) {
     case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
         return r.Points(24, 28, 8);
@@ -211,17 +155,17 @@ bool EnhancedRecordIsSound(const EnhancedRecord& r, uint32_t type) {
     case EMR_BITBLT: case EMR_STRETCHBLT: return r.Bitmap(84, blitTable, false);
     case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT: return r.Bitmap(84, blitTable, true);
     case EMR_MASKBLT:
-        return r.Bitmap(84, blitTable, false) && r.Bitmap(112, MonochromeTable(r.U32(108), ColourTable::Rgb), false);
+        return r.Bitmap(84, blitTable, false) && r.Bitmap(112, MonochromeTable(r.U32(108), DibColours::Rgb), false);
     case EMR_PLGBLT:
         return r.Bitmap(96, TableFor(r.U32(92)), false) &&
-               r.Bitmap(124, MonochromeTable(r.U32(120), ColourTable::Rgb), false);
+               r.Bitmap(124, MonochromeTable(r.U32(120), DibColours::Rgb), false);
     case EMR_SETDIBITSTODEVICE: return r.Bitmap(48, TableFor(r.U32(64)), true, r.U32(72));
     case EMR_STRETCHDIBITS: return r.Bitmap(48, TableFor(r.U32(64)), true);
     case EMR_CREATEDIBPATTERNBRUSHPT: return r.Handle(8, false) && r.Bitmap(16, TableFor(r.U32(12)), true);
     case EMR_CREATEMONOBRUSH:
         return r.Handle(8, false) && r.Bitmap(16, MonochromeTable(r.U32(12), TableFor(r.U32(12))), true);
     case EMR_EXTCREATEPEN:
-        return r.Handle(8, false) && r.Points(48, 52, 4) && r.Bitmap(12, ColourTable::Rgb, false);
+        return r.Handle(8, false) && r.Points(48, 52, 4) && r.Bitmap(12, DibColours::Rgb, false);
     case EMR_EXTTEXTOUTA: return r.Text(36, false);
     case EMR_EXTTEXTOUTW: return r.Text(36, true);
     case EMR_POLYTEXTOUTA: case EMR_POLYTEXTOUTW: {
@@ -248,12 +192,12 @@ public:
     uint16_t P(uint64_t i) const { return U16(size_t(6 + i * 2)); }
     bool Slot(uint64_t i) const { return i < Params() && P(i) < objects_; }
     // A BITMAPINFO followed directly by its pixels, from parameter i to the record's end.
-    bool PackedBitmap(uint64_t i, ColourTable table, uint64_t rows = UINT64_MAX) const {
+    bool PackedBitmap(uint64_t i, DibColours table, uint64_t rows = UINT64_MAX) const {
         if (i >= Params()) return false;
         const size_t offset = size_t(6 + i * 2);
         const uint64_t rest = Size() - offset;
-        auto layout = ReadBitmapInfo(Bytes(), At() + offset, rest, table);
-        return layout && PixelsFit(*layout, rest - layout->infoSize, rows);
+        std::optional<DibHeader> dib = ReadRecordBitmap(Bytes(), At() + offset, rest, table);
+        return dib && DibPixelsFit(*dib, rest - dib->infoSize, rows);
     }
     // A LOGFONT16's face name is read up to its terminating zero or 32 bytes.
     bool FaceName(uint64_t i) const {
@@ -313,9 +257,9 @@ bool WindowsRecordIsSound(const WindowsRecord& r, uint16_t function) {
     case 0x0626:  // ESCAPE: function, byte count, data
         return n >= 2 && n >= 2 + (uint64_t(r.P(1)) + 1) / 2;
     case 0x0940:  // DIBBITBLT, with a bitmap after eight parameters or none after nine
-        return n > 9 ? r.PackedBitmap(8, ColourTable::Rgb) : n == 9;
+        return n > 9 ? r.PackedBitmap(8, DibColours::Rgb) : n == 9;
     case 0x0B41:  // DIBSTRETCHBLT, likewise after ten or none after eleven
-        return n > 11 ? r.PackedBitmap(10, ColourTable::Rgb) : n == 11;
+        return n > 11 ? r.PackedBitmap(10, DibColours::Rgb) : n == 11;
     case 0x0F43:  // STRETCHDIB
         return n > 11 && r.PackedBitmap(11, TableFor(r.P(2)));
     case 0x0D33:  // SETDIBTODEV, scan count second
@@ -384,4 +328,4 @@ WindowsRecordScan ScanWindowsRecords(const ByteReader& in, size_t start, size_t 
     return scan;
 }
 
-}  // namespace viewer
+}  // namespace picture

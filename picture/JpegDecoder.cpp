@@ -14,9 +14,9 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "viewer/PictureDecoders.h"
+#include "picture/Decoders.h"
 
-namespace viewer {
+namespace picture {
 
 PictureError JpegError(int messageCode) {
     return PictureError("JPEG エラー #" + std::to_string(messageCode));
@@ -140,4 +140,4 @@ ui::Graphic DecodeJpeg(Bytes file) {
     return ui::Graphic::FromBitmap(ui::BitmapHandle(decoded.bitmap), decoded.width, decoded.height);
 }
 
-}  // namespace viewer
+}  // namespace picture

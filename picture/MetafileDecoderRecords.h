@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "viewer/DecoderBytes.h"
+#include "picture/ByteReader.h"
 
-namespace viewer {
+namespace picture {
 
 // The records after the header of an enhanced metafile of total bytes, up to
 // and including its end record.
@@ -25,4 +25,4 @@ struct WindowsRecordScan {
 // The records of a Windows metafile in [start, end), up to and including its end record.
 WindowsRecordScan ScanWindowsRecords(const ByteReader& in, size_t start, size_t end, unsigned objects);
 
-}  // namespace viewer
+}  // namespace picture

@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
+#include "picture/Picture.h"
 #include "support/PictureDrawings.h"
 #include "support/Pictures.h"
 #include "support/Scratch.h"
-#include "viewer/PictureLoader.h"
 
 namespace {
 
@@ -175,13 +175,13 @@ TEST(PictureCorpus, EveryPictureLoadsAtItsSizeAndShowsItsColours) {
     for (const CorpusCase& c : Corpus()) {
         SCOPED_TRACE(c.name);
         try {
-            Graphic picture = viewer::LoadPicture(scratch.WriteFile(c.name, c.bytes()));
-            EXPECT_EQ(picture.Format(), c.format);
+            Graphic loaded = picture::LoadPicture(scratch.WriteFile(c.name, c.bytes()));
+            EXPECT_EQ(loaded.Format(), c.format);
             const int slack = c.format == Format::Metafile ? 1 : 0;  // sizes through millimetres round
-            EXPECT_NEAR(picture.Width(), c.width, slack);
-            EXPECT_NEAR(picture.Height(), c.height, slack);
-            ExpectColours(picture, c.samples);
-        } catch (const viewer::PictureError& e) {
+            EXPECT_NEAR(loaded.Width(), c.width, slack);
+            EXPECT_NEAR(loaded.Height(), c.height, slack);
+            ExpectColours(loaded, c.samples);
+        } catch (const picture::PictureError& e) {
             ADD_FAILURE() << e.what();
         }
     }

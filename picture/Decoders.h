@@ -1,13 +1,13 @@
-// The decoders behind LoadPicture. Each takes a whole file's bytes and throws
-// PictureError with its own message when they are not a picture of its kind.
+// The decoders behind LoadPicture and DecodePicture. Each takes a whole
+// file's bytes and throws PictureError with its own message when they are not
+// a picture of its kind.
 #pragma once
-#include <cstddef>
 #include <span>
 
+#include "picture/Picture.h"
 #include "ui/Graphic.h"
-#include "viewer/PictureLoader.h"
 
-namespace viewer {
+namespace picture {
 
 using Bytes = std::span<const unsigned char>;
 
@@ -22,4 +22,4 @@ PictureError InvalidMetafile();
 PictureError JpegError(int messageCode);  // libjpeg's message number
 PictureError JpegTooBig();
 
-}  // namespace viewer
+}  // namespace picture

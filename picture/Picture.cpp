@@ -1,4 +1,6 @@
-#include "viewer/PictureLoader.h"
+// Loading a picture file: its extension chooses the decoder, and the whole
+// file is read into memory for it.
+#include "picture/Picture.h"
 
 #include <windows.h>
 
@@ -7,25 +9,42 @@
 #include <vector>
 
 #include "base/Paths.h"
+#include "picture/Decoders.h"
 #include "ui/Handles.h"
-#include "viewer/PictureDecoders.h"
 
-namespace viewer {
+namespace picture {
 namespace {
 
 // No picture meant for a pane comes near this; larger files are refused unread.
 constexpr uint64_t kMaxFileSize = 256ull << 20;
 
 struct Decoder {
-    std::string_view extension;
+    FileFormat format;
     ui::Graphic (*decode)(Bytes file);
     PictureError (*tooLarge)();
 };
 
 const Decoder kDecoders[] = {
-    {"bmp", DecodeBitmap, InvalidBitmap},     {"ico", DecodeIcon, InvalidIcon},
-    {"wmf", DecodeMetafile, InvalidMetafile}, {"emf", DecodeMetafile, InvalidMetafile},
-    {"jpg", DecodeJpeg, JpegTooBig},          {"jpeg", DecodeJpeg, JpegTooBig},
+    {FileFormat::Bitmap, DecodeBitmap, InvalidBitmap},
+    {FileFormat::Icon, DecodeIcon, InvalidIcon},
+    {FileFormat::Metafile, DecodeMetafile, InvalidMetafile},
+    {FileFormat::Jpeg, DecodeJpeg, JpegTooBig},
+};
+
+const Decoder& DecoderOf(FileFormat format) {
+    for (const Decoder& decoder : kDecoders)
+        if (decoder.format == format) return decoder;
+    throw std::invalid_argument("no decoder for that picture format");
+}
+
+struct ExtensionFormat {
+    std::string_view extension;
+    FileFormat format;
+};
+
+const ExtensionFormat kExtensions[] = {
+    {"bmp", FileFormat::Bitmap},   {"ico", FileFormat::Icon}, {"wmf", FileFormat::Metafile},
+    {"emf", FileFormat::Metafile}, {"jpg", FileFormat::Jpeg}, {"jpeg", FileFormat::Jpeg},
 };
 
 // The text after the last "." of the file name, as written; "" when there is none.
@@ -47,8 +66,8 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lowerAscii) {
 
 const Decoder& DecoderFor(const std::string& path) {
     std::string extension = Extension(path);
-    for (const Decoder& decoder : kDecoders)
-        if (EqualsIgnoringCase(extension, decoder.extension)) return decoder;
+    for (const ExtensionFormat& known : kExtensions)
+        if (EqualsIgnoringCase(extension, known.extension)) return DecoderOf(known.format);
     throw PictureError("拡張子 ." + extension + " の画像形式は処理できません");
 }
 
@@ -86,4 +105,10 @@ ui::Graphic LoadPicture(const std::string& path) {
     return decoder.decode(bytes);
 }
 
-}  // namespace viewer
+ui::Graphic DecodePicture(std::span<const unsigned char> bytes, FileFormat format) {
+    const Decoder& decoder = DecoderOf(format);
+    if (bytes.size() > kMaxFileSize) throw decoder.tooLarge();
+    return decoder.decode(bytes);
+}
+
+}  // namespace picture

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace viewer {
+namespace picture {
 
 class ByteReader {
 public:
@@ -34,4 +34,4 @@ private:
     std::span<const unsigned char> bytes_;
 };
 
-}  // namespace viewer
+}  // namespace picture

@@ -1,5 +1,5 @@
-// Icon files (.ico): the directory and the chosen image are checked against
-// the file; the platform then builds the icon from that one image.
+// Icon files (.ico): the directory and every image are checked against the
+// file; the platform then builds the icon from the one image chosen.
 #include <windows.h>
 
 #include <cstdint>
@@ -8,10 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "viewer/DecoderBytes.h"
-#include "viewer/PictureDecoders.h"
+#include "picture/ByteReader.h"
+#include "picture/Decoders.h"
+#include "picture/DibHeader.h"
 
-namespace viewer {
+namespace picture {
 
 PictureError InvalidIcon() { return PictureError("アイコンイメージが不正です"); }
 
@@ -28,6 +29,7 @@ struct IconEntry {
     unsigned bitCount;
     uint32_t offset;
     uint32_t size;
+    std::optional<DibHeader> dib;  // none for a PNG image
 };
 
 bool IsPng(const ByteReader& in, const IconEntry& entry) {
@@ -37,27 +39,20 @@ bool IsPng(const ByteReader& in, const IconEntry& entry) {
     return true;
 }
 
-// A DIB image: BITMAPINFOHEADER (height counts colour and mask rows), palette,
-// colour rows, then the one-bit mask rows, all inside the entry's bytes.
-std::optional<unsigned> DibBitCount(const ByteReader& in, const IconEntry& entry) {
-    const size_t at = entry.offset;
-    if (entry.size < sizeof(BITMAPINFOHEADER) || in.U32(at) < sizeof(BITMAPINFOHEADER)) return std::nullopt;
-    const int32_t width = in.I32(at + 4);
-    const int32_t doubledHeight = in.I32(at + 8);
-    const unsigned bits = in.U16(at + 14);
-    if (width <= 0 || doubledHeight <= 0 || in.U16(at + 12) != 1 || in.U32(at + 16) != BI_RGB) return std::nullopt;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return std::nullopt;
-    uint64_t colors = 0;
-    if (bits <= 8) {
-        const uint32_t used = in.U32(at + 32);
-        colors = used == 0 || used > (1u << bits) ? (1u << bits) : used;
-    }
-    const uint64_t rows = uint64_t(doubledHeight) / 2;
-    const uint64_t colorStride = (uint64_t(width) * bits + 31) / 32 * 4;
-    const uint64_t maskStride = (uint64_t(width) + 31) / 32 * 4;
-    const uint64_t needed = in.U32(at) + colors * 4 + (colorStride + maskStride) * rows;
-    if (needed > entry.size) return std::nullopt;
-    return bits;
+// The colour rows, then as many rows of the one-bit mask.
+uint64_t RowBytes(const DibHeader& dib) {
+    const uint64_t maskStride = (uint64_t(dib.width) + 31) / 32 * 4;
+    return (dib.stride + maskStride) * (dib.rows / 2);
+}
+
+// A DIB image: its header's height counts the colour rows and the mask rows.
+// The colour rows are plain pixels, so that the mask's place is known, and
+// all of it lies inside the entry's bytes.
+std::optional<DibHeader> ReadImageDib(const ByteReader& in, const IconEntry& entry) {
+    std::optional<DibHeader> dib = ReadDibHeader(in, entry.offset, entry.size);
+    if (!dib || dib->height <= 0 || dib->IsRunLength()) return std::nullopt;
+    if (dib->infoSize + RowBytes(*dib) > entry.size) return std::nullopt;
+    return dib;
 }
 
 std::vector<IconEntry> ReadDirectory(const ByteReader& in) {
@@ -68,14 +63,14 @@ std::vector<IconEntry> ReadDirectory(const ByteReader& in) {
     for (unsigned i = 0; i < count; ++i) {
         const size_t e = kDirectorySize + i * kEntrySize;
         IconEntry entry{in.U8(e) ? in.U8(e) : 256, in.U8(e + 1) ? in.U8(e + 1) : 256, in.U16(e + 6),
-                        in.U32(e + 12), in.U32(e + 8)};
+                        in.U32(e + 12), in.U32(e + 8), std::nullopt};
         if (!in.Has(entry.offset, entry.size)) throw InvalidIcon();
         if (IsPng(in, entry)) {
             entry.bitCount = 32;
         } else {
-            std::optional<unsigned> bits = DibBitCount(in, entry);
-            if (!bits) throw InvalidIcon();
-            if (entry.bitCount == 0) entry.bitCount = *bits;  // many writers leave it 0
+            entry.dib = ReadImageDib(in, entry);
+            if (!entry.dib) throw InvalidIcon();
+            if (entry.bitCount == 0) entry.bitCount = entry.dib->bitCount;  // many writers leave it 0
         }
         entries.push_back(entry);
     }
@@ -92,6 +87,20 @@ bool Better(const IconEntry& a, const IconEntry& b) {
     return a.bitCount > b.bitCount;
 }
 
+// What the platform builds the icon from: a PNG image as it is; a DIB image
+// as a plain BITMAPINFOHEADER with its masks or colours, whichever header the
+// file gave it, followed by its colour and mask rows.
+std::vector<unsigned char> PlatformImage(const ByteReader& in, const IconEntry& entry) {
+    const unsigned char* start = in.At(entry.offset);
+    if (!entry.dib) return {start, start + entry.size};
+    const PlainDibInfo info = PlainInfo(in, entry.offset, *entry.dib);
+    const auto* head = reinterpret_cast<const unsigned char*>(&info);
+    const unsigned char* rows = start + entry.dib->infoSize;
+    std::vector<unsigned char> image(head, head + info.Size());
+    image.insert(image.end(), rows, rows + RowBytes(*entry.dib));
+    return image;
+}
+
 }  // namespace
 
 ui::Graphic DecodeIcon(Bytes file) {
@@ -101,12 +110,11 @@ ui::Graphic DecodeIcon(Bytes file) {
     for (const IconEntry& entry : entries)
         if (Better(entry, *best)) best = &entry;
 
-    // The platform reads only the bytes it is given; it takes a non-const pointer but does not write.
-    auto* image = const_cast<unsigned char*>(in.At(best->offset));
-    ui::IconHandle icon(CreateIconFromResourceEx(image, best->size, TRUE, 0x00030000, best->width,
+    std::vector<unsigned char> image = PlatformImage(in, *best);
+    ui::IconHandle icon(CreateIconFromResourceEx(image.data(), DWORD(image.size()), TRUE, 0x00030000, best->width,
                                                  best->height, LR_DEFAULTCOLOR));
     if (!icon) throw InvalidIcon();
     return ui::Graphic::FromIcon(std::move(icon), best->width, best->height);
 }
 
-}  // namespace viewer
+}  // namespace picture

@@ -8,11 +8,11 @@
 #include <optional>
 #include <utility>
 
-#include "viewer/DecoderBytes.h"
-#include "viewer/MetafileDecoderRecords.h"
-#include "viewer/PictureDecoders.h"
+#include "picture/ByteReader.h"
+#include "picture/MetafileDecoderRecords.h"
+#include "picture/Decoders.h"
 
-namespace viewer {
+namespace picture {
 
 PictureError InvalidMetafile() { return PictureError("メタファイルが不正です"); }
 
@@ -121,4 +121,4 @@ ui::Graphic DecodeMetafile(Bytes file) {
     return IsEnhanced(in) ? DecodeEnhanced(in) : DecodeWindows(in);
 }
 
-}  // namespace viewer
+}  // namespace picture

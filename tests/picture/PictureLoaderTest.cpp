@@ -1,4 +1,4 @@
-#include "viewer/PictureLoader.h"
+#include "picture/Picture.h"
 
 #include <windows.h>
 
@@ -18,8 +18,8 @@ namespace {
 
 using namespace testsupport;
 using ui::Graphic;
-using viewer::LoadPicture;
-using viewer::PictureError;
+using picture::LoadPicture;
+using picture::PictureError;
 
 const char kBitmapMessage[] = "ビットマップイメージが不正です";
 const char kIconMessage[] = "アイコンイメージが不正です";
@@ -39,22 +39,7 @@ std::string FailureOf(const std::string& path) {
     return "(loaded)";
 }
 
-std::string Patched(std::string bytes, size_t offset, uint32_t value, int size = 4) {
-    for (int i = 0; i < size; ++i) bytes.at(offset + i) = char(value >> (8 * i));
-    return bytes;
-}
-
 std::string Truncated(const std::string& bytes, size_t keep) { return bytes.substr(0, keep); }
-
-uint32_t U32At(const std::string& bytes, size_t offset) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | uint8_t(bytes.at(offset + i));
-    return value;
-}
-
-uint16_t U16At(const std::string& bytes, size_t offset) {
-    return uint16_t(uint8_t(bytes.at(offset)) | uint8_t(bytes.at(offset + 1)) << 8);
-}
 
 // Metafiles are made by GDI itself: a red rectangle over the whole picture,
 // a short line and a little text in its left part.

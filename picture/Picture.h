@@ -1,0 +1,35 @@
+// Pictures for a picture pane: a picture file loaded by its extension, or
+// bytes of a known format decoded. The one header of the picture module;
+// everything else in picture/ is private to it.
+#pragma once
+#include <span>
+#include <stdexcept>
+#include <string>
+
+#include "ui/Graphic.h"
+
+namespace picture {
+
+// The picture-loading failure; its text is shown to the user as it is.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// path is code page 932, absolute or relative to the current directory. The
+// decoder is chosen by the file name's extension, case-insensitively, before
+// the file is touched. Throws PictureError for an unknown extension, a file
+// that cannot be opened (or that another program has open for writing), and
+// a file its decoder rejects.
+ui::Graphic LoadPicture(const std::string& path);
+
+// What a picture file holds: .bmp, .ico, .wmf or .emf (told apart by
+// content), .jpg or .jpeg.
+enum class FileFormat { Bitmap, Icon, Metafile, Jpeg };
+
+// The whole bytes of a picture file of that format, decoded as LoadPicture
+// decodes the file. Throws PictureError with the format's message when they
+// are not such a picture.
+ui::Graphic DecodePicture(std::span<const unsigned char> bytes, FileFormat format);
+
+}  // namespace picture
