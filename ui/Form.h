@@ -20,8 +20,8 @@ struct FormSpec {
 
 class Form : public Window, public Container {
 public:
-    // Takes the window down first: its controls then hear their end while
-    // they are whole, and the menu bar is taken off before.
+    // Takes the window down first, menu bar off, while the font and the
+    // controls are whole: the controls then hear their end as any window's.
     ~Form() override;
 
     void SetCaption(const std::string& caption);

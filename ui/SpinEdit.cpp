@@ -138,7 +138,7 @@ LRESULT SpinEdit::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_KILLFOCUS: {
         LRESULT result = DefaultProc(msg, wp, lp);
-        if (!Destroying()) ClampTypedValue();  // a field being destroyed keeps its text
+        ClampTypedValue();
         return result;
     }
     case WM_SIZE:

@@ -182,6 +182,32 @@ TEST(Lifetime, AMenuObjectGoingBeforeItsWindowTakesItsBarOffFirst) {
     EXPECT_EQ(seen.strayCalls, 0);
 }
 
+// Sends its parent a click as its window goes, when the parent is past its own WM_DESTROY.
+LRESULT CALLBACK ClickAsItGoes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
+    if (msg == WM_DESTROY)
+        SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED), LPARAM(hwnd));
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ClickAsItGoes, id);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+TEST(Lifetime, AWindowBeingDestroyedRunsNoMoreHandlersOfItsControls) {
+    for (bool inScrollBox : {false, true}) {
+        SCOPED_TRACE(inScrollBox ? "in the scroll box" : "on the form");
+        Sightings seen;
+        LifeForm form(seen);
+        auto& button = inScrollBox ? form.Get<ui::ScrollBox>("Box1").Get<ui::Button>("InnerButton")
+                                   : form.Get<ui::Button>("Button1");
+        int clicks = 0;
+        button.OnClick = [&] { ++clicks; };
+        SendMessageA(GetParent(button.Handle()), WM_COMMAND, MAKEWPARAM(button.Id(), BN_CLICKED),
+                     LPARAM(button.Handle()));
+        ASSERT_EQ(clicks, 1);
+        SetWindowSubclass(button.Handle(), ClickAsItGoes, 1, 0);
+        DestroyWindow(form.Handle());
+        EXPECT_EQ(clicks, 1);
+    }
+}
+
 // A bare window whose creation steps a test can call.
 class Probe : public ui::Window {
 public:
