@@ -51,8 +51,8 @@ protected:
     virtual HWND ContainerHandle() const = 0;
 
     // Creates controls in tab order, which is also their stacking order, so
-    // that controls without a tab stop lie below, pictures lowest. Initial
-    // states are set before the handlers are bound, so they fire nothing.
+    // that controls without a tab stop lie below, pictures and panels lowest.
+    // Initial states are set before the handlers are bound, so they fire nothing.
     template <class F>
     void CreateControls(F& owner, std::span<const ControlDecl<F>> decls, HFONT font) {
         std::vector<const ControlDecl<F>*> order;

@@ -12,8 +12,8 @@ enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, Combo
 // A control of that kind, not yet created.
 std::unique_ptr<Control> MakeControl(ControlKind kind, std::string name);
 
-// Where a control without a tab stop lies, above every tab stop: 1 the
-// lowest layer above them, pictures in 2 and panels in 3, under the rest.
+// Where a control without a tab stop lies, below every tab stop: layer 1
+// right under them, pictures in layer 2 under that, panels in 3 lowest.
 int UntabbedLayer(ControlKind kind);
 
 }  // namespace ui
