@@ -46,7 +46,8 @@ protected:
     // bases go (children of the window then hear their end while alive).
     void DestroyHandle();
 
-    // Every message of the window, from its creation to its WM_NCDESTROY.
+    // Every message of the window up to its WM_NCDESTROY, from its creation
+    // on (for a platform class, from the subclassing right after it).
     virtual LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     // What the window does without this object: its class's own procedure.
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);

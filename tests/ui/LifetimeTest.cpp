@@ -26,7 +26,8 @@ struct Sightings {
     std::set<std::string> ended;     // wrappers that heard their window's WM_NCDESTROY
 };
 
-// A wrapper of any kind that reports each message it is called with.
+// A wrapper of any kind that counts the calls it gets without a live window
+// of its own, and notes when it hears its window's end.
 template <class T>
 class Watched : public T {
 public:
