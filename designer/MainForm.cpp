@@ -151,10 +151,6 @@ TForm1::TForm1(std::string exePath)
     FormCreate();
 }
 
-// The menu bar belongs to the window until here; afterwards the menu object
-// frees it, so the window must not.
-TForm1::~TForm1() { SetMainMenu(nullptr); }
-
 void TForm1::FormCreate() {
     designerFolder_ = base::FolderPart(exePath_);
     ForbidResize();

@@ -21,7 +21,6 @@ class TForm1 : public ui::Form {
 public:
     // exePath stands for the running executable: the Test run is found from it.
     explicit TForm1(std::string exePath);
-    ~TForm1() override;
 
     // Start-up: runs once as the last step of creating the window.
     void FormCreate();

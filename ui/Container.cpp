@@ -2,12 +2,14 @@
 
 #include <stdexcept>
 
-#include "ui/PicturePane.h"
-#include "ui/SpinEdit.h"
-
 namespace ui {
 
-Container::~Container() { controls_.clear(); }
+// A control leaves the list before its window goes, so that messages sent
+// while the window is destroyed never meet a list being changed.
+Container::~Container() {
+    std::vector<std::unique_ptr<Control>> going;
+    going.swap(controls_);
+}
 
 Control* Container::FindOrNull(std::string_view name) const {
     for (const auto& c : controls_)
@@ -21,42 +23,16 @@ Control& Container::Find(std::string_view name) const {
 }
 
 void Container::Remove(const Control& control) {
-    std::erase_if(controls_, [&](const auto& c) { return c.get() == &control; });
-}
-
-Control& Container::AddControl(ControlKind kind, const char* name, const char* text, Bounds bounds, HFONT font) {
-    std::unique_ptr<Control> c;
-    switch (kind) {
-    case ControlKind::Button: c = std::make_unique<Button>(name); break;
-    case ControlKind::CheckBox: c = std::make_unique<CheckBox>(name); break;
-    case ControlKind::Edit: c = std::make_unique<Edit>(name); break;
-    case ControlKind::SpinEdit: c = std::make_unique<SpinEdit>(name); break;
-    case ControlKind::Label: c = std::make_unique<Label>(name); break;
-    case ControlKind::ListBox: c = std::make_unique<ListBox>(name); break;
-    case ControlKind::ComboBox: c = std::make_unique<ComboBox>(name); break;
-    case ControlKind::Picture: c = std::make_unique<PicturePane>(name); break;
-    case ControlKind::Panel: c = std::make_unique<Panel>(name); break;
-    }
-    return AddControl(std::move(c), text, bounds, font);
+    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c.get() == &control; });
+    if (it == controls_.end()) return;
+    std::unique_ptr<Control> going = std::move(*it);
+    controls_.erase(it);
 }
 
 Control& Container::AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font) {
     control->Create(ContainerHandle(), nextId_++, text ? text : "", bounds, font);
     controls_.push_back(std::move(control));
     return *controls_.back();
-}
-
-void Container::SetInitialState(Control& control, Limits limits, bool checked) {
-    if (auto* spin = dynamic_cast<SpinEdit*>(&control)) spin->SetLimits(limits.min, limits.max);
-    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->SetChecked(checked);
-}
-
-void Container::Bind(Control& control, std::function<void()> handler) {
-    if (auto* b = dynamic_cast<Button*>(&control)) b->OnClick = std::move(handler);
-    else if (auto* k = dynamic_cast<CheckBox*>(&control)) k->OnClick = std::move(handler);
-    else if (auto* e = dynamic_cast<Edit*>(&control)) e->OnChange = std::move(handler);
-    else if (auto* x = dynamic_cast<ComboBox*>(&control)) x->OnChange = std::move(handler);
-    else throw std::logic_error("no event on " + control.Name());
 }
 
 bool Container::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -80,9 +56,6 @@ bool Container::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         result = LRESULT(GetSysColorBrush(COLOR_BTNFACE));
         return true;
     }
-    case WM_DESTROY:
-        for (auto& c : controls_) c->DetachHandle();
-        return false;
     }
     return false;
 }

@@ -10,15 +10,9 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/ControlKinds.h"
 
 namespace ui {
-
-enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
-
-// Lower and upper bound of a spin edit; equal bounds mean none.
-struct Limits {
-    int min = 0, max = 0;
-};
 
 // One control of a window: name, kind, caption or initial text, place and
 // size, tab order (-1: no tab stop), the member handler of its event, a spin
@@ -57,21 +51,20 @@ protected:
     virtual HWND ContainerHandle() const = 0;
 
     // Creates controls in tab order, which is also their stacking order, so
-    // that controls without a tab stop lie below, pictures lowest. Initial
-    // states are set before the handlers are bound, so they fire nothing.
+    // that controls without a tab stop lie below, pictures and panels lowest.
+    // Initial states are set before the handlers are bound, so they fire nothing.
     template <class F>
     void CreateControls(F& owner, std::span<const ControlDecl<F>> decls, HFONT font) {
         std::vector<const ControlDecl<F>*> order;
         for (const auto& d : decls) order.push_back(&d);
         std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return StackRank(*a) < StackRank(*b); });
         for (const auto* d : order) {
-            Control& c = AddControl(d->kind, d->name, d->text, d->bounds, font);
-            SetInitialState(c, d->limits, d->checked);
-            if (d->handler) Bind(c, [&owner, h = d->handler] { (owner.*h)(); });
+            Control& c = AddControl(MakeControl(d->kind, d->name), d->text, d->bounds, font);
+            c.SetInitialState(d->limits, d->checked);
+            if (d->handler) c.BindHandler([&owner, h = d->handler] { (owner.*h)(); });
         }
     }
-    Control& AddControl(ControlKind kind, const char* name, const char* text, Bounds bounds, HFONT font);
-    // Creates a control of a kind of its own (a scroll box, say) among the others.
+    // Creates the control as a child of this container's window.
     Control& AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font);
     // The container's share of its window's messages: notifications of its
     // controls and the colours of its labels. True when it answered the message.
@@ -80,12 +73,8 @@ protected:
 private:
     template <class D>
     static long StackRank(const D& d) {
-        if (d.tabOrder >= 0) return d.tabOrder;
-        if (d.kind == ControlKind::Panel) return 3000000;
-        return d.kind == ControlKind::Picture ? 2000000 : 1000000;
+        return d.tabOrder >= 0 ? d.tabOrder : 1000000L * UntabbedLayer(d.kind);
     }
-    static void SetInitialState(Control& control, Limits limits, bool checked);
-    static void Bind(Control& control, std::function<void()> handler);
 
     std::vector<std::unique_ptr<Control>> controls_;
     int nextId_ = 1000;

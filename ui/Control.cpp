@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
+
+#include "ui/ScopedGdi.h"
 
 namespace ui {
 namespace {
@@ -17,9 +20,8 @@ int ClampSize(int v) { return std::clamp(v, 0, kMaxCoordinate); }
 void Control::CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                              const std::string& text, Bounds b, HFONT font) {
     id_ = id;
-    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                            ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height),
-                            parent, HMENU(INT_PTR(id)), GetModuleHandleA(nullptr), nullptr);
+    CreateSubclassed(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                     ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height), parent, id);
     SendMessageA(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
 }
 
@@ -27,10 +29,11 @@ void Control::CreateOwnClass(const char* className, UINT classStyle, HWND parent
                              Bounds b) {
     id_ = id;
     RegisterWindowClass(className, COLOR_BTNFACE, classStyle);
-    CreateHandle(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent);
-    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+    CreateHandle(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, id);
     SetBounds(b);
 }
+
+void Control::BindHandler(std::function<void()>) { throw std::logic_error("no event on " + name_); }
 
 Bounds Control::GetBounds() const {
     RECT r;
@@ -92,12 +95,6 @@ std::string Control::Text() const { return WindowTextOf(hwnd_); }
 
 void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
-void Control::BeginUpdate() { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
-void Control::EndUpdate() {
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
 namespace {
 // The text of a list item, by the list's own length and text messages.
 std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index) {
@@ -156,12 +153,12 @@ void Edit::SetText(const std::string& text) {
 // --- Label
 
 void Label::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
-    HDC dc = GetDC(parent);
-    HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(parent, dc);
+    {
+        WindowDc dc(parent);
+        Selection inFont(dc.Handle(), font);
+        GetTextExtentPoint32A(dc.Handle(), text.c_str(), int(text.size()), &size);
+    }
     b.width = size.cx;
     b.height = size.cy;
     CreateStandard("STATIC", SS_LEFT | SS_NOPREFIX, 0, parent, id, text, b, font);
@@ -242,8 +239,6 @@ void ComboBox::SetText(const std::string& text) {
 
 void ComboBox::Add(const std::string& item) { SendMessageA(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str())); }
 
-void ComboBox::Reserve(int items, size_t bytes) { SendMessageA(hwnd_, CB_INITSTORAGE, WPARAM(items), LPARAM(bytes)); }
-
 int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
 std::string ComboBox::Item(int index) const { return ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
@@ -257,8 +252,9 @@ void ComboBox::SetItemIndex(int index) {
 }
 
 namespace {
-LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
     if (msg == WM_CONTEXTMENU) return SendMessageA(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ForwardContextMenu, id);
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 }  // namespace
@@ -278,12 +274,10 @@ void Panel::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT
 LRESULT Panel::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
+        PaintDc dc(hwnd_);
         RECT r;
         GetClientRect(hwnd_, &r);
-        DrawEdge(dc, &r, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
-        EndPaint(hwnd_, &ps);
+        DrawEdge(dc.Handle(), &r, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
         return 0;
     }
     case WM_NCHITTEST:

@@ -16,6 +16,11 @@ struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+// Lower and upper bound of a spin edit; equal bounds mean none.
+struct Limits {
+    int min = 0, max = 0;
+};
+
 // Sent to a control's parent after the control moved, changed size, or was
 // shown or hidden, so that a scrolling parent can bring its bars in line.
 inline constexpr UINT kChildLayoutChanged = WM_APP + 0x40;
@@ -34,6 +39,14 @@ public:
     virtual void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) = 0;
     // A WM_COMMAND notification the parent received from this control.
     virtual void Notify(WORD) {}
+    // A declaration's state beyond text and place, taken before any handler
+    // is bound, so that it fires nothing: a spin edit's limits, a check box's
+    // mark. Other kinds have none.
+    virtual void SetInitialState(Limits, bool /*checked*/) {}
+    // Binds a declaration's handler to the control's event: a click for
+    // buttons and check boxes, a change for fields and combo boxes. Kinds
+    // without an event refuse it (std::logic_error).
+    virtual void BindHandler(std::function<void()> handler);
 
     // Place and size relative to the parent's client area. Values beyond what
     // a window can have are brought into range; negative sizes count as 0.
@@ -58,14 +71,8 @@ public:
     std::string Text() const;
     virtual void SetText(const std::string& text);
 
-    // Stops redrawing while many items change; EndUpdate redraws once.
-    void BeginUpdate();
-    void EndUpdate();
-
-    // The parent window is being destroyed and takes this window with it.
-    void DetachHandle() { hwnd_ = nullptr; }
-
 protected:
+    // A child of a platform class, subclassed so that it hears its own messages.
     void CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                         const std::string& text, Bounds bounds, HFONT font);
     // A child of a class this program registers, painted by Dispatch.
@@ -82,6 +89,7 @@ public:
     using Control::Control;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
+    void BindHandler(std::function<void()> handler) override { OnClick = std::move(handler); }
     std::function<void()> OnClick;
 };
 
@@ -90,6 +98,8 @@ public:
     using Control::Control;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
+    void SetInitialState(Limits, bool checked) override { SetChecked(checked); }
+    void BindHandler(std::function<void()> handler) override { OnClick = std::move(handler); }
     bool Checked() const;
     void SetChecked(bool checked);
     std::function<void()> OnClick;
@@ -100,6 +110,7 @@ public:
     using Control::Control;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
+    void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
     void SetText(const std::string& text) override;
     std::function<void()> OnChange;
 };
@@ -138,12 +149,12 @@ public:
     using Control::Control;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
+    void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
     // The height is that of the closed box; the drop-down keeps its own.
     void SetBounds(Bounds bounds) override;
     // Sets the text field; fires no change.
     void SetText(const std::string& text) override;
     void Add(const std::string& item);
-    void Reserve(int items, size_t bytes);
     int Count() const;
     std::string Item(int index) const;
     int ItemIndex() const;

@@ -22,8 +22,6 @@ public:
     bool Execute(HWND owner);
 
     const std::string& FileName() const { return fileName_; }
-    void SetFileName(std::string name) { fileName_ = std::move(name); }
-    const std::string& Filter() const { return filter_; }
 
 private:
     Mode mode_;

@@ -13,6 +13,11 @@ FontHandle MakeFont(const char* face, int pixelHeight) {
     return FontHandle(CreateFontIndirectA(&lf));
 }
 
+Form::~Form() {
+    SetMainMenu(nullptr);
+    DestroyHandle();
+}
+
 void Form::CreateForm(const FormSpec& design, HWND owner) {
     font_ = MakeFont(design.fontFace, design.fontHeight);
     RegisterWindowClass(design.className, COLOR_BTNFACE);
@@ -26,9 +31,12 @@ void Form::CreateForm(const FormSpec& design, HWND owner) {
 
 void Form::CenterOnScreen() { ui::CenterOnScreen(hwnd_); }
 
-void Form::SetMainMenu(const MainMenu* menu) {
+void Form::SetMainMenu(MainMenu* menu) {
+    if (mainMenu_) mainMenu_->form_ = nullptr;
+    if (menu && menu->form_) menu->form_->SetMainMenu(nullptr);  // a bar belongs to one window
     mainMenu_ = menu;
-    SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
+    if (menu) menu->form_ = this;
+    if (hwnd_) SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
 }
 
 void Form::SetDefaultButton(Button* button) {
@@ -139,15 +147,14 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_DESTROY: {
-        LRESULT ignored;
-        RouteMessage(msg, wp, lp, ignored);
+    case WM_DESTROY:
+        SetMainMenu(nullptr);
         if (mainForm_) Application::Instance().Terminate();
         return 0;
     }
-    }
+    // A window being destroyed runs no more handlers.
     LRESULT result;
-    if (RouteMessage(msg, wp, lp, result)) return result;
+    if (!Destroying() && RouteMessage(msg, wp, lp, result)) return result;
     return Window::Dispatch(msg, wp, lp);
 }
 

@@ -20,6 +20,10 @@ struct FormSpec {
 
 class Form : public Window, public Container {
 public:
+    // Takes the window down first, menu bar off, while the font and the
+    // controls are whole: the controls then hear their end as any window's.
+    ~Form() override;
+
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     SIZE ClientSize() const;
@@ -37,8 +41,10 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
     // The button that Enter presses.
     void SetDefaultButton(Button* button);
-    // The menu bar; its entries run their handlers.
-    void SetMainMenu(const MainMenu* menu);
+    // The menu bar; its entries run their handlers. The window holds the bar
+    // only while both live: it is taken off when the window is destroyed or
+    // the menu object goes, whichever comes first, so the window never frees it.
+    void SetMainMenu(MainMenu* menu);
 
 protected:
     // Creates the window hidden; the message loop shows it. An owned window
@@ -59,7 +65,7 @@ private:
     bool modal_ = false;
     int modalResult_ = 0;
     Button* defaultButton_ = nullptr;
-    const MainMenu* mainMenu_ = nullptr;
+    MainMenu* mainMenu_ = nullptr;
     HWND lastFocus_ = nullptr;
 };
 

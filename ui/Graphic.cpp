@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/ScopedGdi.h"
+
 namespace ui {
 
 Graphic Graphic::FromBitmap(BitmapHandle bitmap, int width, int height) {
@@ -32,26 +34,21 @@ void Graphic::Draw(HDC dc, const RECT& pane) const {
 }
 
 void Graphic::DrawBitmap(HDC dc, const RECT& pane) const {
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
-    HGDIOBJ previous = SelectObject(source, bitmap_.get());
-    int previousMode = SetStretchBltMode(dc, HALFTONE);
-    POINT previousOrigin;
-    SetBrushOrgEx(dc, 0, 0, &previousOrigin);  // HALFTONE needs it reset after the mode change
+    MemoryDc source(dc);
+    if (!source.Handle()) return;
+    Selection picture(source.Handle(), bitmap_.get());
+    SavedDcState modes(dc);  // the stretch mode and brush origin below
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs it reset after the mode change
     StretchBlt(dc, pane.left, pane.top, pane.right - pane.left, pane.bottom - pane.top,
-               source, 0, 0, width_, height_, SRCCOPY);
-    SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
-    if (previousMode) SetStretchBltMode(dc, previousMode);
-    SelectObject(source, previous);
-    DeleteDC(source);
+               source.Handle(), 0, 0, width_, height_, SRCCOPY);
 }
 
 void Graphic::DrawIcon(HDC dc, const RECT& pane) const {
     // Panes may share one surface (the designer's mock window): stay inside this one.
-    int saved = SaveDC(dc);
+    SavedDcState clip(dc);
     IntersectClipRect(dc, pane.left, pane.top, pane.right, pane.bottom);
     DrawIconEx(dc, pane.left, pane.top, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
-    RestoreDC(dc, saved);
 }
 
 }  // namespace ui

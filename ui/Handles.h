@@ -21,7 +21,6 @@ public:
     }
     H get() const { return h_; }
     explicit operator bool() const { return h_ != Empty; }
-    H release() { return std::exchange(h_, Empty); }
 
 private:
     H h_;

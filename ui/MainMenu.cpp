@@ -1,6 +1,7 @@
 #include "ui/MainMenu.h"
 
 #include "ui/Application.h"
+#include "ui/Form.h"
 
 namespace ui {
 namespace {
@@ -15,6 +16,10 @@ MainMenu::MainMenu(std::vector<Menu> menus) : menus_(std::move(menus)), bar_(Cre
         for (const auto& entry : menu.entries) AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
         AppendMenuA(bar_.get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
     }
+}
+
+MainMenu::~MainMenu() {
+    if (form_) form_->SetMainMenu(nullptr);
 }
 
 UINT MainMenu::CommandOf(const std::string& entryName) const {

@@ -10,6 +10,8 @@
 
 namespace ui {
 
+class Form;
+
 class MainMenu {
 public:
     struct Entry {
@@ -24,16 +26,23 @@ public:
     };
 
     explicit MainMenu(std::vector<Menu> menus);
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
+    // Leaves the form whose bar it is before the bar is freed.
+    ~MainMenu();
+
     HMENU Handle() const { return bar_.get(); }
-    const std::vector<Menu>& Menus() const { return menus_; }
     // The entry's command identifier in WM_COMMAND (0 when there is none of that name).
     UINT CommandOf(const std::string& entryName) const;
     // Runs the handler of the entry with this command identifier; false when it is none of ours.
     bool Run(UINT command) const;
 
 private:
+    friend class Form;  // keeps form_ in step with the form's own record
+
     std::vector<Menu> menus_;
     MenuHandle bar_;
+    Form* form_ = nullptr;  // the form whose bar this is, if any
 };
 
 }  // namespace ui

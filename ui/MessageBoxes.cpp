@@ -7,6 +7,7 @@
 
 #include "ui/Application.h"
 #include "ui/Handles.h"
+#include "ui/ScopedGdi.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -49,13 +50,13 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     SetWindowTextA(dlg, box.caption->c_str());
     const int margin = 12, iconSize = 32, buttonW = 88, buttonH = 26, gap = 8;
 
-    HDC dc = GetDC(dlg);
-    HGDIOBJ old = SelectObject(dc, font);
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) * 2 / 3, 0};
-    DrawTextA(dc, box.text->c_str(), int(box.text->size()), &textRect,
-              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(dlg, dc);
+    {
+        WindowDc dc(dlg);
+        Selection inFont(dc.Handle(), font);
+        DrawTextA(dc.Handle(), box.text->c_str(), int(box.text->size()), &textRect,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    }
 
     int textLeft = margin;
     int contentH = std::max<int>(textRect.bottom, 16);

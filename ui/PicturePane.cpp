@@ -1,5 +1,7 @@
 #include "ui/PicturePane.h"
 
+#include "ui/ScopedGdi.h"
+
 namespace ui {
 namespace {
 constexpr char kClassName[] = "RokabinaPicture";
@@ -17,12 +19,10 @@ void PicturePane::SetPicture(Graphic picture) {
 LRESULT PicturePane::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
+        PaintDc dc(hwnd_);
         RECT client;
         GetClientRect(hwnd_, &client);
-        if (picture_) picture_->Draw(dc, client);
-        EndPaint(hwnd_, &ps);
+        if (picture_) picture_->Draw(dc.Handle(), client);
         return 0;
     }
     case WM_NCHITTEST:

@@ -10,11 +10,12 @@ constexpr int kLineStep = 8;
 ScrollBox::ScrollBox(std::string name, const char* className, int backgroundColor)
     : Control(std::move(name)), className_(className), backgroundColor_(backgroundColor) {}
 
+ScrollBox::~ScrollBox() { DestroyHandle(); }
+
 void ScrollBox::Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT) {
     RegisterWindowClass(className_, backgroundColor_);
     CreateHandle(WS_EX_CONTROLPARENT, className_, text.c_str(),
-                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, parent);
-    SetWindowLongPtrA(hwnd_, GWLP_ID, id);
+                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, parent, id);
     SetBounds(bounds);
 }
 
@@ -102,8 +103,9 @@ LRESULT ScrollBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         if (!lp) Scroll(SB_VERT, LOWORD(wp));
         return 0;
     }
+    // A window being destroyed runs no more handlers.
     LRESULT result;
-    if (RouteMessage(msg, wp, lp, result)) return result;
+    if (!Destroying() && RouteMessage(msg, wp, lp, result)) return result;
     return Control::Dispatch(msg, wp, lp);
 }
 

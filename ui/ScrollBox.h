@@ -12,12 +12,13 @@ class ScrollBox : public Control, public Container {
 public:
     // className is registered for the box, filled with the system colour given.
     ScrollBox(std::string name, const char* className, int backgroundColor);
+    // Takes the window down first, so that its controls hear their end while whole.
+    ~ScrollBox() override;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
 
     // Shows, hides and ranges the bars after children changed; runs by itself
     // whenever a control of this box moves, resizes, shows or hides.
     void UpdateScrollBars();
-    POINT ScrollPosition() const { return {hpos_, vpos_}; }
 
 protected:
     HWND ContainerHandle() const override { return hwnd_; }

@@ -11,8 +11,6 @@
 namespace ui {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 // Optional sign, then one or more ASCII digits, nothing else, within 32 bits.
 std::optional<int> ParseInteger(const std::string& text) {
     size_t i = 0;
@@ -49,23 +47,22 @@ bool AcceptsChar(WPARAM ch) {
 
 }  // namespace
 
-SpinEdit::~SpinEdit() {
-    // The base destructor destroys the window: no message of that may reach this half-destroyed object.
-    if (hwnd_) RemoveWindowSubclass(hwnd_, FieldProc, kSubclassId);
+SpinEdit::~SpinEdit() { DestroyHandle(); }
+
+void SpinEdit::Arrows::Create(HWND field) {
+    CreateSubclassed(0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, field, 0);
+    // The default range runs backwards (100 to 0), which flips the sign of a
+    // click; a rising range with the position inside it leaves room both ways.
+    SendMessageA(hwnd_, UDM_SETRANGE32, WPARAM(-1), LPARAM(1));
+    SendMessageA(hwnd_, UDM_SETPOS32, 0, 0);
 }
 
 void SpinEdit::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
     CreateStandard("EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, parent, id, text, b,
                    font);
     // No buddy: the field does the counting, the arrows only report clicks.
-    upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    // The default range runs backwards (100 to 0), which flips the sign of a
-    // click; a rising range with the position inside it leaves room both ways.
-    SendMessageA(upDown_, UDM_SETRANGE32, WPARAM(-1), LPARAM(1));
-    SendMessageA(upDown_, UDM_SETPOS32, 0, 0);
+    arrows_.Create(hwnd_);
     PlaceArrows();
-    SetWindowSubclass(hwnd_, FieldProc, kSubclassId, DWORD_PTR(this));
 }
 
 void SpinEdit::SetLimits(int minValue, int maxValue) {
@@ -75,7 +72,6 @@ void SpinEdit::SetLimits(int minValue, int maxValue) {
 
 int SpinEdit::MinValue() const { return min_; }
 int SpinEdit::MaxValue() const { return max_; }
-HWND SpinEdit::UpDown() const { return upDown_; }
 
 int SpinEdit::Value() const { return ParseInteger(Text()).value_or(min_); }
 
@@ -101,26 +97,25 @@ void SpinEdit::PlaceArrows() {
     RECT client;
     GetClientRect(hwnd_, &client);
     int width = std::min<int>(GetSystemMetrics(SM_CXVSCROLL), client.right);
-    SetWindowPos(upDown_, nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(arrows_.Handle(), nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }
 
-LRESULT CALLBACK SpinEdit::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<SpinEdit*>(data);
+LRESULT SpinEdit::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_NOTIFY: {
         auto* n = reinterpret_cast<NMUPDOWN*>(lp);
-        if (n->hdr.hwndFrom != self->upDown_ || n->hdr.code != UDN_DELTAPOS) break;
-        if (n->iDelta != 0) self->Step(n->iDelta > 0 ? 1 : -1);
+        if (n->hdr.hwndFrom != arrows_.Handle() || n->hdr.code != UDN_DELTAPOS) break;
+        if (n->iDelta != 0) Step(n->iDelta > 0 ? 1 : -1);
         return 1;  // the arrows' own position never moves
     }
     case WM_VSCROLL:
-        if (HWND(lp) == self->upDown_) return 0;  // the arrows' position report: nothing to scroll
+        if (HWND(lp) == arrows_.Handle()) return 0;  // the arrows' position report: nothing to scroll
         break;
     case WM_GETDLGCODE: {
         // Enter must reach the field and be refused there, not be taken by
         // the dialog manager of the program's message loop first.
-        LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT code = DefaultProc(msg, wp, lp);
         const auto* key = reinterpret_cast<const MSG*>(lp);
         if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
             code |= DLGC_WANTMESSAGE;
@@ -128,7 +123,7 @@ LRESULT CALLBACK SpinEdit::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
     }
     case WM_KEYDOWN:
         if (wp == VK_UP || wp == VK_DOWN) {
-            self->Step(wp == VK_UP ? 1 : -1);
+            Step(wp == VK_UP ? 1 : -1);
             return 0;
         }
         break;
@@ -142,23 +137,18 @@ LRESULT CALLBACK SpinEdit::FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
         PlaySystemSound(MB_OK);
         return 0;
     case WM_KILLFOCUS: {
-        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        // A field its parent is tearing down is detached and keeps its text.
-        if (self->hwnd_ == hwnd) self->ClampTypedValue();
+        LRESULT result = DefaultProc(msg, wp, lp);
+        ClampTypedValue();
         return result;
     }
     case WM_SIZE:
     case WM_SETFONT: {
-        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);  // a new font resets the margins
-        if (self->hwnd_ == hwnd && self->upDown_) self->PlaceArrows();
+        LRESULT result = DefaultProc(msg, wp, lp);  // a new font resets the margins
+        if (arrows_.Handle()) PlaceArrows();
         return result;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, FieldProc, kSubclassId);
-        self->upDown_ = nullptr;
-        break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Edit::Dispatch(msg, wp, lp);
 }
 
 }  // namespace ui

@@ -15,9 +15,11 @@ namespace ui {
 class SpinEdit : public Edit {
 public:
     using Edit::Edit;
+    // Takes the field down first, so that the arrows hear their end while whole.
     ~SpinEdit() override;
 
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+    void SetInitialState(Limits limits, bool) override { SetLimits(limits.min, limits.max); }
     // Lower and upper bound; equal bounds (0, 0 by default) mean unbounded.
     void SetLimits(int minValue, int maxValue);
     int MinValue() const;
@@ -26,10 +28,18 @@ public:
     int Value() const;
     // Sets the text to the value, brought into the bounds when they differ.
     void SetValue(int value);
-    HWND UpDown() const;  // the arrows' window
+    HWND UpDown() const { return arrows_.Handle(); }  // the arrows' window
+
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    static LRESULT CALLBACK FieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    // The up-down control inside the field, a window with a wrapper of its own.
+    class Arrows : public Window {
+    public:
+        void Create(HWND field);
+    };
+
     bool Bounded() const { return min_ != max_; }
     void Step(int direction);
     void ClampTypedValue();
@@ -37,7 +47,7 @@ private:
 
     int min_ = 0;
     int max_ = 0;
-    HWND upDown_ = nullptr;
+    Arrows arrows_;
 };
 
 }  // namespace ui

@@ -1,6 +1,20 @@
 #include "ui/Window.h"
 
+#include <commctrl.h>
+
+#include <string>
+
 namespace ui {
+namespace {
+
+// Each window has at most one subclass of ours.
+constexpr UINT_PTR kSubclassId = 1;
+
+WindowError Refusal(const std::string& what) {
+    return WindowError(what + "（エラー " + std::to_string(GetLastError()) + "）");
+}
+
+}  // namespace
 
 void CenterOnScreen(HWND window) {
     RECT r;
@@ -10,49 +24,95 @@ void CenterOnScreen(HWND window) {
                  0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Window::~Window() {
-    if (hwnd_) {
-        // Detach first, so that no message of the teardown reaches this half-destroyed object.
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
-}
+Window::~Window() { DestroyHandle(); }
 
 void Window::RegisterWindowClass(const char* className, int backgroundColor, UINT classStyle) {
     WNDCLASSEXA wc{};
     if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc)) return;
     wc.cbSize = sizeof wc;
     wc.style = classStyle;
-    wc.lpfnWndProc = Thunk;
+    wc.lpfnWndProc = ClassProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(backgroundColor);
     wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     wc.lpszClassName = className;
-    RegisterClassExA(&wc);
+    if (!RegisterClassExA(&wc)) throw Refusal(std::string("ウィンドウクラス ") + className + " を登録できません");
 }
 
 HWND Window::CreateHandle(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int w,
-                          int h, HWND parent) {
-    CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, nullptr, GetModuleHandleA(nullptr), this);
+                          int h, HWND parent, int id) {
+    subclassed_ = false;
+    destroying_ = false;
+    HMENU childId = (style & WS_CHILD) ? HMENU(INT_PTR(id)) : nullptr;
+    // ClassProc binds the window to this object at WM_NCCREATE; a creation
+    // refused after that has already passed WM_NCDESTROY and left no handle.
+    if (!CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, childId, GetModuleHandleA(nullptr),
+                         this))
+        throw Refusal(std::string("ウィンドウ ") + className + " を作成できません");
     return hwnd_;
 }
 
-LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+HWND Window::CreateSubclassed(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                              int w, int h, HWND parent, int id) {
+    HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, HMENU(INT_PTR(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) throw Refusal(std::string("ウィンドウ ") + className + " を作成できません");
+    if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, DWORD_PTR(this))) {
+        WindowError error = Refusal(std::string("ウィンドウ ") + className + " を作成できません");
+        DestroyWindow(hwnd);
+        throw error;
+    }
+    hwnd_ = hwnd;
+    subclassed_ = true;
+    destroying_ = false;
+    return hwnd;
+}
 
-LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+void Window::DestroyHandle() {
+    if (!hwnd_) return;
+    HWND hwnd = hwnd_;
+    Unbind();
+    hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+}
+
+void Window::Unbind() {
+    if (subclassed_)
+        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    else
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
+LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }
+
+LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
+    return subclassed_ ? DefSubclassProc(hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+LRESULT Window::Receive(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY) destroying_ = true;
+    if (msg != WM_NCDESTROY) return Dispatch(msg, wp, lp);
+    // The window's last message. A subclass is removed before the message
+    // goes on to the class, as the platform asks.
+    Unbind();
+    LRESULT result = Dispatch(msg, wp, lp);
+    hwnd_ = nullptr;
+    return result;
+}
+
+LRESULT CALLBACK Window::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(self));
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    LRESULT result = self ? self->Dispatch(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        if (self) self->hwnd_ = nullptr;
-    }
-    return result;
+    return self ? self->Receive(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<Window*>(self)->Receive(msg, wp, lp);
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "picture/Picture.h"
 #include "ui/Handles.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScopedGdi.h"
 #include "ui/Shell.h"
 #include "ui/Sound.h"
 #include "viewer/AboutBox.h"
@@ -121,11 +122,7 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
         windowsDirectory_ = WindowsDirectory();
         SearchDir1.BaseDir = exeFolder_;
         // One redraw for the whole tree instead of one per folder.
-        ComboBox1->BeginUpdate();
-        struct Redraw {
-            ui::ComboBox* combo;
-            ~Redraw() { combo->EndUpdate(); }
-        } redraw{ComboBox1};
+        ui::RedrawLock redraw(ComboBox1->Handle());
         SearchDir1.Search();
     }
 }
@@ -165,11 +162,7 @@ void TForm1::ComboBox1Change() {
     if (!ListBox1) return;  // switched off at start-up: nothing to fill
 
     ProfileFile file(LayoutPath());
-    ListBox1->BeginUpdate();
-    struct Redraw {
-        ui::ListBox* list;
-        ~Redraw() { list->EndUpdate(); }
-    } redraw{ListBox1};
+    ui::RedrawLock redraw(ListBox1->Handle());
     // Read once for all passes: each read parses the whole file again.
     // A chooser removed at start-up counts as switched off, whatever the file says now.
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;

@@ -24,7 +24,6 @@ public:
         CreateControls(*this, std::span<const ui::ControlDecl<MenuForm>>(controls), Font());
         SetMainMenu(&menu);
     }
-    ~MenuForm() override { SetMainMenu(nullptr); }
     void Choose(const char* entry) { SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(menu.CommandOf(entry), 0), 0); }
 
     ui::MainMenu menu;

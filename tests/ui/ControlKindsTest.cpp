@@ -1,0 +1,108 @@
+// Each kind of control a declaration can name: the window it is made as, the
+// event its handler is bound to, the state it starts in, where it lies.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/SpinEdit.h"
+
+namespace {
+
+using ui::ControlKind;
+
+class KindsForm : public ui::Form {
+public:
+    explicit KindsForm(std::span<const ui::ControlDecl<KindsForm>> controls) {
+        // Owned, so that its end is not the program's.
+        CreateForm({"RokabinaKindsTestForm", "kinds", {40, 40, 300, 200}, WS_CAPTION | WS_SYSMENU, "ＭＳ Ｐゴシック", 12},
+                   ui::Application::Instance().Handle());
+        CreateControls(*this, controls, Font());
+    }
+    void Fire() { ++fired; }
+    int fired = 0;
+};
+
+struct KindCase {
+    ControlKind kind;
+    const char* windowClass;
+    // What the user does that a bound handler hears; null for kinds without an event.
+    std::function<void(ui::Control&)> act;
+};
+
+TEST(ControlKinds, EachKindIsMadeAsItsWindowAndBindsItsHandlerToItsEventOrRefusesOne) {
+    const KindCase cases[] = {
+        {ControlKind::Button, "Button", [](ui::Control& c) { c.Notify(BN_CLICKED); }},
+        {ControlKind::CheckBox, "Button", [](ui::Control& c) { dynamic_cast<ui::CheckBox&>(c).SetChecked(true); }},
+        {ControlKind::Edit, "Edit", [](ui::Control& c) { c.SetText("x"); }},
+        {ControlKind::SpinEdit, "Edit", [](ui::Control& c) { dynamic_cast<ui::SpinEdit&>(c).SetValue(7); }},
+        {ControlKind::Label, "Static", nullptr},
+        {ControlKind::ListBox, "ListBox", nullptr},
+        {ControlKind::ComboBox, "ComboBox", [](ui::Control& c) { c.Notify(CBN_EDITCHANGE); }},
+        {ControlKind::Picture, "RokabinaPicture", nullptr},
+        {ControlKind::Panel, "RokabinaPanel", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.windowClass + std::string(" kind ") + std::to_string(int(c.kind)));
+        const ui::ControlDecl<KindsForm> bound[] = {{"Control1", c.kind, "", {8, 8, 80, 21}, 0, &KindsForm::Fire}};
+        if (!c.act) {
+            EXPECT_THROW(KindsForm{bound}, std::logic_error);
+            continue;
+        }
+        KindsForm form(bound);
+        ui::Control& control = form.Find("Control1");
+        char windowClass[64] = {};
+        GetClassNameA(control.Handle(), windowClass, sizeof windowClass);
+        EXPECT_EQ(lstrcmpiA(windowClass, c.windowClass), 0) << windowClass;
+        c.act(control);
+        EXPECT_EQ(form.fired, 1);
+    }
+    for (const auto& c : cases) {
+        const ui::ControlDecl<KindsForm> unbound[] = {{"Control1", c.kind, "", {8, 8, 80, 21}, 0}};
+        KindsForm form(unbound);
+        char windowClass[64] = {};
+        GetClassNameA(form.Find("Control1").Handle(), windowClass, sizeof windowClass);
+        EXPECT_EQ(lstrcmpiA(windowClass, c.windowClass), 0) << windowClass;
+    }
+}
+
+TEST(ControlKinds, DeclaredStatesAreTakenBeforeHandlersAreBoundSoStartUpFiresNothing) {
+    const ui::ControlDecl<KindsForm> controls[] = {
+        {"CheckBox1", ControlKind::CheckBox, "印", {8, 8, 60, 18}, 0, &KindsForm::Fire, {}, true},
+        {"CheckBox2", ControlKind::CheckBox, "無", {8, 30, 60, 18}, 1, &KindsForm::Fire},
+        {"SpinEdit1", ControlKind::SpinEdit, "50", {8, 52, 60, 21}, 2, &KindsForm::Fire, {10, 1}},
+    };
+    KindsForm form(controls);
+    EXPECT_EQ(form.fired, 0);
+    EXPECT_TRUE(form.Get<ui::CheckBox>("CheckBox1").Checked());
+    EXPECT_FALSE(form.Get<ui::CheckBox>("CheckBox2").Checked());
+    auto& spin = form.Get<ui::SpinEdit>("SpinEdit1");
+    EXPECT_EQ(spin.MinValue(), 1);
+    EXPECT_EQ(spin.MaxValue(), 10);
+    EXPECT_EQ(spin.Text(), "50");  // the limits bound later settings, not the text declared
+    spin.SetValue(50);
+    EXPECT_EQ(spin.Text(), "10");
+    EXPECT_EQ(form.fired, 1);
+}
+
+TEST(ControlKinds, TabStopsLieOnTopThenOtherControlsThenPicturesThenPanels) {
+    const ui::ControlDecl<KindsForm> controls[] = {
+        {"Panel1", ControlKind::Panel, "", {0, 0, 200, 100}, -1},
+        {"Picture1", ControlKind::Picture, "", {4, 4, 32, 32}, -1},
+        {"Label1", ControlKind::Label, "見出し", {40, 4}, -1},
+        {"Button1", ControlKind::Button, "押す", {40, 30, 60, 22}, 1},
+        {"Edit1", ControlKind::Edit, "", {40, 60, 60, 20}, 0},
+    };
+    KindsForm form(controls);
+    std::vector<std::string> topToBottom;
+    for (HWND w = GetWindow(form.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        for (const auto& c : form.Controls())
+            if (c->Handle() == w) topToBottom.push_back(c->Name());
+    EXPECT_EQ(topToBottom, (std::vector<std::string>{"Edit1", "Button1", "Label1", "Picture1", "Panel1"}));
+}
+
+}  // namespace

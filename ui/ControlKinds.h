@@ -1,0 +1,19 @@
+// The kinds of control a declaration can name, and the one table that says
+// what each kind is: its class, and where it lies when it has no tab stop.
+#pragma once
+#include <memory>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
+
+// A control of that kind, not yet created.
+std::unique_ptr<Control> MakeControl(ControlKind kind, std::string name);
+
+// Where a control without a tab stop lies, below every tab stop: layer 1
+// right under them, pictures in layer 2 under that, panels in 3 lowest.
+int UntabbedLayer(ControlKind kind);
+
+}  // namespace ui
