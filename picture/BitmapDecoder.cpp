@@ -12,6 +12,7 @@
 #include "picture/ByteReader.h"
 #include "picture/Decoders.h"
 #include "picture/DibHeader.h"
+#include "ui/ScopedGdi.h"
 
 namespace picture {
 
@@ -43,11 +44,10 @@ ParsedBitmap Parse(const ByteReader& in) {
 
 // GDI expands the run-length data into the section through SetDIBits.
 void ExpandRunLengths(HBITMAP section, const ParsedBitmap& bmp, const unsigned char* data) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) throw InvalidBitmap();
-    int lines = SetDIBits(dc, section, 0, UINT(bmp.dib.rows), data, bmp.info.get(), DIB_RGB_COLORS);
-    DeleteDC(dc);
-    if (lines == 0) throw InvalidBitmap();
+    const ui::MemoryDc dc(nullptr);
+    if (!dc.Handle()) throw InvalidBitmap();
+    if (SetDIBits(dc.Handle(), section, 0, UINT(bmp.dib.rows), data, bmp.info.get(), DIB_RGB_COLORS) == 0)
+        throw InvalidBitmap();
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ ui::Graphic DecodeBitmap(Bytes file) {
     if (!section || !bits) throw InvalidBitmap();
 
     if (runLength)
-        ExpandRunLengths(section.get(), bmp, in.At(bmp.bitsOffset));
+        ExpandRunLengths(section.Get(), bmp, in.At(bmp.bitsOffset));
     else
         std::memcpy(bits, in.At(bmp.bitsOffset), bmp.bitsSize);
     return ui::Graphic::FromBitmap(std::move(section), bmp.dib.width, int(bmp.dib.rows));

@@ -11,6 +11,7 @@
 #include "picture/ByteReader.h"
 #include "picture/MetafileDecoderRecords.h"
 #include "picture/Decoders.h"
+#include "ui/ScopedGdi.h"
 
 namespace picture {
 
@@ -25,9 +26,8 @@ constexpr size_t kEnhancedHeaderMinimum = 88;
 constexpr int kHimetricPerInch = 2540;
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    const ui::WindowDc screen(nullptr);
+    const int dpi = screen.Handle() ? GetDeviceCaps(screen.Handle(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -51,7 +51,7 @@ ui::Graphic FromHandle(HENHMETAFILE handle, std::optional<SIZE> size = std::null
     if (!metafile) throw InvalidMetafile();
     if (!size) {
         ENHMETAHEADER header{};
-        if (!GetEnhMetaFileHeader(metafile.get(), sizeof header, &header)) throw InvalidMetafile();
+        if (!GetEnhMetaFileHeader(metafile.Get(), sizeof header, &header)) throw InvalidMetafile();
         size = EnhancedSize(header);
     }
     return ui::Graphic::FromMetafile(std::move(metafile), size->cx, size->cy);

@@ -81,14 +81,14 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path, const Decoder&
     ui::FileHandle file = ui::AdoptFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file.get(), &size)) throw CannotOpen(path);
+    if (!file || !GetFileSizeEx(file.Get(), &size)) throw CannotOpen(path);
     if (uint64_t(size.QuadPart) > kMaxFileSize) throw decoder.tooLarge();
 
     std::vector<unsigned char> bytes(size_t(size.QuadPart));
     size_t filled = 0;
     while (filled < bytes.size()) {
         DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + filled, DWORD(bytes.size() - filled), &got, nullptr))
+        if (!ReadFile(file.Get(), bytes.data() + filled, DWORD(bytes.size() - filled), &got, nullptr))
             throw CannotOpen(path);
         if (got == 0) break;
         filled += got;

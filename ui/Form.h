@@ -32,7 +32,7 @@ public:
     // Removes the Size command from the system menu and refuses sizing by the frame.
     void ForbidResize();
     bool ResizeForbidden() const { return resizeForbidden_; }
-    HFONT Font() const { return font_.get(); }
+    HFONT Font() const { return font_.Get(); }
     void CenterOnScreen();
 
     // Shows the window modally over its owner until a handler sets a modal

@@ -29,14 +29,14 @@ void Graphic::Draw(HDC dc, const RECT& pane) const {
     switch (format_) {
     case PictureFormat::Bitmap: DrawBitmap(dc, pane); break;
     case PictureFormat::Icon: DrawIcon(dc, pane); break;
-    case PictureFormat::Metafile: PlayEnhMetaFile(dc, metafile_.get(), &pane); break;
+    case PictureFormat::Metafile: PlayEnhMetaFile(dc, metafile_.Get(), &pane); break;
     }
 }
 
 void Graphic::DrawBitmap(HDC dc, const RECT& pane) const {
     MemoryDc source(dc);
     if (!source.Handle()) return;
-    Selection picture(source.Handle(), bitmap_.get());
+    Selection picture(source.Handle(), bitmap_.Get());
     SavedDcState modes(dc);  // the stretch mode and brush origin below
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs it reset after the mode change
@@ -48,7 +48,7 @@ void Graphic::DrawIcon(HDC dc, const RECT& pane) const {
     // Panes may share one surface (the designer's mock window): stay inside this one.
     SavedDcState clip(dc);
     IntersectClipRect(dc, pane.left, pane.top, pane.right, pane.bottom);
-    DrawIconEx(dc, pane.left, pane.top, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, pane.left, pane.top, icon_.Get(), width_, height_, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace ui

@@ -19,7 +19,7 @@ public:
     ~Unique() {
         if (h_ != Empty) Free(h_);
     }
-    H get() const { return h_; }
+    H Get() const { return h_; }
     explicit operator bool() const { return h_ != Empty; }
 
 private:

@@ -14,7 +14,7 @@ MainMenu::MainMenu(std::vector<Menu> menus) : menus_(std::move(menus)), bar_(Cre
     for (const auto& menu : menus_) {
         HMENU dropDown = CreatePopupMenu();  // owned by the bar from here on
         for (const auto& entry : menu.entries) AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
-        AppendMenuA(bar_.get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
+        AppendMenuA(bar_.Get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
     }
 }
 

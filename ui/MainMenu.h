@@ -31,7 +31,7 @@ public:
     // Leaves the form whose bar it is before the bar is freed.
     ~MainMenu();
 
-    HMENU Handle() const { return bar_.get(); }
+    HMENU Handle() const { return bar_.Get(); }
     // The entry's command identifier in WM_COMMAND (0 when there is none of that name).
     UINT CommandOf(const std::string& entryName) const;
     // Runs the handler of the entry with this command identifier; false when it is none of ours.

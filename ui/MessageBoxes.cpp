@@ -106,7 +106,7 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG: {
         auto* state = reinterpret_cast<BoxState*>(lp);
         SetWindowLongPtrA(dlg, DWLP_USER, lp);
-        BuildBox(dlg, state->box, state->font.get());
+        BuildBox(dlg, state->box, state->font.Get());
         return FALSE;  // focus was set on the default button
     }
     case WM_COMMAND: {

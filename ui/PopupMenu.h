@@ -19,7 +19,7 @@ public:
     };
 
     explicit PopupMenu(std::vector<Item> items);
-    HMENU Handle() const { return menu_.get(); }
+    HMENU Handle() const { return menu_.Get(); }
     const std::vector<Item>& Items() const { return items_; }
     // Shows the menu at a screen point and runs the chosen item's handler.
     void Popup(HWND owner, POINT screen) const;

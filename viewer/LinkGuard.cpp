@@ -30,13 +30,13 @@ std::optional<FolderIdentity> IdentityOf(const std::string& path) {
     FolderIdentity identity;
     // 128-bit ids (ReFS) from Windows 8 on; the 64-bit index before that.
     FileIdInfo id;
-    if (GetFileInformationByHandleEx(folder.get(), kFileIdInfoClass, &id, sizeof id)) {
+    if (GetFileInformationByHandleEx(folder.Get(), kFileIdInfoClass, &id, sizeof id)) {
         identity.volume = id.VolumeSerialNumber;
         std::memcpy(identity.file.data(), id.FileId, sizeof id.FileId);
         return identity;
     }
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(folder.get(), &info)) return std::nullopt;
+    if (!GetFileInformationByHandle(folder.Get(), &info)) return std::nullopt;
     identity.volume = info.dwVolumeSerialNumber;
     const uint64_t index = (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     std::memcpy(identity.file.data(), &index, sizeof index);

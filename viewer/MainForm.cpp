@@ -187,7 +187,7 @@ void TForm1::ListPattern(const std::string& pattern) {
     if (!find) return;
     do {
         ListBox1->Add(entry.cFileName);
-    } while (FindNextFileA(find.get(), &entry));
+    } while (FindNextFileA(find.Get(), &entry));
 }
 
 void TForm1::Button1Click() { ButtonAction(kButton1); }

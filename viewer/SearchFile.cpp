@@ -172,7 +172,7 @@ bool TSearchDir::ReportSubFolders(const std::string& dir, LinkGuard& links) {
         DoFind(name, MakeSearchFileData(entry), ignoreSubDir, keepOn);
         if (!keepOn) return false;
         if (!ignoreSubDir && (!IsFolderLink(entry) || links.MayEnter(name))) queue_.push_back(std::move(name));
-    } while (FindNextFileA(find.get(), &entry));
+    } while (FindNextFileA(find.Get(), &entry));
     return true;
 }
 

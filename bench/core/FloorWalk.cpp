@@ -36,14 +36,14 @@ WalkCount WalkAndList(const std::string& root, const std::string& extension) {
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
             ++count.folders;
             queue.push_back(WithBackslash(dir + entry.cFileName));
-        } while (FindNextFileA(find.get(), &entry));
+        } while (FindNextFileA(find.Get(), &entry));
     }
 
     ui::FindHandle find = ui::AdoptFind(FindFirstFileA((base + "*" + extension).c_str(), &entry));
     if (find) {
         do {
             ++count.files;
-        } while (FindNextFileA(find.get(), &entry));
+        } while (FindNextFileA(find.Get(), &entry));
     }
     return count;
 }

@@ -31,8 +31,8 @@ TEST(ScopedGdi, ASelectionPutsBackTheObjectItReplaced) {
         ui::Unique<HGDIOBJ, &ui::DeleteGdiObject> object(c.make());
         const HGDIOBJ before = GetCurrentObject(dc.Handle(), c.type);
         {
-            ui::Selection selected(dc.Handle(), object.get());
-            EXPECT_EQ(GetCurrentObject(dc.Handle(), c.type), object.get());
+            ui::Selection selected(dc.Handle(), object.Get());
+            EXPECT_EQ(GetCurrentObject(dc.Handle(), c.type), object.Get());
         }
         EXPECT_EQ(GetCurrentObject(dc.Handle(), c.type), before);
     }
