@@ -7,7 +7,6 @@
 #include "designer/AboutBox.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
-#include "ui/Shell.h"
 
 namespace {
 
@@ -104,27 +103,17 @@ TEST_F(NewLayout, TheCurrentFileIsForgottenEvenWhenAPictureIsMissing) {
 
 class TestRun : public DesignerTest {
 protected:
-    void SetUp() override {
-        DesignerTest::SetUp();
-        ui::SetShellObserver([this](const std::string& item, const std::string& workFolder) {
-            started.push_back({item, workFolder});
-        });
-    }
-    void TearDown() override {
-        ui::SetShellObserver(nullptr);
-        DesignerTest::TearDown();
-    }
     std::string TestLayout() const { return ReadWholeFile(dir / "test\\test.rkd"); }
-    std::vector<ShellRecorder::Request> started;
+    ShellRequests started;
 };
 
 TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
     dir.MakeFolder("test");
     form->Button7Click();
     EXPECT_NE(TestLayout().find("[File]\r\nimage1=image1.jpg\r\nimage2=image2.jpg\r\n"), std::string::npos);
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].item, dir / "test\\test.exe");
-    EXPECT_EQ(started[0].workFolder, dir.Path());
+    ASSERT_EQ(started.items.size(), 1u);
+    EXPECT_EQ(started.items[0].item, dir / "test\\test.exe");
+    EXPECT_EQ(started.items[0].workFolder, dir.Path());
 
     {
         FileDialogAnswer dialog(dir / "layouts\\menu.rkd");
@@ -145,7 +134,7 @@ TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
     EXPECT_NE(TestLayout().find("image1=C:\\pictures\\logo.jpg\r\nimage2=\\\\server\\share\\foot.bmp\r\n"),
               std::string::npos)
         << "full names are written unchanged";
-    EXPECT_EQ(started.size(), 3u);
+    EXPECT_EQ(started.items.size(), 3u);
 }
 
 TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
@@ -158,7 +147,7 @@ TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(test), BN_CLICKED), LPARAM(test));
     EXPECT_EQ(error.Wait().text, dir / "test\\test.rkd" + " に書き込めません.");
     EXPECT_EQ(Field("Edit1").Text(), "image1.jpg");
-    EXPECT_TRUE(started.empty());
+    EXPECT_TRUE(started.items.empty());
 }
 
 TEST_F(TestRun, TheAboutBoxIsLaidOutAndCloses) {

@@ -10,12 +10,6 @@
 namespace robustness {
 namespace {
 
-// The name field of the open dialog (explorer style, then old style).
-HWND FileNameField(HWND dlg) {
-    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
-    return GetDlgItem(dlg, 0x480);
-}
-
 void Click(HWND dlg, int id) { PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dlg, id))); }
 
 // Waits for the dialog to go; false when it is still there after the time.
@@ -62,7 +56,7 @@ void BoxAnswerer::Run() {
         }
         HWND dlg = testsupport::FindDialog(pid);
         if (!dlg) continue;
-        if (HWND field = FileNameField(dlg)) {
+        if (HWND field = testsupport::FileNameField(dlg)) {
             std::string name;
             {
                 std::lock_guard lock(mutex_);

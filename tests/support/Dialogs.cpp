@@ -16,12 +16,6 @@ std::atomic<int> g_strays{0};
 std::mutex g_strayMutex;
 std::string g_lastStray;
 
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 struct FindArgs {
     DWORD pid;
     const char* cls;
@@ -32,18 +26,11 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
     auto* args = reinterpret_cast<FindArgs*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == args->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == args->cls) {
+    if (pid == args->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == args->cls) {
         args->found = hwnd;
         return FALSE;
     }
     return TRUE;
-}
-
-// The name field of the platform's file dialogs (cmb13 in the explorer
-// style, edt1 in the old one), or null for any other dialog.
-HWND FileNameField(HWND dlg) {
-    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
-    return GetDlgItem(dlg, 0x480);
 }
 
 IconKind IconOf(HWND dlg) {
@@ -64,7 +51,7 @@ DialogRecord Read(HWND dlg) {
     r.icon = IconOf(dlg);
     GetWindowRect(dlg, &r.frame);
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (ClassOf(c) != "Button") continue;
+        if (ClassName(c) != "Button") continue;
         std::string text = WindowText(c);
         r.buttons.push_back(text);
         if ((GetWindowLongW(c, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) r.defaultButton = text;
@@ -115,6 +102,24 @@ HWND FindTopWindow(DWORD processId, const char* className) {
 }
 
 HWND FindDialog(DWORD processId) { return FindTopWindow(processId, "#32770"); }
+
+HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20))
+        if (HWND found = FindTopWindow(processId, className)) return found;
+    return nullptr;
+}
+
+// cmb13 in the explorer style, edt1 in the old one.
+HWND FileNameField(HWND dlg) {
+    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
+    return GetDlgItem(dlg, 0x480);
+}
+
+std::string ClassName(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
 
 DialogAnswer::DialogAnswer(Press press, DWORD processId, DWORD timeoutMs) {
     ++g_watchers;

@@ -67,8 +67,13 @@ private:
 HWND FindDialog(DWORD processId = GetCurrentProcessId());
 // The first visible top-level window of the process with this class, or null.
 HWND FindTopWindow(DWORD processId, const char* className);
-// Text of a window of any process, in code page 932.
+// The same, waited for up to the time given.
+HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms);
+// The name field of an open or save dialog, or null for any other dialog.
+HWND FileNameField(HWND dlg);
+// Text and class name of a window of any process, in code page 932.
 std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
 
 // Sets the desktop's work area (what the task bar leaves) for a test and puts
 // the old one back, so that "centred on the screen" and "centred on the work

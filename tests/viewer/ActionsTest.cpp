@@ -2,17 +2,12 @@
 // shell's "open" answered by the recorder program.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <thread>
 
-#include "support/Dialogs.h"
-#include "support/Scratch.h"
+#include "ViewerFixture.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
-#include "ui/Application.h"
-#include "ui/Shell.h"
 #include "viewer/AboutBox.h"
-#include "viewer/MainForm.h"
 #include "viewer/ProductInfo.h"
 
 namespace {
@@ -20,38 +15,16 @@ namespace {
 using namespace testsupport;
 using viewer::TForm1;
 
-class ViewerActions : public testing::Test {
+class ViewerActions : public ViewerTest {
 protected:
     void SetUp() override {
-        ui::Application::Instance().SetTitle("ロカビナ");
-        ui::Application::Instance().ClearTermination();
+        ViewerTest::SetUp();
         dir.WriteFile("top.rkrec", "t");
         dir.WriteFile("sub\\inner.rkrec", "i");
         dir.WriteFile("資料表\\report.rkrec", "r");
     }
 
-    std::unique_ptr<TForm1> Start(const std::string& layout) {
-        dir.WriteFile("rokabina.rkd", layout);
-        auto form = std::make_unique<TForm1>(dir / "rokabina.exe");
-        EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText();
-        return form;
-    }
-
-    void Layout(const std::string& extra) {
-        dir.WriteFile("rokabina.rkd", "[extension]\r\ncount=1\r\nex1=.rkrec\r\n" + extra);
-    }
-
-    // Picks the chooser item with this text, then the file at `file`.
-    void Choose(TForm1& form, const std::string& folder, int file = 0) {
-        int index = -1;
-        for (int i = 0; i < form.ComboBox1->Count(); ++i)
-            if (form.ComboBox1->Item(i) == folder) index = i;
-        ASSERT_GE(index, 0) << folder;
-        SendMessageA(form.ComboBox1->Handle(), CB_SETCURSEL, index, 0);
-        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.ComboBox1->Id(), CBN_SELCHANGE),
-                     LPARAM(form.ComboBox1->Handle()));
-        if (file >= 0) form.ListBox1->SetItemIndex(file);
-    }
+    void Layout(const std::string& extra) { WriteLayout("[extension]\r\ncount=1\r\nex1=.rkrec\r\n" + extra); }
 
     // Clicks and returns the box the click showed (found false if none).
     DialogRecord ClickExpectingBox(TForm1& form, int button, Press press = Press::Ok) {
@@ -59,19 +32,6 @@ protected:
         button == 1 ? form.Button1Click() : form.Button2Click();
         return answer.Wait();
     }
-
-    ScratchFolder dir;
-    int strays_ = StrayDialogCount();
-};
-
-// Takes the shell requests that would start a file manager or a browser.
-class ShellRequests {
-public:
-    ShellRequests() {
-        ui::SetShellObserver([this](const std::string& item, const std::string& dir) { items.push_back({item, dir}); });
-    }
-    ~ShellRequests() { ui::SetShellObserver(nullptr); }
-    std::vector<ShellRecorder::Request> items;
 };
 
 TEST_F(ViewerActions, ShowPathJoinsFolderAndFileWithOneBackslash) {
@@ -214,18 +174,31 @@ TEST_F(ViewerActions, RemovedControlsStayUntouchedWhenTheFileChanges) {
 }
 
 TEST_F(ViewerActions, ThePopupMenuHoldsItsThreeCommands) {
+    ShellRequests shell;
     auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
     HMENU menu = form->PopupMenu1.Handle();
     ASSERT_EQ(GetMenuItemCount(menu), 3);
     const char* captions[] = {"フォルダを開く", "バージョン情報", "終了"};
-    const char* names[] = {"N1", "About1", "Exit1"};
     for (int i = 0; i < 3; ++i) {
         char text[64] = {};
         GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(text, captions[i]);
-        EXPECT_EQ(form->PopupMenu1.Items()[size_t(i)].name, names[i]);
     }
-    form->Exit1Click();
+    // What each command does, in menu order.
+    const auto& commands = form->PopupMenu1.Items();
+    commands[0].onClick();
+    ASSERT_EQ(shell.items.size(), 1u);
+    EXPECT_EQ(shell.items[0].item, dir.Path());
+    HWND about = nullptr;
+    std::thread closer([&about] {
+        about = WaitForTopWindow(GetCurrentProcessId(), "TAboutBox", 5000);
+        PostMessageA(about, WM_CLOSE, 0, 0);
+    });
+    commands[1].onClick();
+    closer.join();
+    EXPECT_NE(about, nullptr) << "no About box";
+    EXPECT_FALSE(ui::Application::Instance().Terminated());
+    commands[2].onClick();
     EXPECT_TRUE(ui::Application::Instance().Terminated());
 }
 

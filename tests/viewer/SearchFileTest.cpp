@@ -14,11 +14,14 @@
 #include <vector>
 
 #include "base/CodePage.h"
+#include "support/CurrentDirectory.h"
 #include "support/FolderLinks.h"
+#include "support/FolderListing.h"
 #include "support/Scratch.h"
 
 namespace {
 
+using testsupport::BreadthFirst;
 using testsupport::ScratchFolder;
 using viewer::TSearchDir;
 using viewer::TSearchFileData;
@@ -62,36 +65,6 @@ Walk WalkFrom(const std::string& baseDir, const Decide& decide = {}) {
     return WalkFrom(search, baseDir, decide);
 }
 
-// Sub-folders of dir (ending in a backslash) as full paths, in the order the
-// file system returns them: Wine does not sort.
-std::vector<std::string> SubFolders(const std::string& dir) {
-    std::vector<std::string> found;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((dir + "*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return found;
-    do {
-        std::string name = entry.cFileName;
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
-            found.push_back(dir + name);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return found;
-}
-
-// Every folder below root, level by level.
-std::vector<std::string> BreadthFirst(const std::string& root) {
-    std::vector<std::string> all{root};
-    std::vector<std::string> level = SubFolders(root);
-    while (!level.empty()) {
-        all.insert(all.end(), level.begin(), level.end());
-        std::vector<std::string> next;
-        for (const std::string& dir : level)
-            for (const std::string& sub : SubFolders(dir + "\\")) next.push_back(sub);
-        level = next;
-    }
-    return all;
-}
-
 // a\x\deep, a\z, b\y, a hidden ".hidden" and a "..x" (no dot entries,
 // though they start like one), plus files at every level.
 void MakeTree(const ScratchFolder& root) {
@@ -107,16 +80,6 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 size_t IndexOf(const std::vector<std::string>& names, const std::string& name) {
     return size_t(std::find(names.begin(), names.end(), name) - names.begin());
 }
-
-// Restores the current directory when a test has changed it.
-class CurrentDirectoryGuard {
-public:
-    CurrentDirectoryGuard() { GetCurrentDirectoryA(MAX_PATH, saved_); }
-    ~CurrentDirectoryGuard() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH];
-};
 
 // --- Order and names of the reports --------------------------------------------
 
@@ -168,7 +131,7 @@ TEST(SearchDirWalk, RootTextIsTheFullPathOfBaseDir) {
     MakeTree(root);
     for (const RootCase& c : cases) {
         SCOPED_TRACE(c.label);
-        CurrentDirectoryGuard guard;
+        testsupport::CurrentDirectoryGuard guard;
         if (c.relative) SetCurrentDirectoryA(root.Path().c_str());
         Walk walk = WalkFrom(c.relative ? c.baseDir : root / c.baseDir);
         EXPECT_TRUE(walk.result);
@@ -421,12 +384,10 @@ TEST(SearchFileData, KnownFileIsDescribedAsTheFileSystemSeesIt) {
     ScratchFolder root;
     std::string path = root.WriteFile("long file name.txt", "hello");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA(path.c_str(), &entry);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    FindClose(find);
+    auto entries = testsupport::FindEntries(path);
+    ASSERT_EQ(entries.size(), 1u);
 
-    TSearchFileData data = viewer::MakeSearchFileData(entry);
+    TSearchFileData data = viewer::MakeSearchFileData(entries[0]);
     EXPECT_EQ(data.FileName, "long file name.txt");
     EXPECT_FALSE(data.ShortFileName.empty());
     EXPECT_LE(data.ShortFileName.size(), 12u);  // an 8.3 name
@@ -540,13 +501,6 @@ TEST(SearchFileData, DosDateAndTimeMustFormARealDate) {
             EXPECT_DOUBLE_EQ(*dateTime, c.dateTime);
         }
     }
-}
-
-TEST(SearchFile, WindowsDirectoryIsWhatTheSystemReports) {
-    char expected[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(expected, MAX_PATH);
-    ASSERT_GT(length, 0u);
-    EXPECT_EQ(viewer::WindowsDirectory(), std::string(expected, length));
 }
 
 }  // namespace
