@@ -36,9 +36,9 @@ protected:
     // Runs a handler that shows one plain message and returns what it said.
     template <class Handler>
     std::string MessageFrom(Handler handler) {
-        DialogAnswer answer(Press::Ok, GetCurrentProcessId(), 3000);
+        ThreadBoxAnswer answer(Press::Ok);
         handler();
-        const auto& box = answer.Wait();
+        const auto& box = answer.Record();
         if (!box.found) return "(no box)";
         EXPECT_EQ(box.caption, "ロカビナデザイナー");
         return box.text;

@@ -1,8 +1,6 @@
 // New, the Test run and the About box.
 #include <windows.h>
 
-#include <thread>
-
 #include "DesignerFixture.h"
 #include "designer/AboutBox.h"
 #include "support/ShellRecorder.h"
@@ -16,9 +14,9 @@ class NewLayout : public DesignerTest {
 protected:
     // Runs New answered with `press`; returns the question box.
     DialogRecord RunNew(Press press) {
-        DialogAnswer question(press);
+        ThreadBoxAnswer question(press);
         form->New1Click();
-        return question.Wait();
+        return question.Record();
     }
 };
 
@@ -84,15 +82,10 @@ TEST_F(NewLayout, TheCurrentFileIsForgottenEvenWhenAPictureIsMissing) {
     ASSERT_EQ(form->CurrentFileName(), dir / "kept.rkd");
     std::string saved = ReadWholeFile(dir / "kept.rkd");
     // The question, then the error box: answered one after the other.
-    DialogRecord question, error;
-    std::thread answers([&] {
-        question = DialogAnswer(Press::Yes).Wait();
-        error = DialogAnswer(Press::Ok).Wait();
-    });
+    ThreadBoxAnswer question(Press::Yes), error(Press::Ok);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(form->MainMenu1.CommandOf("New1"), 0), 0);  // from the menu
-    answers.join();
-    EXPECT_TRUE(question.found);
-    EXPECT_EQ(error.text, "ファイル image1.jpg は開けません.");
+    EXPECT_TRUE(question.Record().found);
+    EXPECT_EQ(error.Record().text, "ファイル image1.jpg は開けません.");
     EXPECT_EQ(form->CurrentFileName(), "");
 
     FileDialogAnswer dialog("");
@@ -142,10 +135,10 @@ TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
         FileDialogAnswer dialog(dir / "menu.rkd");
         form->Save1Click();
     }
-    DialogAnswer error(Press::Ok);
+    ThreadBoxAnswer error(Press::Ok);
     HWND test = form->Find("Button7").Handle();
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(test), BN_CLICKED), LPARAM(test));
-    EXPECT_EQ(error.Wait().text, dir / "test\\test.rkd" + " に書き込めません.");
+    EXPECT_EQ(error.Record().text, dir / "test\\test.rkd" + " に書き込めません.");
     EXPECT_EQ(Field("Edit1").Text(), "image1.jpg");
     EXPECT_TRUE(started.items.empty());
 }
@@ -172,10 +165,7 @@ TEST_F(TestRun, TheAboutBoxIsLaidOutAndCloses) {
     EXPECT_EQ(box.Find("ProgramIcon").Left(), 8 + 208);
     EXPECT_EQ(box.Find("OKButton").Text(), "閉じる");
 
-    std::thread([h = box.Find("OKButton").Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_KEYDOWN, VK_RETURN, 1);
-    }).detach();
+    PostMessageA(box.Find("OKButton").Handle(), WM_KEYDOWN, VK_RETURN, 1);  // taken once the box shows
     EXPECT_EQ(box.ShowModal(), IDOK);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }

@@ -1,5 +1,6 @@
 #include "support/Dialogs.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <mutex>
@@ -59,11 +60,13 @@ DialogRecord Read(HWND dlg) {
     return r;
 }
 
+// To the focus inside the box; to the box itself while the focus is not in
+// it yet.
 void PostKey(HWND dlg, UINT key) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : dlg;
+    HWND target = info.hwndFocus && (info.hwndFocus == dlg || IsChild(dlg, info.hwndFocus)) ? info.hwndFocus : dlg;
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
@@ -84,7 +87,40 @@ void Answer(HWND dlg, Press press) {
     }
 }
 
+// A box with its text and buttons in place; file dialogs have their own answer.
+bool IsMessageBox(HWND dlg) {
+    return ClassName(dlg) == "#32770" && !FileNameField(dlg) && GetDlgItem(dlg, ui::kBoxTextId) &&
+           FindWindowExW(dlg, nullptr, L"Button", nullptr);
+}
+
+// The answers of this thread still to give, in the order made, and the hook
+// that gives them while there are any.
+thread_local std::vector<ThreadBoxAnswer*> t_answers;
+thread_local HHOOK t_hook = nullptr;
+
 }  // namespace
+
+ThreadBoxAnswer::ThreadBoxAnswer(Press press) : press_(press) {
+    if (t_answers.empty()) t_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnMessageDone, nullptr, GetCurrentThreadId());
+    t_answers.push_back(this);
+}
+
+ThreadBoxAnswer::~ThreadBoxAnswer() {
+    std::erase(t_answers, this);
+    if (t_answers.empty()) UnhookWindowsHookEx(t_hook);
+}
+
+LRESULT CALLBACK ThreadBoxAnswer::OnMessageDone(int code, WPARAM wp, LPARAM lp) {
+    const auto* done = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && done->message == WM_INITDIALOG && IsMessageBox(done->hwnd)) {
+        auto next = std::find_if(t_answers.begin(), t_answers.end(), [](auto* a) { return !a->record_.found; });
+        if (next != t_answers.end()) {
+            (*next)->record_ = Read(done->hwnd);
+            Answer(done->hwnd, (*next)->press_);  // posted: taken by the box's own loop once it shows
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
 
 std::string WindowText(HWND hwnd) {
     if (!hwnd) return {};
@@ -140,7 +176,7 @@ void DialogAnswer::Watch(Press press, DWORD processId, DWORD timeoutMs) {
     while (GetTickCount() - start < timeoutMs) {
         HWND dlg = FindDialog(processId);
         // Wait until the box has built its buttons; file dialogs have their own answer.
-        if (dlg && !FileNameField(dlg) && GetDlgItem(dlg, ui::kBoxTextId) && FindWindowExW(dlg, nullptr, L"Button", nullptr)) {
+        if (dlg && IsMessageBox(dlg)) {
             Sleep(50);
             record_ = Read(dlg);
             Answer(dlg, press);

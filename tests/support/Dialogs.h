@@ -1,5 +1,7 @@
-// Finds the modal boxes of a process from a helper thread, records what they
-// show and answers them as a user would: the model of Wine's own dialog tests.
+// Finds the modal boxes of a process, records what they show and answers
+// them as a user would: the model of Wine's own dialog tests. Boxes of the
+// test's own thread are answered from inside it, through a hook; those of
+// other processes and the file dialogs by a helper thread that looks for them.
 #pragma once
 #include <windows.h>
 
@@ -38,6 +40,25 @@ private:
     void Watch(Press press, DWORD processId, DWORD timeoutMs);
     DialogRecord record_;
     std::thread thread_;
+};
+
+// Answers the next message box shown on this thread with `press` (not
+// Nothing), from a hook that sees the box built (its WM_INITDIALOG return).
+// Several answers wait in the order made. Once the call that showed the box
+// has returned, Record() holds it; found false means that no box showed,
+// with no time spent waiting for one.
+class ThreadBoxAnswer {
+public:
+    explicit ThreadBoxAnswer(Press press);
+    ~ThreadBoxAnswer();
+    ThreadBoxAnswer(const ThreadBoxAnswer&) = delete;
+    ThreadBoxAnswer& operator=(const ThreadBoxAnswer&) = delete;
+    const DialogRecord& Record() const { return record_; }
+
+private:
+    static LRESULT CALLBACK OnMessageDone(int code, WPARAM wp, LPARAM lp);
+    Press press_;
+    DialogRecord record_;
 };
 
 struct FileDialogRecord {

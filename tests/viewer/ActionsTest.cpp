@@ -28,9 +28,9 @@ protected:
 
     // Clicks and returns the box the click showed (found false if none).
     DialogRecord ClickExpectingBox(TForm1& form, int button, Press press = Press::Ok) {
-        DialogAnswer answer(press, GetCurrentProcessId(), 1500);
+        ThreadBoxAnswer answer(press);
         button == 1 ? form.Button1Click() : form.Button2Click();
-        return answer.Wait();
+        return answer.Record();
     }
 };
 
@@ -71,14 +71,24 @@ TEST_F(ViewerActions, NoFolderChosenDoesNothingAndNoFileAsksForOne) {
     EXPECT_EQ(ClickExpectingBox(*off, 1).text, "選択してください");
 }
 
-TEST_F(ViewerActions, WithTheListOffTheButtonsDoNothingAtAll) {
-    auto form = Start("[Enable]\r\nListBox1=0\r\n[function]\r\nButton1=1\r\nButton2=5\r\n"
-                      "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
-    Choose(*form, dir.Path(), -1);
-    SoundRecorder sounds;
-    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
-    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
-    EXPECT_TRUE(sounds.Sounds().empty());
+// No box, no sound: neither button does anything.
+TEST_F(ViewerActions, WithTheListOffOrANegativeOrMissingActionTheButtonsDoNothing) {
+    const struct {
+        const char* layout;
+        int file;
+    } cases[] = {
+        {"[Enable]\r\nListBox1=0\r\n[function]\r\nButton1=1\r\nButton2=5\r\n", -1},
+        {"[function]\r\nButton1=-7\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        auto form = Start(std::string(c.layout) + "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+        Choose(*form, dir.Path(), c.file);
+        SoundRecorder sounds;
+        EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+        EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
+        EXPECT_TRUE(sounds.Sounds().empty());
+    }
 }
 
 TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
@@ -109,15 +119,6 @@ TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
     ASSERT_EQ(shell.items.size(), 1u);
     EXPECT_EQ(shell.items[0].item, viewer::kHomePageUrl);
     EXPECT_EQ(shell.items[0].workFolder, dir.Path());
-}
-
-TEST_F(ViewerActions, NegativeOrMissingActionsDoNothing) {
-    auto form = Start("[function]\r\nButton1=-7\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
-    Choose(*form, dir.Path());
-    SoundRecorder sounds;
-    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
-    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
-    EXPECT_TRUE(sounds.Sounds().empty());
 }
 
 TEST_F(ViewerActions, TheActionIsReadAfreshAtEachClick) {
@@ -233,17 +234,12 @@ TEST_F(ViewerActions, TheAboutBoxShowsItselfModallyAndCloses) {
         EXPECT_NE(box.Get<ui::PicturePane>("ProgramIcon").Picture(), nullptr);
     }
 
-    // Closed by Enter on its default button and by its close box; the owner is usable again.
-    std::thread([h = ok.Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_KEYDOWN, VK_RETURN, 1);
-    }).detach();
+    // Closed by Enter on its default button and by its close box; the owner is
+    // usable again. Posted first, each is taken by the box's loop once it shows.
+    PostMessageA(ok.Handle(), WM_KEYDOWN, VK_RETURN, 1);
     EXPECT_EQ(box.ShowModal(), IDOK);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
-    std::thread([h = box.Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_CLOSE, 0, 0);
-    }).detach();
+    PostMessageA(box.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(box.ShowModal(), IDCANCEL);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }

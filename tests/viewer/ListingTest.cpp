@@ -106,9 +106,9 @@ TEST_F(ViewerListing, NoRegisteredExtensionSaysSoOnEveryChange) {
     WriteLayout("[extension]\r\ncount=0\r\n");
     auto form = StartExpectingBox();
     EXPECT_EQ(box.text, "検索する拡張子が未設定です。");
-    DialogAnswer again(Press::Ok);
+    ThreadBoxAnswer again(Press::Ok);
     Pick(*form, 0);
-    EXPECT_EQ(again.Wait().text, "検索する拡張子が未設定です。");
+    EXPECT_EQ(again.Record().text, "検索する拡張子が未設定です。");
     EXPECT_EQ(form->ListBox1->Count(), 0);
 }
 

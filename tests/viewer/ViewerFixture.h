@@ -37,9 +37,9 @@ protected:
     // Creates the main window on what the folder holds; the one box start-up
     // shows is answered with OK and kept in `box`.
     std::unique_ptr<viewer::TForm1> StartExpectingBox(const std::string& exeName = "rokabina.exe") {
-        DialogAnswer answer(Press::Ok);
+        ThreadBoxAnswer answer(Press::Ok);
         auto form = std::make_unique<viewer::TForm1>(dir / exeName);
-        box = answer.Wait();
+        box = answer.Record();
         EXPECT_TRUE(box.found) << "start-up showed no box";
         EXPECT_EQ(StrayDialogCount(), strays_) << "unexpected box: " << LastStrayDialogText();
         return form;
