@@ -37,7 +37,7 @@ TEST_F(NewLayout, FreshValuesReturnAndTheRestStays) {
     std::string jpeg = ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg"));
     dir.WriteFile("image1.jpg", jpeg);
     dir.WriteFile("image2.jpg", jpeg);
-    SetCurrentDirectoryA(dir.Path().c_str());
+    CurrentDirectoryGuard here(dir.Path());  // New loads the pictures by these relative names
 
     Box("CheckBox1").SetChecked(false);
     Spin("SpinEdit22").SetValue(12);

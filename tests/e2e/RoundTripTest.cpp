@@ -13,11 +13,6 @@ namespace {
 
 using namespace testsupport;
 
-void SetText(HWND field, const std::string& text) {
-    std::wstring wide = base::ToWide(text);
-    SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
-}
-
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 // A visible top-level window of this class and caption, of any process,

@@ -2,7 +2,6 @@
 // per-box helpers of the other suites wait far too long for thousands of cases.
 #include <utility>
 
-#include "base/CodePage.h"
 #include "robustness/Robustness.h"
 #include "support/Dialogs.h"
 #include "ui/MessageBoxes.h"
@@ -65,7 +64,7 @@ void BoxAnswerer::Run() {
             }
             if (!GetDlgItem(dlg, IDOK)) continue;
             Sleep(20);  // the dialog fills its lists after it shows
-            SendMessageW(field, WM_SETTEXT, 0, LPARAM(base::ToWide(name).c_str()));
+            testsupport::SetText(field, name);
             Click(dlg, IDOK);
             if (WaitGone(dlg, 5000)) {
                 std::lock_guard lock(mutex_);

@@ -131,6 +131,10 @@ std::string WindowText(HWND hwnd) {
     return base::FromWide(buffer);
 }
 
+void SetText(HWND hwnd, const std::string& text) {
+    SendMessageW(hwnd, WM_SETTEXT, 0, LPARAM(base::ToWide(text).c_str()));
+}
+
 HWND FindTopWindow(DWORD processId, const char* className) {
     FindArgs args{processId, className, nullptr};
     EnumWindows(FindProc, LPARAM(&args));
@@ -217,8 +221,7 @@ void FileDialogAnswer::Watch(const std::string& name, DWORD processId, DWORD tim
             if (name.empty()) {
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDCANCEL)));
             } else {
-                std::wstring wide = base::ToWide(name);
-                SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
+                SetText(field, name);
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDOK)));
             }
             for (int i = 0; i < 500 && IsWindow(dlg) && IsWindowVisible(dlg); ++i) Sleep(10);

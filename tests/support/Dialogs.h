@@ -94,6 +94,7 @@ HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms);
 HWND FileNameField(HWND dlg);
 // Text and class name of a window of any process, in code page 932.
 std::string WindowText(HWND hwnd);
+void SetText(HWND hwnd, const std::string& text);
 std::string ClassName(HWND hwnd);
 
 // Sets the desktop's work area (what the task bar leaves) for a test and puts
