@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-using viewer::TForm1;
 
 std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all;

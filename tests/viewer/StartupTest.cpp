@@ -9,7 +9,6 @@
 namespace {
 
 using namespace testsupport;
-using viewer::TForm1;
 
 const std::string kTxtOnly = "[extension]\r\ncount=1\r\nex1=.txt\r\n";
 
