@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "designer/MainForm.h"
+#include "support/CurrentDirectory.h"
 #include "support/Dialogs.h"
 #include "support/Scratch.h"
 #include "ui/Application.h"
@@ -15,15 +16,11 @@ namespace testsupport {
 class DesignerTest : public testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, startFolder_);
         ui::Application::Instance().SetTitle("ロカビナデザイナー");
         ui::Application::Instance().ClearTermination();
         form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
     }
-    void TearDown() override {
-        EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText();
-        SetCurrentDirectoryA(startFolder_);  // the file dialogs move it into the scratch folder
-    }
+    void TearDown() override { EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText(); }
 
     ui::SpinEdit& Spin(const char* name) const { return form->Get<ui::SpinEdit>(name); }
     ui::Edit& Field(const char* name) const { return form->Get<ui::Edit>(name); }
@@ -39,9 +36,9 @@ protected:
     // Runs a handler that shows one plain message and returns what it said.
     template <class Handler>
     std::string MessageFrom(Handler handler) {
-        DialogAnswer answer(Press::Ok, GetCurrentProcessId(), 3000);
+        ThreadBoxAnswer answer(Press::Ok);
         handler();
-        const auto& box = answer.Wait();
+        const auto& box = answer.Record();
         if (!box.found) return "(no box)";
         EXPECT_EQ(box.caption, "ロカビナデザイナー");
         return box.text;
@@ -52,7 +49,8 @@ protected:
 
 private:
     int strays_ = StrayDialogCount();
-    char startFolder_[MAX_PATH] = {};
+    // The file dialogs move it into the scratch folder; put back before that goes.
+    CurrentDirectoryGuard keep_;
 };
 
 }  // namespace testsupport

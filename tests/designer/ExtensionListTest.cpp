@@ -3,18 +3,13 @@
 #include <windows.h>
 
 #include "DesignerFixture.h"
+#include "support/Items.h"
 
 namespace {
 
 using namespace testsupport;
 
 using ExtensionList = DesignerTest;
-
-std::vector<std::string> Entries(const ui::ListBox& list) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Item(i));
-    return entries;
-}
 
 TEST_F(ExtensionList, AddingPutsADotInFrontUnlessTheFirstByteIsOne) {
     auto& list = form->Get<ui::ListBox>("ListBox1");
@@ -24,7 +19,7 @@ TEST_F(ExtensionList, AddingPutsADotInFrontUnlessTheFirstByteIsOne) {
         form->Button3Click();
         EXPECT_EQ(input.Text(), "") << typed;
     }
-    EXPECT_EQ(Entries(list), (std::vector<std::string>{".jpg", ".txt", ".", ". doc", ".．pdf", ".*", ".a.b"}));
+    EXPECT_EQ(ItemsOf(list), (std::vector<std::string>{".jpg", ".txt", ".", ". doc", ".．pdf", ".*", ".a.b"}));
 }
 
 TEST_F(ExtensionList, EmptyAndDuplicateInputAreRefusedAndKept) {
@@ -40,7 +35,7 @@ TEST_F(ExtensionList, EmptyAndDuplicateInputAreRefusedAndKept) {
     }
     input.SetText("jp");  // a prefix of an entry is not a duplicate
     form->Button3Click();
-    EXPECT_EQ(Entries(list), (std::vector<std::string>{".jpg", ".jp"}));
+    EXPECT_EQ(ItemsOf(list), (std::vector<std::string>{".jpg", ".jp"}));
 }
 
 TEST_F(ExtensionList, RemovingTakesTheSelectedEntryOnly) {
@@ -50,7 +45,7 @@ TEST_F(ExtensionList, RemovingTakesTheSelectedEntryOnly) {
     EXPECT_EQ(list.Count(), 3) << "nothing selected: nothing removed";
     list.SetItemIndex(1);
     form->Button4Click();
-    EXPECT_EQ(Entries(list), (std::vector<std::string>{".a", ".c"}));
+    EXPECT_EQ(ItemsOf(list), (std::vector<std::string>{".a", ".c"}));
     EXPECT_EQ(list.ItemIndex(), -1);
 }
 
@@ -63,7 +58,7 @@ TEST_F(ExtensionList, AllFilesDisablesTheEditingAndKeepsTheEntries) {
     EXPECT_TRUE(form->Find("Button5").Enabled());
     Box("CheckBox8").SetChecked(false);
     for (const char* name : editing) EXPECT_TRUE(form->Find(name).Enabled()) << name;
-    EXPECT_EQ(Entries(list), std::vector<std::string>{".txt"});
+    EXPECT_EQ(ItemsOf(list), std::vector<std::string>{".txt"});
 }
 
 }  // namespace

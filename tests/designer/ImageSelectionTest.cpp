@@ -61,10 +61,10 @@ TEST_F(ImageSelection, APictureIsStretchedIntoThePaneWhichKeepsItsPlace) {
 TEST_F(ImageSelection, AnUnreadablePictureIsReportedAndTheOldOneStays) {
     dir.WriteFile("broken.jpg", "not a jpeg at all");
     Field("Edit1").SetText(dir / "broken.jpg");
-    DialogAnswer answer(Press::Ok);
+    ThreadBoxAnswer answer(Press::Ok);
     HWND button = form->Find("Button1").Handle();  // clicked: the handler runs under the error guard
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
-    const auto& box = answer.Wait();
+    const auto& box = answer.Record();
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.caption, "ロカビナデザイナー");
     EXPECT_EQ(box.icon, IconKind::Stop);

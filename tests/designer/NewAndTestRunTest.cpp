@@ -1,13 +1,10 @@
 // New, the Test run and the About box.
 #include <windows.h>
 
-#include <thread>
-
 #include "DesignerFixture.h"
 #include "designer/AboutBox.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
-#include "ui/Shell.h"
 
 namespace {
 
@@ -17,9 +14,9 @@ class NewLayout : public DesignerTest {
 protected:
     // Runs New answered with `press`; returns the question box.
     DialogRecord RunNew(Press press) {
-        DialogAnswer question(press);
+        ThreadBoxAnswer question(press);
         form->New1Click();
-        return question.Wait();
+        return question.Record();
     }
 };
 
@@ -40,7 +37,7 @@ TEST_F(NewLayout, FreshValuesReturnAndTheRestStays) {
     std::string jpeg = ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg"));
     dir.WriteFile("image1.jpg", jpeg);
     dir.WriteFile("image2.jpg", jpeg);
-    SetCurrentDirectoryA(dir.Path().c_str());
+    CurrentDirectoryGuard here(dir.Path());  // New loads the pictures by these relative names
 
     Box("CheckBox1").SetChecked(false);
     Spin("SpinEdit22").SetValue(12);
@@ -85,15 +82,10 @@ TEST_F(NewLayout, TheCurrentFileIsForgottenEvenWhenAPictureIsMissing) {
     ASSERT_EQ(form->CurrentFileName(), dir / "kept.rkd");
     std::string saved = ReadWholeFile(dir / "kept.rkd");
     // The question, then the error box: answered one after the other.
-    DialogRecord question, error;
-    std::thread answers([&] {
-        question = DialogAnswer(Press::Yes).Wait();
-        error = DialogAnswer(Press::Ok).Wait();
-    });
+    ThreadBoxAnswer question(Press::Yes), error(Press::Ok);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(form->MainMenu1.CommandOf("New1"), 0), 0);  // from the menu
-    answers.join();
-    EXPECT_TRUE(question.found);
-    EXPECT_EQ(error.text, "ファイル image1.jpg は開けません.");
+    EXPECT_TRUE(question.Record().found);
+    EXPECT_EQ(error.Record().text, "ファイル image1.jpg は開けません.");
     EXPECT_EQ(form->CurrentFileName(), "");
 
     FileDialogAnswer dialog("");
@@ -104,27 +96,17 @@ TEST_F(NewLayout, TheCurrentFileIsForgottenEvenWhenAPictureIsMissing) {
 
 class TestRun : public DesignerTest {
 protected:
-    void SetUp() override {
-        DesignerTest::SetUp();
-        ui::SetShellObserver([this](const std::string& item, const std::string& workFolder) {
-            started.push_back({item, workFolder});
-        });
-    }
-    void TearDown() override {
-        ui::SetShellObserver(nullptr);
-        DesignerTest::TearDown();
-    }
     std::string TestLayout() const { return ReadWholeFile(dir / "test\\test.rkd"); }
-    std::vector<ShellRecorder::Request> started;
+    ShellRequests started;
 };
 
 TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
     dir.MakeFolder("test");
     form->Button7Click();
     EXPECT_NE(TestLayout().find("[File]\r\nimage1=image1.jpg\r\nimage2=image2.jpg\r\n"), std::string::npos);
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].item, dir / "test\\test.exe");
-    EXPECT_EQ(started[0].workFolder, dir.Path());
+    ASSERT_EQ(started.items.size(), 1u);
+    EXPECT_EQ(started.items[0].item, dir / "test\\test.exe");
+    EXPECT_EQ(started.items[0].workFolder, dir.Path());
 
     {
         FileDialogAnswer dialog(dir / "layouts\\menu.rkd");
@@ -145,7 +127,7 @@ TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
     EXPECT_NE(TestLayout().find("image1=C:\\pictures\\logo.jpg\r\nimage2=\\\\server\\share\\foot.bmp\r\n"),
               std::string::npos)
         << "full names are written unchanged";
-    EXPECT_EQ(started.size(), 3u);
+    EXPECT_EQ(started.items.size(), 3u);
 }
 
 TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
@@ -153,12 +135,12 @@ TEST_F(TestRun, WithoutTheTestFolderNothingStartsAndTheFieldsAreRestored) {
         FileDialogAnswer dialog(dir / "menu.rkd");
         form->Save1Click();
     }
-    DialogAnswer error(Press::Ok);
+    ThreadBoxAnswer error(Press::Ok);
     HWND test = form->Find("Button7").Handle();
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(test), BN_CLICKED), LPARAM(test));
-    EXPECT_EQ(error.Wait().text, dir / "test\\test.rkd" + " に書き込めません.");
+    EXPECT_EQ(error.Record().text, dir / "test\\test.rkd" + " に書き込めません.");
     EXPECT_EQ(Field("Edit1").Text(), "image1.jpg");
-    EXPECT_TRUE(started.empty());
+    EXPECT_TRUE(started.items.empty());
 }
 
 TEST_F(TestRun, TheAboutBoxIsLaidOutAndCloses) {
@@ -183,10 +165,7 @@ TEST_F(TestRun, TheAboutBoxIsLaidOutAndCloses) {
     EXPECT_EQ(box.Find("ProgramIcon").Left(), 8 + 208);
     EXPECT_EQ(box.Find("OKButton").Text(), "閉じる");
 
-    std::thread([h = box.Find("OKButton").Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_KEYDOWN, VK_RETURN, 1);
-    }).detach();
+    PostMessageA(box.Find("OKButton").Handle(), WM_KEYDOWN, VK_RETURN, 1);  // taken once the box shows
     EXPECT_EQ(box.ShowModal(), IDOK);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }

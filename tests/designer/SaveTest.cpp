@@ -46,10 +46,10 @@ TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
     dir.WriteFile("old.rkd", "[Caption]\r\nForm=old\r\n[Other]\r\nkeep=1\r\n");
     for (Press press : {Press::No, Press::Escape}) {
         FileDialogAnswer dialog(dir / "old");
-        DialogAnswer question(press);
+        ThreadBoxAnswer question(press);
         SoundRecorder sounds;
         form->Save1Click();
-        const auto& box = question.Wait();
+        const auto& box = question.Record();
         EXPECT_EQ(box.caption, "警告");
         EXPECT_EQ(box.text, "そのファイルは既に存在します。上書きしますか？");
         EXPECT_EQ(box.icon, IconKind::Warning);
@@ -61,9 +61,9 @@ TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
         EXPECT_EQ(form->CurrentFileName(), "") << "declined: still no current file";
     }
     FileDialogAnswer dialog(dir / "old.rkd");
-    DialogAnswer yes(Press::Yes);
+    ThreadBoxAnswer yes(Press::Yes);
     form->Save1Click();
-    EXPECT_TRUE(yes.Wait().found);
+    EXPECT_TRUE(yes.Record().found);
     std::string saved = ReadWholeFile(dir / "old.rkd");
     EXPECT_NE(saved.find("Form=\r\n"), std::string::npos);
     EXPECT_NE(saved.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << "other keys stay";
@@ -119,11 +119,11 @@ TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
 
 TEST_F(Saving, AWriteIntoAMissingFolderIsReportedAndKeepsTheName) {
     std::string target = dir / "missing\\layout.rkd";
-    DialogAnswer error(Press::Ok);
+    ThreadBoxAnswer error(Press::Ok);
     FileDialogAnswer dialog(target);
     HWND save = form->Find("Button5").Handle();  // clicked: errors go to the error box
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), LPARAM(save));
-    const auto& box = error.Wait();
+    const auto& box = error.Record();
     ASSERT_TRUE(dialog.Wait().found);
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.caption, "ロカビナデザイナー");
@@ -136,9 +136,9 @@ TEST_F(Saving, AWriteIntoAMissingFolderIsReportedAndKeepsTheName) {
 TEST_F(Saving, ExitAsksAfterTheWarningSound) {
     for (Press press : {Press::No, Press::Escape}) {
         SoundRecorder sounds;
-        DialogAnswer question(press);
+        ThreadBoxAnswer question(press);
         form->Exit1Click();
-        const auto& box = question.Wait();
+        const auto& box = question.Record();
         EXPECT_EQ(box.caption, "警告");
         EXPECT_EQ(box.text, "本当に終了しますか？");
         EXPECT_EQ(box.buttons, (std::vector<std::string>{"はい(&Y)", "いいえ(&N)"}));
@@ -146,9 +146,9 @@ TEST_F(Saving, ExitAsksAfterTheWarningSound) {
         EXPECT_FALSE(sounds.Sounds()[0].boxOpen);
         EXPECT_FALSE(ui::Application::Instance().Terminated());
     }
-    DialogAnswer yes(Press::Yes);
+    ThreadBoxAnswer yes(Press::Yes);
     form->Exit1Click();
-    EXPECT_TRUE(yes.Wait().found);
+    EXPECT_TRUE(yes.Record().found);
     EXPECT_TRUE(ui::Application::Instance().Terminated());
 }
 

@@ -22,9 +22,7 @@ std::string NameOf(const designer::TForm1& form, HWND hwnd) {
                                    static_cast<const ui::Container*>(form.Frame2)})
         for (const auto& control : c->Controls())
             if (control->Handle() == hwnd) return control->Name();
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    return cls;
+    return ClassName(hwnd);
 }
 
 using DesignerStart = DesignerTest;

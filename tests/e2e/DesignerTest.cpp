@@ -5,6 +5,7 @@
 #include "support/Dialogs.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace {
 

@@ -7,15 +7,11 @@
 #include "support/Dialogs.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace {
 
 using namespace testsupport;
-
-void SetText(HWND field, const std::string& text) {
-    std::wstring wide = base::ToWide(text);
-    SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
-}
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 

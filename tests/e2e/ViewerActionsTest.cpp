@@ -9,6 +9,7 @@
 #include "support/Dialogs.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 #include "support/ShellRecorder.h"
 
 namespace {
@@ -63,10 +64,8 @@ protected:
         PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
     }
 
-    HWND WaitForTopWindow(const char* className, DWORD ms = kBoxWait) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20))
-            if (HWND found = FindTopWindow(viewer->Id(), className)) return found;
-        return nullptr;
+    HWND WaitForTopWindow(const char* className) const {
+        return testsupport::WaitForTopWindow(viewer->Id(), className, kBoxWait);
     }
 
     ScratchFolder dir;
@@ -85,9 +84,7 @@ std::vector<std::string> DescendantTexts(HWND parent, const char* className) {
         parent,
         [](HWND hwnd, LPARAM lp) -> BOOL {
             auto* a = reinterpret_cast<Args*>(lp);
-            char cls[64] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (lstrcmpiA(cls, a->cls) == 0) a->texts.push_back(WindowText(hwnd));
+            if (lstrcmpiA(ClassName(hwnd).c_str(), a->cls) == 0) a->texts.push_back(WindowText(hwnd));
             return TRUE;
         },
         LPARAM(&args));
@@ -151,8 +148,7 @@ TEST_F(ViewerInUse, TheAboutBoxComesFromTheMenuAndCloses) {
         EXPECT_EQ(client.right, 226);
         EXPECT_EQ(client.bottom, 121);
         GetWindowRect(about, &frame);
-        EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-        EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+        EXPECT_TRUE(CentredOnScreen(frame));
 
         auto labels = DescendantTexts(about, "Static");
         EXPECT_NE(std::find(labels.begin(), labels.end(), "アプリケーション名：ロカビナ"), labels.end());

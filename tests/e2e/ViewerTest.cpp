@@ -8,6 +8,7 @@
 #include "support/FolderLinks.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace {
 
@@ -89,9 +90,7 @@ TEST_F(ViewerProgram, TheTaskBarEntryIsTheApplicationWindowWhichTheMainWindowGoe
     ASSERT_NE(window, nullptr);
     HWND app = GetWindow(window, GW_OWNER);
     ASSERT_NE(app, nullptr) << "the main window is owned";
-    char cls[64] = {};
-    GetClassNameA(app, cls, sizeof cls);
-    EXPECT_STREQ(cls, "TApplication");
+    EXPECT_EQ(ClassName(app), "TApplication");
     EXPECT_EQ(WindowText(app), "ロカビナ");
     EXPECT_EQ(WindowText(window), "資料メニュー");
     EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "layout/ProfileFile.h"
 #include "support/Scratch.h"
@@ -13,63 +11,6 @@
 namespace {
 
 using layout::FindLayoutKey;
-using layout::LayoutKey;
-using layout::LayoutKeys;
-using layout::ValueKind;
-
-std::string NameOf(const LayoutKey& key) { return std::string(key.section) + "/" + key.key; }
-
-TEST(LayoutKeys, HoldTheFortyOneKeysInFileOrder) {
-    const std::vector<std::string> expected = {
-        "Enable/image1", "Enable/image2", "Enable/Button1", "Enable/Button2", "Enable/ComboBox1",
-        "Enable/ListBox1", "Enable/not_sizechange",
-        "Caption/Button1", "Caption/Button2", "Caption/Form", "Caption/ComboBox1",
-        "function/Button1", "function/Button2",
-        "File/image1", "File/image2",
-        "Width/image1", "Width/image2", "Width/Button1", "Width/Button2", "Width/ListBox1",
-        "Width/ComboBox1", "Width/Form",
-        "Height/image1", "Height/image2", "Height/Button1", "Height/Button2", "Height/ListBox1",
-        "Height/Form",
-        "Left/image1", "Left/image2", "Left/Button1", "Left/Button2", "Left/ListBox1", "Left/ComboBox1",
-        "Top/image1", "Top/image2", "Top/Button1", "Top/Button2", "Top/ListBox1", "Top/ComboBox1",
-        "ScrollBar/ListBox1"};
-    std::vector<std::string> actual;
-    for (const LayoutKey& key : LayoutKeys()) actual.push_back(NameOf(key));
-    EXPECT_EQ(actual, expected);
-}
-
-TEST(LayoutKeys, KindsMatchTheirSectionsAndDefaultsAreWellFormed) {
-    for (const LayoutKey& key : LayoutKeys()) {
-        std::string section = key.section;
-        ValueKind expected = section == "Enable"                         ? ValueKind::Flag
-                             : section == "Caption" || section == "File" ? ValueKind::Text
-                                                                         : ValueKind::Integer;
-        EXPECT_EQ(key.kind, expected) << NameOf(key);
-        ASSERT_NE(key.viewerText, nullptr) << NameOf(key);
-        ASSERT_NE(key.openText, nullptr) << NameOf(key);
-        if (key.kind == ValueKind::Flag) {
-            EXPECT_EQ(key.viewerInt, 1) << NameOf(key);  // every element shown
-        }
-        if (key.kind != ValueKind::Text) {
-            EXPECT_STREQ(key.viewerText, "") << NameOf(key);
-        }
-    }
-}
-
-TEST(LayoutKeys, OpenDefaultsDifferFromTheViewersOnlyForTitleAndActions) {
-    std::set<std::string> differing;
-    for (const LayoutKey& key : LayoutKeys())
-        if (key.viewerInt != key.openInt || std::string(key.viewerText) != key.openText)
-            differing.insert(NameOf(key));
-    EXPECT_EQ(differing, (std::set<std::string>{"Caption/Form", "function/Button1", "function/Button2"}));
-
-    EXPECT_STREQ(FindLayoutKey("Caption", "Form").viewerText, "ロカビナ");
-    EXPECT_STREQ(FindLayoutKey("Caption", "Form").openText, "");
-    EXPECT_EQ(FindLayoutKey("function", "Button1").viewerInt, -1);
-    EXPECT_EQ(FindLayoutKey("function", "Button2").viewerInt, -1);
-    EXPECT_EQ(FindLayoutKey("function", "Button1").openInt, 0);
-    EXPECT_EQ(FindLayoutKey("function", "Button2").openInt, 1);
-}
 
 TEST(LayoutKeys, FindRejectsPairsNoElementHas) {
     EXPECT_THROW(FindLayoutKey("Height", "ComboBox1"), std::logic_error);

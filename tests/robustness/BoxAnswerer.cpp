@@ -2,19 +2,12 @@
 // per-box helpers of the other suites wait far too long for thousands of cases.
 #include <utility>
 
-#include "base/CodePage.h"
 #include "robustness/Robustness.h"
 #include "support/Dialogs.h"
 #include "ui/MessageBoxes.h"
 
 namespace robustness {
 namespace {
-
-// The name field of the open dialog (explorer style, then old style).
-HWND FileNameField(HWND dlg) {
-    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
-    return GetDlgItem(dlg, 0x480);
-}
 
 void Click(HWND dlg, int id) { PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dlg, id))); }
 
@@ -62,7 +55,7 @@ void BoxAnswerer::Run() {
         }
         HWND dlg = testsupport::FindDialog(pid);
         if (!dlg) continue;
-        if (HWND field = FileNameField(dlg)) {
+        if (HWND field = testsupport::FileNameField(dlg)) {
             std::string name;
             {
                 std::lock_guard lock(mutex_);
@@ -71,7 +64,7 @@ void BoxAnswerer::Run() {
             }
             if (!GetDlgItem(dlg, IDOK)) continue;
             Sleep(20);  // the dialog fills its lists after it shows
-            SendMessageW(field, WM_SETTEXT, 0, LPARAM(base::ToWide(name).c_str()));
+            testsupport::SetText(field, name);
             Click(dlg, IDOK);
             if (WaitGone(dlg, 5000)) {
                 std::lock_guard lock(mutex_);

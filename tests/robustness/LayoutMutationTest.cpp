@@ -10,6 +10,7 @@
 #include "designer/MainForm.h"
 #include "picture/Picture.h"
 #include "robustness/Robustness.h"
+#include "support/CurrentDirectory.h"
 #include "support/Scratch.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace robustness;
+using testsupport::CurrentDirectoryGuard;
 using testsupport::LayoutText;
 using testsupport::ReadWholeFile;
 using testsupport::ScratchFolder;
@@ -93,19 +95,6 @@ public:
     ScratchFolder dir;
 };
 
-// Runs a block with the current directory set, as a program started there has it.
-class CurrentDirectory {
-public:
-    explicit CurrentDirectory(const std::string& folder) {
-        GetCurrentDirectoryA(MAX_PATH, saved_);
-        SetCurrentDirectoryA(folder.c_str());
-    }
-    ~CurrentDirectory() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH] = {};
-};
-
 // Collects the failures of a loop and reports the first few with their case.
 class Failures {
 public:
@@ -152,7 +141,7 @@ private:
 
 TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
     ViewerFolder folder;
-    CurrentDirectory here(folder.dir.Path());
+    CurrentDirectoryGuard here(folder.dir.Path());  // as a program started there has it
     ui::Application::Instance().SetTitle("ロカビナ");
     Mutator mutator(kSeed);
     Memory early;
@@ -198,8 +187,7 @@ TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
 
 TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
     ViewerFolder folder;  // the layouts lie beside the pictures they name
-    char startFolder[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, startFolder);
+    CurrentDirectoryGuard keep;  // the open dialog moves it
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     ui::Application::Instance().ClearTermination();
     auto form = std::make_unique<designer::TForm1>(folder.dir / "rokabina_designer.exe");
@@ -234,7 +222,6 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
         if (i >= kViewerCases / 10 && early.privateBytes == 0) early = ProcessMemory();
     }
     form.reset();
-    SetCurrentDirectoryA(startFolder);  // the open dialog moves it
     EXPECT_EQ(failures.Count(), 0);
     if (only < 0) CheckMemory(early);
     if (only < 0) {
@@ -245,7 +232,7 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
 // Each odd name once at start-up: the box says exactly what loading it says.
 TEST_F(LayoutMutation, OddPictureNamesGiveTheLoadersMessage) {
     ViewerFolder folder;
-    CurrentDirectory here(folder.dir.Path());
+    CurrentDirectoryGuard here(folder.dir.Path());  // as a program started there has it
     ui::Application::Instance().SetTitle("ロカビナ");
     for (const char* name : OddPictureNames()) {
         folder.dir.WriteFile("rokabina.rkd", LayoutText({"[File]", std::string("image2=") + name, "[extension]", "count=1", "ex1=.txt"}));

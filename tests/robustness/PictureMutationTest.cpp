@@ -140,8 +140,6 @@ TEST_F(PictureMutation, TheLoaderGivesAPictureOrItsKindsMessage) {
 
 // "変更" takes .bmp and .jpg names: what it shows is exactly what loading gives.
 TEST_F(PictureMutation, TheDesignersPictureButtonShowsTheLoadersMessage) {
-    char startFolder[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, startFolder);
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     ui::Application::Instance().ClearTermination();
     auto form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
@@ -167,7 +165,6 @@ TEST_F(PictureMutation, TheDesignersPictureButtonShowsTheLoadersMessage) {
         }
     }
     form.reset();
-    SetCurrentDirectoryA(startFolder);
     EXPECT_EQ(failures_, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "robustness/Robustness.h"
+#include "support/FolderListing.h"
 
 namespace robustness {
 namespace {
@@ -18,19 +19,14 @@ BOOL CALLBACK CountOwn(HWND hwnd, LPARAM lp) {
 }
 
 void List(const std::string& folder, const std::string& relative, std::vector<std::string>& entries) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + relative + "*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        std::string name = entry.cFileName;
-        if (name == "." || name == "..") continue;
+    for (const WIN32_FIND_DATAA& entry : testsupport::FolderEntries(folder + relative)) {
         std::ostringstream line;
-        line << relative << name << " " << entry.dwFileAttributes << " " << entry.nFileSizeLow << " "
+        line << relative << entry.cFileName << " " << entry.dwFileAttributes << " " << entry.nFileSizeLow << " "
              << entry.ftLastWriteTime.dwHighDateTime << ":" << entry.ftLastWriteTime.dwLowDateTime;
         entries.push_back(line.str());
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) List(folder, relative + name + "\\", entries);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            List(folder, relative + entry.cFileName + "\\", entries);
+    }
 }
 
 }  // namespace

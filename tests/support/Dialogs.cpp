@@ -1,5 +1,6 @@
 #include "support/Dialogs.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <mutex>
@@ -16,12 +17,6 @@ std::atomic<int> g_strays{0};
 std::mutex g_strayMutex;
 std::string g_lastStray;
 
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 struct FindArgs {
     DWORD pid;
     const char* cls;
@@ -32,18 +27,11 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
     auto* args = reinterpret_cast<FindArgs*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == args->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == args->cls) {
+    if (pid == args->pid && IsWindowVisible(hwnd) && ClassName(hwnd) == args->cls) {
         args->found = hwnd;
         return FALSE;
     }
     return TRUE;
-}
-
-// The name field of the platform's file dialogs (cmb13 in the explorer
-// style, edt1 in the old one), or null for any other dialog.
-HWND FileNameField(HWND dlg) {
-    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
-    return GetDlgItem(dlg, 0x480);
 }
 
 IconKind IconOf(HWND dlg) {
@@ -64,7 +52,7 @@ DialogRecord Read(HWND dlg) {
     r.icon = IconOf(dlg);
     GetWindowRect(dlg, &r.frame);
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (ClassOf(c) != "Button") continue;
+        if (ClassName(c) != "Button") continue;
         std::string text = WindowText(c);
         r.buttons.push_back(text);
         if ((GetWindowLongW(c, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) r.defaultButton = text;
@@ -72,11 +60,13 @@ DialogRecord Read(HWND dlg) {
     return r;
 }
 
+// To the focus inside the box; to the box itself while the focus is not in
+// it yet.
 void PostKey(HWND dlg, UINT key) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : dlg;
+    HWND target = info.hwndFocus && (info.hwndFocus == dlg || IsChild(dlg, info.hwndFocus)) ? info.hwndFocus : dlg;
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
@@ -97,7 +87,40 @@ void Answer(HWND dlg, Press press) {
     }
 }
 
+// A box with its text and buttons in place; file dialogs have their own answer.
+bool IsMessageBox(HWND dlg) {
+    return ClassName(dlg) == "#32770" && !FileNameField(dlg) && GetDlgItem(dlg, ui::kBoxTextId) &&
+           FindWindowExW(dlg, nullptr, L"Button", nullptr);
+}
+
+// The answers of this thread still to give, in the order made, and the hook
+// that gives them while there are any.
+thread_local std::vector<ThreadBoxAnswer*> t_answers;
+thread_local HHOOK t_hook = nullptr;
+
 }  // namespace
+
+ThreadBoxAnswer::ThreadBoxAnswer(Press press) : press_(press) {
+    if (t_answers.empty()) t_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnMessageDone, nullptr, GetCurrentThreadId());
+    t_answers.push_back(this);
+}
+
+ThreadBoxAnswer::~ThreadBoxAnswer() {
+    std::erase(t_answers, this);
+    if (t_answers.empty()) UnhookWindowsHookEx(t_hook);
+}
+
+LRESULT CALLBACK ThreadBoxAnswer::OnMessageDone(int code, WPARAM wp, LPARAM lp) {
+    const auto* done = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && done->message == WM_INITDIALOG && IsMessageBox(done->hwnd)) {
+        auto next = std::find_if(t_answers.begin(), t_answers.end(), [](auto* a) { return !a->record_.found; });
+        if (next != t_answers.end()) {
+            (*next)->record_ = Read(done->hwnd);
+            Answer(done->hwnd, (*next)->press_);  // posted: taken by the box's own loop once it shows
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
 
 std::string WindowText(HWND hwnd) {
     if (!hwnd) return {};
@@ -108,6 +131,10 @@ std::string WindowText(HWND hwnd) {
     return base::FromWide(buffer);
 }
 
+void SetText(HWND hwnd, const std::string& text) {
+    SendMessageW(hwnd, WM_SETTEXT, 0, LPARAM(base::ToWide(text).c_str()));
+}
+
 HWND FindTopWindow(DWORD processId, const char* className) {
     FindArgs args{processId, className, nullptr};
     EnumWindows(FindProc, LPARAM(&args));
@@ -115,6 +142,24 @@ HWND FindTopWindow(DWORD processId, const char* className) {
 }
 
 HWND FindDialog(DWORD processId) { return FindTopWindow(processId, "#32770"); }
+
+HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20))
+        if (HWND found = FindTopWindow(processId, className)) return found;
+    return nullptr;
+}
+
+// cmb13 in the explorer style, edt1 in the old one.
+HWND FileNameField(HWND dlg) {
+    if (HWND combo = GetDlgItem(dlg, 0x47C)) return combo;
+    return GetDlgItem(dlg, 0x480);
+}
+
+std::string ClassName(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
 
 DialogAnswer::DialogAnswer(Press press, DWORD processId, DWORD timeoutMs) {
     ++g_watchers;
@@ -135,7 +180,7 @@ void DialogAnswer::Watch(Press press, DWORD processId, DWORD timeoutMs) {
     while (GetTickCount() - start < timeoutMs) {
         HWND dlg = FindDialog(processId);
         // Wait until the box has built its buttons; file dialogs have their own answer.
-        if (dlg && !FileNameField(dlg) && GetDlgItem(dlg, ui::kBoxTextId) && FindWindowExW(dlg, nullptr, L"Button", nullptr)) {
+        if (dlg && IsMessageBox(dlg)) {
             Sleep(50);
             record_ = Read(dlg);
             Answer(dlg, press);
@@ -176,8 +221,7 @@ void FileDialogAnswer::Watch(const std::string& name, DWORD processId, DWORD tim
             if (name.empty()) {
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDCANCEL)));
             } else {
-                std::wstring wide = base::ToWide(name);
-                SendMessageW(field, WM_SETTEXT, 0, LPARAM(wide.c_str()));
+                SetText(field, name);
                 PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dlg, IDOK)));
             }
             for (int i = 0; i < 500 && IsWindow(dlg) && IsWindowVisible(dlg); ++i) Sleep(10);

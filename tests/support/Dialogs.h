@@ -1,5 +1,7 @@
-// Finds the modal boxes of a process from a helper thread, records what they
-// show and answers them as a user would: the model of Wine's own dialog tests.
+// Finds the modal boxes of a process, records what they show and answers
+// them as a user would: the model of Wine's own dialog tests. Boxes of the
+// test's own thread are answered from inside it, through a hook; those of
+// other processes and the file dialogs by a helper thread that looks for them.
 #pragma once
 #include <windows.h>
 
@@ -40,6 +42,25 @@ private:
     std::thread thread_;
 };
 
+// Answers the next message box shown on this thread with `press` (not
+// Nothing), from a hook that sees the box built (its WM_INITDIALOG return).
+// Several answers wait in the order made. Once the call that showed the box
+// has returned, Record() holds it; found false means that no box showed,
+// with no time spent waiting for one.
+class ThreadBoxAnswer {
+public:
+    explicit ThreadBoxAnswer(Press press);
+    ~ThreadBoxAnswer();
+    ThreadBoxAnswer(const ThreadBoxAnswer&) = delete;
+    ThreadBoxAnswer& operator=(const ThreadBoxAnswer&) = delete;
+    const DialogRecord& Record() const { return record_; }
+
+private:
+    static LRESULT CALLBACK OnMessageDone(int code, WPARAM wp, LPARAM lp);
+    Press press_;
+    DialogRecord record_;
+};
+
 struct FileDialogRecord {
     bool found = false;
     std::string title;
@@ -67,8 +88,14 @@ private:
 HWND FindDialog(DWORD processId = GetCurrentProcessId());
 // The first visible top-level window of the process with this class, or null.
 HWND FindTopWindow(DWORD processId, const char* className);
-// Text of a window of any process, in code page 932.
+// The same, waited for up to the time given.
+HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms);
+// The name field of an open or save dialog, or null for any other dialog.
+HWND FileNameField(HWND dlg);
+// Text and class name of a window of any process, in code page 932.
 std::string WindowText(HWND hwnd);
+void SetText(HWND hwnd, const std::string& text);
+std::string ClassName(HWND hwnd);
 
 // Sets the desktop's work area (what the task bar leaves) for a test and puts
 // the old one back, so that "centred on the screen" and "centred on the work

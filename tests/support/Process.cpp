@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "base/CodePage.h"
+#include "support/Dialogs.h"
 
 namespace testsupport {
 
@@ -32,51 +33,15 @@ bool Process::WaitForExit(DWORD ms, DWORD* code) {
 
 HWND Process::WaitForWindow(const char* className, DWORD ms) {
     WaitForInputIdle(info_.hProcess, ms);
-    DWORD start = GetTickCount();
-    do {
-        struct Args {
-            DWORD pid;
-            const char* cls;
-            HWND found;
-        } args{Id(), className, nullptr};
-        EnumWindows(
-            [](HWND hwnd, LPARAM lp) -> BOOL {
-                auto* a = reinterpret_cast<Args*>(lp);
-                DWORD pid = 0;
-                char cls[64] = {};
-                GetWindowThreadProcessId(hwnd, &pid);
-                GetClassNameA(hwnd, cls, sizeof cls);
-                if (pid == a->pid && IsWindowVisible(hwnd) && std::string(cls) == a->cls) {
-                    a->found = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            LPARAM(&args));
-        if (args.found) {
-            WaitForInputIdle(info_.hProcess, ms);
-            return args.found;
-        }
-        Sleep(20);
-    } while (GetTickCount() - start < ms);
-    return nullptr;
-}
-
-std::string DistFolder() {
-    char buffer[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("ROKABINA_DIST", buffer, MAX_PATH)) return std::string(buffer) + "\\";
-    // Run by hand from the build tree: tests\..\..\dist.
-    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    std::string path = buffer;
-    return path.substr(0, path.rfind('\\')) + "\\..\\..\\dist\\";
+    HWND found = WaitForTopWindow(Id(), className, ms);
+    if (found) WaitForInputIdle(info_.hProcess, ms);
+    return found;
 }
 
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     std::vector<HWND> found;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[64] = {};
-        GetClassNameA(c, cls, sizeof cls);
-        if (lstrcmpiA(cls, className) == 0) found.push_back(c);
+        if (lstrcmpiA(ClassName(c).c_str(), className) == 0) found.push_back(c);
     }
     return found;
 }

@@ -25,9 +25,6 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// The folder of the built programs (ROKABINA_DIST), with a trailing backslash.
-std::string DistFolder();
-
 // Child windows of a window of any process, by class, in stacking order.
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 // Items of a list box or combo box of another process (wide messages, which

@@ -9,6 +9,7 @@
 
 #include "base/Files.h"
 #include "support/FolderLinks.h"
+#include "support/FolderListing.h"
 
 namespace testsupport {
 namespace {
@@ -16,39 +17,27 @@ namespace {
 // Links go first, while what they lead to is still there: a dangling link is
 // not listed. What a link leads to is never touched.
 void RemoveLinks(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        std::string name = entry.cFileName;
-        if (name == "." || name == ".." || !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    for (const WIN32_FIND_DATAA& entry : FolderEntries(folder)) {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            RemoveFolderLink(folder + name);
+            RemoveFolderLink(folder + entry.cFileName);
         else
-            RemoveLinks(folder + name + "\\");
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
+            RemoveLinks(folder + entry.cFileName + "\\");
+    }
 }
 
 void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-                RemoveFolderLink(full);  // never entered: what it leads to is not ours
-                continue;
-            }
-            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full + "\\");
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
+    for (const WIN32_FIND_DATAA& entry : FolderEntries(folder)) {
+        const std::string full = folder + entry.cFileName;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            RemoveFolderLink(full);  // never entered: what it leads to is not ours
+            continue;
+        }
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(full + "\\");
+        else
+            DeleteFileA(full.c_str());
     }
     RemoveDirectoryA(folder.c_str());
 }
@@ -102,12 +91,6 @@ std::string ReadWholeFile(const std::string& path) {
     std::ostringstream data;
     data << in.rdbuf();
     return data.str();
-}
-
-std::string TestDataPath(const std::string& relative) {
-    char buffer[MAX_PATH] = {};
-    GetEnvironmentVariableA("ROKABINA_TEST_DATA", buffer, MAX_PATH);
-    return std::string(buffer) + "\\" + relative;
 }
 
 const std::string& FreshDesignerLayout() {

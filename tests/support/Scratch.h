@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "support/TestFolders.h"  // the picture helpers still take TestDataPath from here
+
 namespace testsupport {
 
 class ScratchFolder {
@@ -31,7 +33,5 @@ std::string LayoutText(std::initializer_list<std::string> lines);
 std::string ReadWholeFile(const std::string& path);
 // The layout file a freshly started designer saves, byte for byte.
 const std::string& FreshDesignerLayout();
-// A file of the test data folder (ROKABINA_TEST_DATA), by its relative path.
-std::string TestDataPath(const std::string& relative);
 
 }  // namespace testsupport

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "support/Process.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
+#include "ui/Shell.h"
 
 namespace testsupport {
 namespace {
@@ -55,5 +56,13 @@ std::vector<ShellRecorder::Request> ShellRecorder::WaitFor(size_t count, unsigne
     } while (GetTickCount() - start < timeoutMs);
     return requests;
 }
+
+ShellRequests::ShellRequests() {
+    ui::SetShellObserver([this](const std::string& item, const std::string& workFolder) {
+        items.push_back({item, workFolder});
+    });
+}
+
+ShellRequests::~ShellRequests() { ui::SetShellObserver(nullptr); }
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
-// Registers, for the life of the object, the recorder program as what the
-// shell's "open" verb starts for files of the extension ".rkrec", and reads
-// back what it was handed.
+// What the shell is asked to open. ShellRecorder registers, for the life of
+// the object, the recorder program as what the shell's "open" verb starts for
+// files of the extension ".rkrec", and reads back what it was handed.
 #pragma once
 #include <string>
 #include <vector>
@@ -25,6 +25,18 @@ public:
 private:
     std::string recorder_;
     std::string log_;
+};
+
+// Takes this process's shell requests for the life of the object, so that
+// nothing starts: a folder would open a file manager, an address a browser.
+class ShellRequests {
+public:
+    ShellRequests();
+    ~ShellRequests();
+    ShellRequests(const ShellRequests&) = delete;
+    ShellRequests& operator=(const ShellRequests&) = delete;
+
+    std::vector<ShellRecorder::Request> items;
 };
 
 }  // namespace testsupport

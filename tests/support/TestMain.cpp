@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CurrentDirectory.h"
 #include "support/Dialogs.h"
 #include "ui/Application.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&icc);
     ui::Application::Instance().Handle();  // made first, as in the programs, so window counts hold
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new testsupport::CurrentDirectoryCheck);
     testsupport::StartStrayDialogGuard();
     return RUN_ALL_TESTS();
 }

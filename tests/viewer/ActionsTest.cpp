@@ -2,17 +2,12 @@
 // shell's "open" answered by the recorder program.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <thread>
 
-#include "support/Dialogs.h"
-#include "support/Scratch.h"
+#include "ViewerFixture.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
-#include "ui/Application.h"
-#include "ui/Shell.h"
 #include "viewer/AboutBox.h"
-#include "viewer/MainForm.h"
 #include "viewer/ProductInfo.h"
 
 namespace {
@@ -20,58 +15,23 @@ namespace {
 using namespace testsupport;
 using viewer::TForm1;
 
-class ViewerActions : public testing::Test {
+class ViewerActions : public ViewerTest {
 protected:
     void SetUp() override {
-        ui::Application::Instance().SetTitle("ロカビナ");
-        ui::Application::Instance().ClearTermination();
+        ViewerTest::SetUp();
         dir.WriteFile("top.rkrec", "t");
         dir.WriteFile("sub\\inner.rkrec", "i");
         dir.WriteFile("資料表\\report.rkrec", "r");
     }
 
-    std::unique_ptr<TForm1> Start(const std::string& layout) {
-        dir.WriteFile("rokabina.rkd", layout);
-        auto form = std::make_unique<TForm1>(dir / "rokabina.exe");
-        EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText();
-        return form;
-    }
-
-    void Layout(const std::string& extra) {
-        dir.WriteFile("rokabina.rkd", "[extension]\r\ncount=1\r\nex1=.rkrec\r\n" + extra);
-    }
-
-    // Picks the chooser item with this text, then the file at `file`.
-    void Choose(TForm1& form, const std::string& folder, int file = 0) {
-        int index = -1;
-        for (int i = 0; i < form.ComboBox1->Count(); ++i)
-            if (form.ComboBox1->Item(i) == folder) index = i;
-        ASSERT_GE(index, 0) << folder;
-        SendMessageA(form.ComboBox1->Handle(), CB_SETCURSEL, index, 0);
-        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.ComboBox1->Id(), CBN_SELCHANGE),
-                     LPARAM(form.ComboBox1->Handle()));
-        if (file >= 0) form.ListBox1->SetItemIndex(file);
-    }
+    void Layout(const std::string& extra) { WriteLayout("[extension]\r\ncount=1\r\nex1=.rkrec\r\n" + extra); }
 
     // Clicks and returns the box the click showed (found false if none).
     DialogRecord ClickExpectingBox(TForm1& form, int button, Press press = Press::Ok) {
-        DialogAnswer answer(press, GetCurrentProcessId(), 1500);
+        ThreadBoxAnswer answer(press);
         button == 1 ? form.Button1Click() : form.Button2Click();
-        return answer.Wait();
+        return answer.Record();
     }
-
-    ScratchFolder dir;
-    int strays_ = StrayDialogCount();
-};
-
-// Takes the shell requests that would start a file manager or a browser.
-class ShellRequests {
-public:
-    ShellRequests() {
-        ui::SetShellObserver([this](const std::string& item, const std::string& dir) { items.push_back({item, dir}); });
-    }
-    ~ShellRequests() { ui::SetShellObserver(nullptr); }
-    std::vector<ShellRecorder::Request> items;
 };
 
 TEST_F(ViewerActions, ShowPathJoinsFolderAndFileWithOneBackslash) {
@@ -111,14 +71,24 @@ TEST_F(ViewerActions, NoFolderChosenDoesNothingAndNoFileAsksForOne) {
     EXPECT_EQ(ClickExpectingBox(*off, 1).text, "選択してください");
 }
 
-TEST_F(ViewerActions, WithTheListOffTheButtonsDoNothingAtAll) {
-    auto form = Start("[Enable]\r\nListBox1=0\r\n[function]\r\nButton1=1\r\nButton2=5\r\n"
-                      "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
-    Choose(*form, dir.Path(), -1);
-    SoundRecorder sounds;
-    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
-    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
-    EXPECT_TRUE(sounds.Sounds().empty());
+// No box, no sound: neither button does anything.
+TEST_F(ViewerActions, WithTheListOffOrANegativeOrMissingActionTheButtonsDoNothing) {
+    const struct {
+        const char* layout;
+        int file;
+    } cases[] = {
+        {"[Enable]\r\nListBox1=0\r\n[function]\r\nButton1=1\r\nButton2=5\r\n", -1},
+        {"[function]\r\nButton1=-7\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        auto form = Start(std::string(c.layout) + "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
+        Choose(*form, dir.Path(), c.file);
+        SoundRecorder sounds;
+        EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
+        EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
+        EXPECT_TRUE(sounds.Sounds().empty());
+    }
 }
 
 TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
@@ -149,15 +119,6 @@ TEST_F(ViewerActions, AnUnknownActionBeepsThenOffersTheHomePage) {
     ASSERT_EQ(shell.items.size(), 1u);
     EXPECT_EQ(shell.items[0].item, viewer::kHomePageUrl);
     EXPECT_EQ(shell.items[0].workFolder, dir.Path());
-}
-
-TEST_F(ViewerActions, NegativeOrMissingActionsDoNothing) {
-    auto form = Start("[function]\r\nButton1=-7\r\n[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
-    Choose(*form, dir.Path());
-    SoundRecorder sounds;
-    EXPECT_FALSE(ClickExpectingBox(*form, 1).found);
-    EXPECT_FALSE(ClickExpectingBox(*form, 2).found);
-    EXPECT_TRUE(sounds.Sounds().empty());
 }
 
 TEST_F(ViewerActions, TheActionIsReadAfreshAtEachClick) {
@@ -214,18 +175,31 @@ TEST_F(ViewerActions, RemovedControlsStayUntouchedWhenTheFileChanges) {
 }
 
 TEST_F(ViewerActions, ThePopupMenuHoldsItsThreeCommands) {
+    ShellRequests shell;
     auto form = Start("[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
     HMENU menu = form->PopupMenu1.Handle();
     ASSERT_EQ(GetMenuItemCount(menu), 3);
     const char* captions[] = {"フォルダを開く", "バージョン情報", "終了"};
-    const char* names[] = {"N1", "About1", "Exit1"};
     for (int i = 0; i < 3; ++i) {
         char text[64] = {};
         GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(text, captions[i]);
-        EXPECT_EQ(form->PopupMenu1.Items()[size_t(i)].name, names[i]);
     }
-    form->Exit1Click();
+    // What each command does, in menu order; the About box is closed as soon as it shows.
+    HWND about = nullptr;
+    std::thread closer([&about] {
+        about = WaitForTopWindow(GetCurrentProcessId(), "TAboutBox", 5000);
+        PostMessageA(about, WM_CLOSE, 0, 0);
+    });
+    const auto& commands = form->PopupMenu1.Items();
+    commands[0].onClick();
+    EXPECT_EQ(shell.items.size(), 1u);
+    EXPECT_EQ(shell.items.empty() ? "" : shell.items[0].item, dir.Path()) << "the folder is opened";
+    commands[1].onClick();
+    closer.join();
+    EXPECT_NE(about, nullptr) << "no About box";
+    EXPECT_FALSE(ui::Application::Instance().Terminated());
+    commands[2].onClick();
     EXPECT_TRUE(ui::Application::Instance().Terminated());
 }
 
@@ -260,17 +234,12 @@ TEST_F(ViewerActions, TheAboutBoxShowsItselfModallyAndCloses) {
         EXPECT_NE(box.Get<ui::PicturePane>("ProgramIcon").Picture(), nullptr);
     }
 
-    // Closed by Enter on its default button and by its close box; the owner is usable again.
-    std::thread([h = ok.Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_KEYDOWN, VK_RETURN, 1);
-    }).detach();
+    // Closed by Enter on its default button and by its close box; the owner is
+    // usable again. Posted first, each is taken by the box's loop once it shows.
+    PostMessageA(ok.Handle(), WM_KEYDOWN, VK_RETURN, 1);
     EXPECT_EQ(box.ShowModal(), IDOK);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
-    std::thread([h = box.Handle()] {
-        Sleep(200);
-        PostMessageA(h, WM_CLOSE, 0, 0);
-    }).detach();
+    PostMessageA(box.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(box.ShowModal(), IDCANCEL);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }

@@ -2,18 +2,13 @@
 // shows for a layout file, and what it says when the file or a picture is bad.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "support/Dialogs.h"
-#include "support/Scratch.h"
+#include "ViewerFixture.h"
+#include "support/CurrentDirectory.h"
 #include "support/Sounds.h"
-#include "ui/Application.h"
-#include "viewer/MainForm.h"
 
 namespace {
 
 using namespace testsupport;
-using viewer::TForm1;
 
 const std::string kTxtOnly = "[extension]\r\ncount=1\r\nex1=.txt\r\n";
 
@@ -22,41 +17,11 @@ bool HasSizeCommand(HWND window) {
     return GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) != UINT(-1);
 }
 
-class ViewerStartup : public testing::Test {
-protected:
-    void SetUp() override {
-        ui::Application::Instance().SetTitle("ロカビナ");
-        ui::Application::Instance().ClearTermination();
-    }
-
-    void WriteLayout(const std::string& text, const std::string& name = "rokabina.rkd") {
-        dir.WriteFile(name, text);
-    }
-
-    // Creates the main window; start-up runs inside. With expectBox, the one
-    // box start-up shows is answered and recorded; otherwise no box may show.
-    std::unique_ptr<TForm1> Start(bool expectBox = false, const std::string& exeName = "rokabina.exe") {
-        int strays = StrayDialogCount();
-        std::unique_ptr<TForm1> form;
-        if (expectBox) {
-            DialogAnswer answer(Press::Ok);
-            form = std::make_unique<TForm1>(dir / exeName);
-            box = answer.Wait();
-            EXPECT_TRUE(box.found) << "start-up showed no box";
-        } else {
-            form = std::make_unique<TForm1>(dir / exeName);
-        }
-        EXPECT_EQ(StrayDialogCount(), strays) << "unexpected box: " << LastStrayDialogText();
-        return form;
-    }
-
-    ScratchFolder dir;
-    DialogRecord box;
-};
+using ViewerStartup = ViewerTest;
 
 TEST_F(ViewerStartup, MissingLayoutBeepsThenSaysWhichFileAndEnds) {
     SoundRecorder sounds;
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     ASSERT_EQ(sounds.Sounds().size(), 1u);
     EXPECT_EQ(sounds.Sounds()[0].type, 16u);
     EXPECT_FALSE(sounds.Sounds()[0].boxOpen) << "the beep comes before the box";
@@ -71,19 +36,19 @@ TEST_F(ViewerStartup, MissingLayoutBeepsThenSaysWhichFileAndEnds) {
 TEST_F(ViewerStartup, ACopyUnderAnotherNameLooksForItsOwnLayout) {
     WriteLayout(kTxtOnly);  // rokabina.rkd is there, menu.rkd is not
     dir.MakeFolder("menu.rkd.d");
-    auto form = Start(true, "menu.exe");
+    auto form = StartExpectingBox("menu.exe");
     EXPECT_EQ(box.text, "menu.rkdが見つかりません");
 }
 
 TEST_F(ViewerStartup, AFolderNamedLikeTheLayoutDoesNotCount) {
     dir.MakeFolder("rokabina.rkd");
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     EXPECT_EQ(box.text, "rokabina.rkdが見つかりません");
 }
 
 TEST_F(ViewerStartup, EmptyLayoutTakesEveryDefault) {
     WriteLayout("");
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     EXPECT_EQ(box.text, "検索する拡張子が未設定です。");
     EXPECT_EQ(box.caption, "ロカビナ");
     EXPECT_EQ(box.icon, IconKind::None);
@@ -121,8 +86,7 @@ TEST_F(ViewerStartup, EmptyLayoutTakesEveryDefault) {
 }
 
 TEST_F(ViewerStartup, CaptionsComeFromTheLayoutAndAnEmptyTitleStaysEmpty) {
-    WriteLayout(kTxtOnly + "[Caption]\r\nForm=\r\nButton1=開く\r\nButton2=ボタン=1\r\nComboBox1=選んで\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[Caption]\r\nForm=\r\nButton1=開く\r\nButton2=ボタン=1\r\nComboBox1=選んで\r\n");
     EXPECT_EQ(form->Caption(), "");
     EXPECT_EQ(form->Button1->Text(), "開く");
     EXPECT_EQ(form->Button2->Text(), "ボタン=1");
@@ -131,15 +95,14 @@ TEST_F(ViewerStartup, CaptionsComeFromTheLayoutAndAnEmptyTitleStaysEmpty) {
 
 TEST_F(ViewerStartup, OnlyATitleGivesDefaultsElsewhere) {
     WriteLayout("[Caption]\r\nForm=Menu\r\n");
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     EXPECT_EQ(box.text, "検索する拡張子が未設定です。");
     EXPECT_EQ(form->Caption(), "Menu");
     EXPECT_EQ(form->ListBox1->Height(), 19);
 }
 
 TEST_F(ViewerStartup, FlagsReadAsIntegersWithTheDefaultForAnythingElse) {
-    WriteLayout(kTxtOnly + "[Enable]\r\nimage1=true\r\nimage2=yes\r\nButton1=0x0\r\nButton2=2\r\nnot_sizechange=-1\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[Enable]\r\nimage1=true\r\nimage2=yes\r\nButton1=0x0\r\nButton2=2\r\nnot_sizechange=-1\r\n");
     EXPECT_NE(form->Image1, nullptr);
     EXPECT_NE(form->Image2, nullptr);
     EXPECT_EQ(form->Button1, nullptr);
@@ -149,16 +112,14 @@ TEST_F(ViewerStartup, FlagsReadAsIntegersWithTheDefaultForAnythingElse) {
 }
 
 TEST_F(ViewerStartup, ResizingStaysAllowedWhenTheLayoutSaysSo) {
-    WriteLayout(kTxtOnly + "[Enable]\r\nnot_sizechange=0\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[Enable]\r\nnot_sizechange=0\r\n");
     EXPECT_TRUE(HasSizeCommand(form->Handle()));
     EXPECT_FALSE(form->ResizeForbidden());
 }
 
 TEST_F(ViewerStartup, NumbersInHexReadAndUnitsFallBackToTheDefault) {
-    WriteLayout(kTxtOnly + "[Width]\r\nButton1=0x64\r\nButton2=$64\r\nListBox1=100px\r\nForm=300\r\n"
+    auto form = Start(kTxtOnly + "[Width]\r\nButton1=0x64\r\nButton2=$64\r\nListBox1=100px\r\nForm=300\r\n"
                            "[Height]\r\nForm=400\r\nListBox1=  50\r\n[Left]\r\nButton2=-5\r\n[Top]\r\nimage2=0X10\r\n");
-    auto form = Start();
     EXPECT_EQ(form->Button1->Width(), 100);
     EXPECT_EQ(form->Button2->Width(), 100);
     EXPECT_EQ(form->ListBox1->Width(), 177);
@@ -170,25 +131,22 @@ TEST_F(ViewerStartup, NumbersInHexReadAndUnitsFallBackToTheDefault) {
 }
 
 TEST_F(ViewerStartup, ScrollFactorTimesTheListWidthAfterSizing) {
-    WriteLayout(kTxtOnly + "[ScrollBar]\r\nListBox1=3\r\n[Width]\r\nListBox1=150\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[ScrollBar]\r\nListBox1=3\r\n[Width]\r\nListBox1=150\r\n");
     EXPECT_EQ(form->ListBox1->HorizontalExtent(), 3 * form->ListBox1->ClientWidth());
     EXPECT_LT(form->ListBox1->ClientWidth(), 150);
     EXPECT_GT(form->ListBox1->ClientWidth(), 100);
 }
 
 TEST_F(ViewerStartup, HugeAndNegativeNumbersNeverBreakTheWindow) {
-    WriteLayout(kTxtOnly + "[ScrollBar]\r\nListBox1=2147483647\r\n[Width]\r\nForm=2147483647\r\nButton1=-40\r\n"
+    auto form = Start(kTxtOnly + "[ScrollBar]\r\nListBox1=2147483647\r\n[Width]\r\nForm=2147483647\r\nButton1=-40\r\n"
                            "[Height]\r\nForm=-2147483648\r\n[Left]\r\nimage1=2147483647\r\n");
-    auto form = Start();
     EXPECT_EQ(form->Button1->Width(), 0);
     EXPECT_GE(form->ListBox1->HorizontalExtent(), form->ListBox1->ClientWidth());
     EXPECT_GE(form->ClientSize().cy, 0);
 }
 
 TEST_F(ViewerStartup, SwitchedOffElementsAreRemoved) {
-    WriteLayout(kTxtOnly + "[Enable]\r\nimage1=0\r\nimage2=0\r\nButton2=0\r\nListBox1=0\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[Enable]\r\nimage1=0\r\nimage2=0\r\nButton2=0\r\nListBox1=0\r\n");
     EXPECT_EQ(form->Image1, nullptr);
     EXPECT_EQ(form->Image2, nullptr);
     EXPECT_EQ(form->Button2, nullptr);
@@ -213,7 +171,7 @@ TEST_P(BadPictures, StopStartUpWithTheirMessage) {
     if (!p.bytes.empty()) dir.WriteFile(p.name, p.bytes);
     std::string path = dir / p.name;
     WriteLayout(kTxtOnly + "[Caption]\r\nButton1=開く\r\n[File]\r\nimage1=" + path + "\r\n[Height]\r\nListBox1=50\r\n");
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     std::string expected = p.message;
     if (size_t at = expected.find("%s"); at != std::string::npos) expected.replace(at, 2, path);
     EXPECT_EQ(box.text, expected + ".");
@@ -241,9 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ViewerStartup, CorruptJpegReportsTheDecoderNumber) {
     dir.WriteFile("bad.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0garbage-garbage", 24));
     WriteLayout(kTxtOnly + "[File]\r\nimage2=bad.jpg\r\n");
-    // A relative picture name is taken from the current directory.
-    SetCurrentDirectoryA(dir.Path().c_str());
-    auto form = Start(true);
+    CurrentDirectoryGuard here(dir.Path());  // a relative picture name is taken from the current directory
+    auto form = StartExpectingBox();
     EXPECT_EQ(box.text.rfind("JPEG エラー #", 0), 0u) << box.text;
     EXPECT_EQ(box.text.back(), '.');
     EXPECT_EQ(form->Image2->Picture(), nullptr);
@@ -254,8 +211,7 @@ TEST_F(ViewerStartup, PicturesLoadWithTheExtensionInAnyCase) {
     ASSERT_FALSE(logo.empty());
     dir.WriteFile("Logo.JPG", logo);
     dir.WriteFile("footer.jpeg", logo);
-    WriteLayout(kTxtOnly + "[File]\r\nimage1=" + dir / "Logo.JPG" + "\r\nimage2=" + dir / "footer.jpeg" + "\r\n");
-    auto form = Start();
+    auto form = Start(kTxtOnly + "[File]\r\nimage1=" + dir / "Logo.JPG" + "\r\nimage2=" + dir / "footer.jpeg" + "\r\n");
     ASSERT_NE(form->Image1->Picture(), nullptr);
     EXPECT_NE(form->Image2->Picture(), nullptr);
     EXPECT_EQ(form->ListBox1->Height(), 19) << "start-up went on after the pictures";
@@ -265,7 +221,7 @@ TEST_F(ViewerStartup, BadLayoutFilesGiveDefaults) {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += char((i * 7919) % 256);
     WriteLayout(garbage);
-    auto form = Start(true);
+    auto form = StartExpectingBox();
     EXPECT_EQ(box.text, "検索する拡張子が未設定です。");
     EXPECT_EQ(form->Caption(), "ロカビナ");
 }
@@ -275,8 +231,7 @@ TEST_F(ViewerStartup, LongValuesAreCutAndLargeFilesRead) {
     std::string big = kTxtOnly + "[Caption]\r\nForm=" + huge + "\r\n";
     std::string filler = "[Filler]\r\n";
     for (int i = 0; filler.size() < 50u * 1024 * 1024; ++i) filler += "k" + std::to_string(i) + "=some value here\r\n";
-    WriteLayout(big + filler);
-    auto form = Start();
+    auto form = Start(big + filler);
     EXPECT_EQ(form->Caption(), std::string(2047, 'x'));
 }
 
