@@ -17,6 +17,7 @@
 #include "support/PictureDrawings.h"
 #include "support/Pictures.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace {
 
@@ -25,13 +26,7 @@ using ui::Graphic;
 using Format = ui::PictureFormat;
 
 std::string CorpusBytes(const std::string& name) {
-    char folder[MAX_PATH] = "";
-    DWORD length = GetEnvironmentVariableA("ROKABINA_PICTURE_CORPUS", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        ADD_FAILURE() << "set ROKABINA_PICTURE_CORPUS to the folder make-picture-corpus.sh filled";
-        return "";
-    }
-    std::string path = std::string(folder, length) + "\\" + name;
+    const std::string path = PictureCorpusPath(name);
     if (!base::IsExistingFile(path)) ADD_FAILURE() << path << " was not made";
     return ReadWholeFile(path);
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace testsupport {
 
@@ -41,12 +42,7 @@ testing::AssertionResult ColourNear(const char*, const char*, COLORREF actual, C
     return testing::AssertionFailure() << text;
 }
 
-std::string PicturePath(const std::string& name) {
-    char folder[MAX_PATH] = "";
-    DWORD length = GetEnvironmentVariableA("ROKABINA_TEST_DATA", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) ADD_FAILURE() << "set ROKABINA_TEST_DATA to the tests\\data folder";
-    return TestDataPath("pictures\\" + name);
-}
+std::string PicturePath(const std::string& name) { return TestDataPath("pictures\\" + name); }
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);

@@ -3,8 +3,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "support/TestFolders.h"  // the picture helpers still take TestDataPath from here
-
 namespace testsupport {
 
 class ScratchFolder {
