@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "DesignerFixture.h"
+#include "support/TestFolders.h"
 
 namespace {
 

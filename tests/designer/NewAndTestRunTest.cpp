@@ -5,6 +5,7 @@
 #include "designer/AboutBox.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
+#include "support/TestFolders.h"
 
 namespace {
 

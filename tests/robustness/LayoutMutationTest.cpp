@@ -12,6 +12,7 @@
 #include "robustness/Robustness.h"
 #include "support/CurrentDirectory.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
 #include "viewer/MainForm.h"

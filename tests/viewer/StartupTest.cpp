@@ -5,6 +5,7 @@
 #include "ViewerFixture.h"
 #include "support/CurrentDirectory.h"
 #include "support/Sounds.h"
+#include "support/TestFolders.h"
 
 namespace {
 
