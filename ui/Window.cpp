@@ -1,14 +1,9 @@
 #include "ui/Window.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 namespace ui {
 namespace {
-
-// Each window has at most one subclass of ours.
-constexpr UINT_PTR kSubclassId = 1;
 
 WindowError Refusal(const std::string& what) {
     return WindowError(what + "（エラー " + std::to_string(GetLastError()) + "）");
@@ -58,7 +53,12 @@ HWND Window::CreateSubclassed(DWORD exStyle, const char* className, const char* 
     HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, HMENU(INT_PTR(id)),
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) throw Refusal(std::string("ウィンドウ ") + className + " を作成できません");
-    if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, DWORD_PTR(this))) {
+    // The window procedure is replaced rather than chained through the common
+    // controls' subclass list: that list lives in a window property, which
+    // Wine fetches from its server for every message.
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(this));
+    classProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, LONG_PTR(SubclassProc)));
+    if (!classProc_) {
         WindowError error = Refusal(std::string("ウィンドウ ") + className + " を作成できません");
         DestroyWindow(hwnd);
         throw error;
@@ -78,16 +78,15 @@ void Window::DestroyHandle() {
 }
 
 void Window::Unbind() {
-    if (subclassed_)
-        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
-    else
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    if (subclassed_ && GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == LONG_PTR(SubclassProc))
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, LONG_PTR(classProc_));
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return subclassed_ ? DefSubclassProc(hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
+    return subclassed_ ? CallWindowProcA(classProc_, hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
 LRESULT Window::Receive(UINT msg, WPARAM wp, LPARAM lp) {
@@ -111,8 +110,9 @@ LRESULT CALLBACK Window::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return self ? self->Receive(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<Window*>(self)->Receive(msg, wp, lp);
+LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Bound from creation until Unbind, which also puts the class's procedure back.
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))->Receive(msg, wp, lp);
 }
 
 }  // namespace ui

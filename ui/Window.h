@@ -59,13 +59,14 @@ protected:
 
 private:
     static LRESULT CALLBACK ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // Every message of the window, before Dispatch: keeps the object in step.
     LRESULT Receive(UINT msg, WPARAM wp, LPARAM lp);
     // Ends the link from the window to this object.
     void Unbind();
 
     bool subclassed_ = false;
+    WNDPROC classProc_ = nullptr;  // a platform class's procedure, when subclassed
     bool destroying_ = false;
 };
 
