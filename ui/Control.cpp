@@ -48,26 +48,15 @@ void Control::SetBounds(Bounds b) {
     SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
 }
 
-void Control::SetLeft(int v) {
+void Control::SetBound(int Bounds::*field, int v) {
     Bounds b = GetBounds();
-    b.left = v;
+    b.*field = v;
     SetBounds(b);
 }
-void Control::SetTop(int v) {
-    Bounds b = GetBounds();
-    b.top = v;
-    SetBounds(b);
-}
-void Control::SetWidth(int v) {
-    Bounds b = GetBounds();
-    b.width = v;
-    SetBounds(b);
-}
-void Control::SetHeight(int v) {
-    Bounds b = GetBounds();
-    b.height = v;
-    SetBounds(b);
-}
+void Control::SetLeft(int v) { SetBound(&Bounds::left, v); }
+void Control::SetTop(int v) { SetBound(&Bounds::top, v); }
+void Control::SetWidth(int v) { SetBound(&Bounds::width, v); }
+void Control::SetHeight(int v) { SetBound(&Bounds::height, v); }
 
 int Control::ClientWidth() const {
     RECT r;
@@ -271,17 +260,24 @@ void Panel::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT
     CreateOwnClass("RokabinaPanel", 0, parent, id, text, b);
 }
 
-LRESULT Panel::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+void Panel::Paint(HDC dc, const RECT& client) {
+    RECT edge = client;
+    DrawEdge(dc, &edge, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+}
+
+// --- PaintedControl
+
+LRESULT PaintedControl::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_PAINT: {
         PaintDc dc(hwnd_);
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        DrawEdge(dc.Handle(), &r, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        Paint(dc.Handle(), client);
         return 0;
     }
     case WM_NCHITTEST:
-        return HTTRANSPARENT;
+        return HTTRANSPARENT;  // clicks and context menus go to the window below
     }
     return Control::Dispatch(msg, wp, lp);
 }

@@ -80,8 +80,22 @@ protected:
                         Bounds bounds);
 
 private:
+    // One of the four bounds changed, the others kept.
+    void SetBound(int Bounds::*field, int v);
+
     std::string name_;
     int id_ = 0;
+};
+
+// A control of a class this program registers that paints itself and lets
+// clicks through to the window below.
+class PaintedControl : public Control {
+public:
+    using Control::Control;
+
+protected:
+    virtual void Paint(HDC dc, const RECT& client) = 0;
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 class Button : public Control {
@@ -172,13 +186,13 @@ private:
 
 // A bordered area with a raised inner and a lowered outer bevel. Controls
 // placed over it are its siblings, stacked above it.
-class Panel : public Control {
+class Panel : public PaintedControl {
 public:
-    using Control::Control;
+    using PaintedControl::PaintedControl;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
 
 protected:
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Paint(HDC dc, const RECT& client) override;
 };
 
 }  // namespace ui

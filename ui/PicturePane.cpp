@@ -1,7 +1,5 @@
 #include "ui/PicturePane.h"
 
-#include "ui/ScopedGdi.h"
-
 namespace ui {
 namespace {
 constexpr char kClassName[] = "RokabinaPicture";
@@ -16,19 +14,8 @@ void PicturePane::SetPicture(Graphic picture) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-LRESULT PicturePane::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_PAINT: {
-        PaintDc dc(hwnd_);
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        if (picture_) picture_->Draw(dc.Handle(), client);
-        return 0;
-    }
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;  // clicks and context menus go to the window below
-    }
-    return Control::Dispatch(msg, wp, lp);
+void PicturePane::Paint(HDC dc, const RECT& client) {
+    if (picture_) picture_->Draw(dc, client);
 }
 
 }  // namespace ui

@@ -8,15 +8,15 @@
 
 namespace ui {
 
-class PicturePane : public Control {
+class PicturePane : public PaintedControl {
 public:
-    using Control::Control;
+    using PaintedControl::PaintedControl;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void SetPicture(Graphic picture);
     const Graphic* Picture() const { return picture_ ? &*picture_ : nullptr; }
 
 protected:
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Paint(HDC dc, const RECT& client) override;
 
 private:
     std::optional<Graphic> picture_;

@@ -4,6 +4,7 @@
 
 #include "designer/Placeholders.h"
 #include "DesignerFixture.h"
+#include "support/Process.h"
 
 namespace {
 
@@ -29,12 +30,7 @@ using DesignerStart = DesignerTest;
 
 TEST_F(DesignerStart, TheWindowHasItsFixedFrameTitleAndMenu) {
     HWND window = form->Handle();
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ(r.left, 210);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 753);
-    EXPECT_EQ(r.bottom - r.top, 584);
+    EXPECT_TRUE(FrameIs(window, 210, 20, 753, 584));
     EXPECT_EQ(form->Caption(), "ロカビナデザイナー");
     LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);

@@ -13,18 +13,11 @@ using namespace testsupport;
 
 TEST(DesignerProgram, StartsWithItsWindowPreviewAndFieldsInPlace) {
     ScratchFolder dir;
-    std::string exe = dir / "rokabina_designer.exe";
-    ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina_designer.exe").c_str(), exe.c_str(), FALSE));
-    Process designer(exe, dir.Path());
+    Process designer(InstallProgram("rokabina_designer.exe", dir.Path()), dir.Path());
     HWND window = designer.WaitForWindow("TForm1");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(window), "ロカビナデザイナー");
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ(r.left, 210);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 753);
-    EXPECT_EQ(r.bottom - r.top, 584);
+    EXPECT_TRUE(FrameIs(window, 210, 20, 753, 584));
 
     HWND canvas = ChildAt(window, "TFrame3", 0, 0);
     ASSERT_NE(canvas, nullptr);

@@ -48,9 +48,8 @@ protected:
     void SetUp() override {
         // The distribution folder as a user unpacks it.
         dir.MakeFolder("test");
-        ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina_designer.exe").c_str(), (dir / "rokabina_designer.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA((DistFolder() + "test\\test.exe").c_str(), (dir / "test\\test.exe").c_str(), FALSE));
-        designer = std::make_unique<Process>(dir / "rokabina_designer.exe", dir.Path());
+        InstallProgram("test\\test.exe", dir.Path());
+        designer = std::make_unique<Process>(InstallProgram("rokabina_designer.exe", dir.Path()), dir.Path());
         window = designer->WaitForWindow("TForm1");
         ASSERT_NE(window, nullptr);
     }
@@ -86,8 +85,7 @@ TEST_F(DesignerAndViewer, ALayoutSavedByTheDesignerIsWhatTheViewerShows) {
     dir.WriteFile("guide.txt", "x");
     dir.WriteFile("photo.jpg", "x");
 
-    ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina.exe").c_str(), (dir / "rokabina.exe").c_str(), FALSE));
-    Process viewer(dir / "rokabina.exe", dir.Path());
+    Process viewer(InstallProgram("rokabina.exe", dir.Path()), dir.Path());
     HWND shown = viewer.WaitForWindow("TForm1");
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(WindowText(shown), "資料メニュー");

@@ -28,9 +28,7 @@ protected:
     // Starts a viewer copy on `layout` (the .rkrec files listed) and finds its controls.
     void Start(const std::string& layout) {
         dir.WriteFile("rokabina.rkd", layout + "[extension]\r\ncount=1\r\nex1=.rkrec\r\n");
-        std::string exe = dir / "rokabina.exe";
-        ASSERT_TRUE(CopyFileA((DistFolder() + "rokabina.exe").c_str(), exe.c_str(), FALSE));
-        viewer = std::make_unique<Process>(exe, dir.Path());
+        viewer = std::make_unique<Process>(InstallProgram("rokabina.exe", dir.Path()), dir.Path());
         window = viewer->WaitForWindow("TForm1");
         ASSERT_NE(window, nullptr);
         auto combos = ChildrenOfClass(window, "ComboBox");

@@ -17,9 +17,7 @@ using namespace testsupport;
 class ViewerProgram : public testing::Test {
 protected:
     std::string Install(const std::string& exeName = "rokabina.exe") {
-        std::string exe = dir / exeName;
-        EXPECT_TRUE(CopyFileA((DistFolder() + "rokabina.exe").c_str(), exe.c_str(), FALSE)) << DistFolder();
-        return exe;
+        return InstallProgram("rokabina.exe", dir.Path(), exeName);
     }
     ScratchFolder dir;
 };

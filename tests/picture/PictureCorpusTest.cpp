@@ -54,6 +54,12 @@ CorpusCase File(const char* name, Format format, int width, int height,
     return {name, [name] { return CorpusBytes(name); }, format, width, height, samples};
 }
 
+// The sample pictures of the test data, which other tests use too.
+CorpusCase DataFile(const char* name, Format format, int width, int height,
+                    const std::vector<Sample>& samples = kQuadrantSamples) {
+    return {name, [name] { return ReadWholeFile(PicturePath(name)); }, format, width, height, samples};
+}
+
 CorpusCase Saved(const char* name, WORD bitCount, DWORD compression) {
     return {name, [=] { return SavedBitmap(bitCount, compression); }, Format::Bitmap, 33, 30, kQuadrantSamples};
 }
@@ -69,7 +75,26 @@ RECT FrameOfPixels(int width, int height) {
 }
 
 std::vector<CorpusCase> Corpus() {
+    const std::vector<Sample> whiteAboveBlack = {{0.5, 0.25, kWhite}, {0.5, 0.75, kBlack}};
+    const std::vector<Sample> checker = {{0.25, 0.25, kBlack}, {0.75, 0.25, kWhite}, {0.25, 0.75, kWhite},
+                                         {0.75, 0.75, kBlack}};
     std::vector<CorpusCase> cases = {
+        DataFile("quadrants24.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants4.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants565.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants_v5.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants_core.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants_rle8.bmp", Format::Bitmap, 4, 4),
+        DataFile("quadrants_topdown.bmp", Format::Bitmap, 4, 4),
+        DataFile("checker1.bmp", Format::Bitmap, 4, 4, checker),
+        DataFile("sizes16-32-48.ico", Format::Icon, 32, 32, {{0.5, 0.5, kGreen}}),  // 32 x 32 preferred
+        DataFile("size16.ico", Format::Icon, 16, 16, {{0.5, 0.5, kRed}}),
+        DataFile("Logo.JPG", Format::Bitmap, 16, 16),  // extension case does not matter
+        DataFile("quadrants.jpeg", Format::Bitmap, 16, 16),
+        DataFile("quadrants_progressive.jpg", Format::Bitmap, 16, 16),
+        DataFile("quadrants_cmyk.jpg", Format::Bitmap, 16, 16),
+        DataFile("halves_gray.jpg", Format::Bitmap, 16, 16, whiteAboveBlack),
+
         File("bmp_core_1.bmp", Format::Bitmap, 33, 30, kHalves),
         File("bmp_core_4.bmp", Format::Bitmap, 33, 30),
         File("bmp_core_8.bmp", Format::Bitmap, 33, 30),

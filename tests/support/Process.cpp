@@ -4,6 +4,7 @@
 
 #include "base/CodePage.h"
 #include "support/Dialogs.h"
+#include "support/TestFolders.h"
 
 namespace testsupport {
 
@@ -76,6 +77,22 @@ HWND ChildAt(HWND parent, const char* className, int left, int top) {
         if (r.left == left && r.top == top) return c;
     }
     return nullptr;
+}
+
+std::string InstallProgram(const std::string& distName, const std::string& folder, const std::string& as) {
+    const std::string copy = folder + (as.empty() ? distName : as);
+    if (!CopyFileA((DistFolder() + distName).c_str(), copy.c_str(), FALSE))
+        ADD_FAILURE() << "cannot copy " << DistFolder() + distName << " to " << copy;
+    return copy;
+}
+
+testing::AssertionResult FrameIs(HWND window, int left, int top, int width, int height) {
+    RECT r;
+    GetWindowRect(window, &r);
+    if (r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the frame is at " << r.left << ", " << r.top << ", "
+                                       << r.right - r.left << " x " << r.bottom - r.top;
 }
 
 }  // namespace testsupport

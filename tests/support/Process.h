@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 class Process {
@@ -24,6 +26,13 @@ public:
 private:
     PROCESS_INFORMATION info_{};
 };
+
+// Copies a built program (its path below the distribution folder) into
+// folder, whose sub-folders must exist, under the same relative name unless
+// another is given; returns the copy's path. A failure fails the test.
+std::string InstallProgram(const std::string& distName, const std::string& folder, const std::string& as = "");
+// Whether a top-level window's frame is at (left, top) on the screen and of that size.
+testing::AssertionResult FrameIs(HWND window, int left, int top, int width, int height);
 
 // Child windows of a window of any process, by class, in stacking order.
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
