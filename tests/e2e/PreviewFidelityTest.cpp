@@ -69,6 +69,21 @@ const FidelityCase kCases[] = {
      {{"Top", "image2", "40"}, {"Left", "image2", "30"}, {"Width", "image2", "147"}, {"Height", "image2", "60"},
       {"Top", "ListBox1", "150"},
       {"Height", "ListBox1", "80"}}},
+    {"ButtonsOverTheListAndTheChooser",
+     {{"Left", "Button1", "40"}, {"Top", "Button1", "120"}, {"Left", "Button2", "80"}, {"Top", "Button2", "80"}}},
+    {"OverlappingButtons", {{"Left", "Button2", "60"}, {"Top", "Button2", "230"}}},
+    {"ChooserMovedAboveTheList", {{"Top", "ComboBox1", "100"}, {"Top", "ListBox1", "121"}, {"Height", "ListBox1", "60"}}},
+    {"ChooserMovedOntoTheListEdge", {{"Top", "ComboBox1", "79"}, {"Left", "ComboBox1", "5"}, {"Width", "ComboBox1", "170"}}},
+    {"WideScrollingList", {{"ScrollBar", "ListBox1", "3"}, {"Width", "ListBox1", "150"}}},
+    {"PartlyOffTheTopLeft",
+     {{"Left", "image1", "-30"}, {"Top", "image1", "-20"}, {"Left", "Button1", "-20"}, {"Left", "ComboBox1", "-40"},
+      {"Top", "ListBox1", "95"}}},
+    {"ZeroSizes", {{"Width", "Button1", "0"}, {"Height", "image2", "0"}, {"Height", "ListBox1", "0"}}},
+    {"SmallWindow",
+     {{"Width", "Form", "120"}, {"Height", "Form", "150"}, {"Width", "image1", "120"}, {"Width", "ComboBox1", "120"},
+      {"Width", "ListBox1", "120"}, {"Height", "ListBox1", "30"}, {"Top", "image2", "125"}, {"Width", "image2", "60"},
+      {"Height", "image2", "25"}, {"Top", "Button1", "125"}, {"Left", "Button1", "60"}, {"Width", "Button1", "60"},
+      {"Enable", "Button2", "0"}}},
     {"HiddenElements", {{"Enable", "image1", "0"}, {"Enable", "ListBox1", "0"}, {"Enable", "Button2", "0"}}},
     {"ChooserHidden", {{"Enable", "ComboBox1", "0"}, {"Enable", "image2", "0"}, {"Top", "ListBox1", "70"}}},
     {"LongCaptions",
@@ -211,6 +226,8 @@ protected:
         designer.WaitForWindow("TForm1", kWait);  // idle again: the layout is read
         if (HWND box = FindDialog(designer.Id())) FAIL() << "the designer reported: " << WindowText(box);
         HWND mock = ChildrenOfClass(ChildrenOfClass(window, "TFrame3").at(0), "TFrame2").at(0);
+        ASSERT_FALSE(GetWindowLongW(mock, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
+            << "the layout reaches past the window's edge, where only the mock window scrolls";
         ASSERT_TRUE(TabTo(mock, viewerFocus));
         preview = LookOf(mock);
     }
