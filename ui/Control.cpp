@@ -195,6 +195,10 @@ void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HF
     CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
                    withList, font);
     SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, 12);
+    // Given the height again now that the font sets the box's own: the list
+    // takes what lies below the box. Done before anything is painted, as
+    // later moves keep the box closed (see SetBounds).
+    Control::SetBounds(withList);
     SetText(text);  // the combo box leaves its creation text out of its field
 }
 
