@@ -16,7 +16,6 @@ struct ScreenPixels {
     std::vector<uint32_t> pixels;
 
     uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
-    bool operator==(const ScreenPixels&) const = default;
 };
 
 // The client area of a window of any process, read back from the screen
