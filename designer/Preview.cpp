@@ -33,6 +33,7 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     ListBox1 = &Get<ui::ListBox>("ListBox1");
     Button1 = &Get<ui::Button>("Button1");
     Button2 = &Get<ui::Button>("Button2");
+    ListBox1->SetItemHeight(12);  // the viewer's rows, which its focus frame shows even in an empty list
     Image1->SetPicture(LoadPlaceholder(Placeholder::Header));
     Image2->SetPicture(LoadPlaceholder(Placeholder::Footer));
 }

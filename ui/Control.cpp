@@ -190,17 +190,24 @@ int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHOR
 
 void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
     // The window height of a drop-down combo box includes its list: eight rows.
-    dropDownHeight_ = b.height + 8 * 12 + 2;
     Bounds withList = b;
-    withList.height = dropDownHeight_;
+    withList.height = b.height + 8 * 12 + 2;
     CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
                    withList, font);
     SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, 12);
+    // Given the height again now that the font sets the box's own: the list
+    // takes what lies below the box. Done before anything is painted, as
+    // later moves keep the box closed (see SetBounds).
+    Control::SetBounds(withList);
     SetText(text);  // the combo box leaves its creation text out of its field
 }
 
 void ComboBox::SetBounds(Bounds b) {
-    b.height = dropDownHeight_;
+    // The closed height it has: the list keeps its own height, and the box is
+    // never taller for a moment. A box that takes a list height shrinks back
+    // by itself under Wine without repainting what it uncovers, which left
+    // stale pixels below it.
+    b.height = Height();
     Control::SetBounds(b);
 }
 

@@ -181,7 +181,6 @@ public:
 
 private:
     bool settingText_ = false;
-    int dropDownHeight_ = 0;
 };
 
 // A bordered area with a raised inner and a lowered outer bevel. Controls

@@ -112,6 +112,7 @@ TEST_F(DesignerStart, ThePreviewStartsFromTheMockWindowsOwnDesign) {
     EXPECT_EQ(Spin("SpinEdit17").Value(), 90);
     EXPECT_EQ(Element("ComboBox1").Text(), "フォルダを選択してください");
     EXPECT_EQ(Element("Button2").Left(), 88);
+    EXPECT_EQ(form->Frame2->ListBox1->ItemHeight(), 12) << "the rows of the viewer's list";
 
     // An element follows its spin edit from the first change on.
     Spin("SpinEdit4").SetValue(189);

@@ -61,6 +61,7 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
+    if (kept_) return;
     RemoveLinks(path_);
     RemoveTree(path_);
 }

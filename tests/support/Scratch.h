@@ -1,4 +1,5 @@
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards
+// unless the test keeps it.
 #pragma once
 #include <initializer_list>
 #include <string>
@@ -20,9 +21,12 @@ public:
     std::string MakeFolder(const std::string& relative) const;
     // Writes the bytes exactly as given; creates missing parent folders.
     std::string WriteFile(const std::string& relative, const std::string& bytes) const;
+    // Leaves the folder in place after the test, for a person to look into.
+    void Keep() { kept_ = true; }
 
 private:
     std::string path_;
+    bool kept_ = false;
 };
 
 // Layout file text from lines, each ended with CR LF.

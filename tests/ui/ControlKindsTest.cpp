@@ -83,6 +83,50 @@ TEST(ControlKinds, DeclaredStatesAreTakenBeforeHandlersAreBoundSoStartUpFiresNot
     EXPECT_EQ(form.fired, 1);
 }
 
+// The heights a window is given while the hook is set, from its position messages.
+std::vector<int> heightsGiven;
+HWND watched = nullptr;
+LRESULT CALLBACK RecordHeights(int code, WPARAM wp, LPARAM lp) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->hwnd == watched && call->message == WM_WINDOWPOSCHANGING) {
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+        if (!(pos->flags & SWP_NOSIZE)) heightsGiven.push_back(pos->cy);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// A drop-down combo box that took its list's height for a moment would shrink
+// back by itself and leave unpainted what it uncovered; its list keeps the
+// height it was made with wherever the box goes.
+TEST(ControlKinds, AMovedComboBoxKeepsItsClosedHeightThroughoutAndItsListItsOwn) {
+    const ui::ControlDecl<KindsForm> controls[] = {{"ComboBox1", ControlKind::ComboBox, "", {8, 8, 120, 20}, 0}};
+    KindsForm form(controls);
+    auto& chooser = form.Get<ui::ComboBox>("ComboBox1");
+    const int closed = chooser.Height();
+    auto listHeight = [&] {
+        RECT list{};
+        SendMessageA(chooser.Handle(), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&list));
+        return list.bottom - list.top;
+    };
+    const int rows = listHeight();
+    const int madeHeight = 20 + 8 * 12 + 2;  // as declared, with room for eight rows of 12
+    EXPECT_EQ(rows, madeHeight - closed) << "the list takes what lies below the box";
+
+    watched = chooser.Handle();
+    heightsGiven.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &RecordHeights, nullptr, GetCurrentThreadId());
+    chooser.SetBounds({20, 30, 150, 60});
+    chooser.SetHeight(200);
+    chooser.SetTop(40);
+    UnhookWindowsHookEx(hook);
+
+    EXPECT_FALSE(heightsGiven.empty());
+    for (int height : heightsGiven) EXPECT_EQ(height, closed);
+    const ui::Bounds now = chooser.GetBounds();
+    EXPECT_EQ((std::vector<int>{now.left, now.top, now.width, now.height}), (std::vector<int>{20, 40, 150, closed}));
+    EXPECT_EQ(listHeight(), rows);
+}
+
 TEST(ControlKinds, TabStopsLieOnTopThenOtherControlsThenPicturesThenPanels) {
     const ui::ControlDecl<KindsForm> controls[] = {
         {"Panel1", ControlKind::Panel, "", {0, 0, 200, 100}, -1},
