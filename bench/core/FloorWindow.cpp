@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "ui/Control.h"
 #include "ui/ScopedGdi.h"
 
 namespace bench {
@@ -12,8 +13,7 @@ constexpr int kListId = 2;
 constexpr int kRowHeight = 12;
 
 // Appends texts to a list box or a combo box's list without a redraw for
-// each, and reserves room ahead by doubling, so that the platform does not
-// grow its item array one step at a time.
+// each, reserving room ahead as the viewer's lists do.
 class BulkAppend {
 public:
     BulkAppend(HWND control, UINT addMessage, UINT reserveMessage)
@@ -21,20 +21,14 @@ public:
 
     void Add(const char* text) {
         const LRESULT index = SendMessageA(control_, add_, 0, LPARAM(text));
-        bytes_ += lstrlenA(text) + 1;
-        const LRESULT count = index + 1;
-        if (count >= kFirstReserve && (count & (count - 1)) == 0)
-            SendMessageA(control_, reserve_, WPARAM(count), LPARAM(bytes_));
+        ui::ReserveOnDoubling(control_, reserve_, index, size_t(lstrlenA(text)) + 1);
     }
 
 private:
-    static constexpr LRESULT kFirstReserve = 64;
-
     ui::RedrawLock redraw_;
     HWND control_;
     UINT add_;
     UINT reserve_;
-    LPARAM bytes_ = 0;
 };
 
 HWND MakeChild(const char* className, DWORD style, DWORD exStyle, RECT place, HWND parent, int id, HFONT font) {
