@@ -1,16 +1,21 @@
 // Measures the viewer's start-up from outside on each tree given, next to the
-// floor measured in the same run, and prints the table (Markdown) on stdout;
+// floor measured in the same run, then how fast each refills its file list on
+// a pick in its folder chooser, and prints the table (Markdown) on stdout;
 // progress goes to stderr. See core/BenchOptions.h for the command line.
 #include <windows.h>
 
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/BenchOptions.h"
 #include "core/FloorWalk.h"
+#include "core/FloorWindow.h"
+#include "core/RefillProbe.h"
 #include "core/ResultTable.h"
 #include "core/StartupProbe.h"
 
@@ -19,7 +24,6 @@ namespace {
 using namespace bench;
 
 constexpr char kViewerClass[] = "TForm1";
-constexpr char kFloorClass[] = "BenchFloor";
 constexpr double kMegabyte = 1024.0 * 1024.0;
 
 struct Program {
@@ -27,6 +31,9 @@ struct Program {
     std::string arguments;
     const char* windowClass;  // null: runs to its exit
 };
+
+// What a measured start does with the window it showed, before it is ended.
+using WhileShown = std::function<void(HWND window)>;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -39,7 +46,7 @@ void Keep(Timings& timings, std::optional<double> ms, bool counted) {
 // One start to the window (the process is ended afterwards) or to the exit.
 // A window of another class, such as an error box, counts as a failure.
 std::optional<double> MeasureStart(const Program& program, const std::string& folder, DWORD timeoutMs,
-                                   MemoryPeak* peak) {
+                                   MemoryPeak* peak, const WhileShown& whileShown) {
     ProbedProcess process(program.exe, program.arguments, folder);
     if (!program.windowClass) {
         DWORD code = 0;
@@ -56,19 +63,46 @@ std::optional<double> MeasureStart(const Program& program, const std::string& fo
     }
     if (!ms) std::fprintf(stderr, "  %s did not show its window in time\n", program.exe.c_str());
     if (peak) *peak = process.Peak();
+    if (ms && whileShown) whileShown(window);
     process.Terminate();
     return ms;
 }
 
 // A start that Wine refuses counts as a failed run; the others go on.
 std::optional<double> MeasureOnce(const Program& program, const std::string& folder, DWORD timeoutMs,
-                                  MemoryPeak* peak = nullptr) {
+                                  MemoryPeak* peak = nullptr, const WhileShown& whileShown = {}) {
     try {
-        return MeasureStart(program, folder, timeoutMs, peak);
+        return MeasureStart(program, folder, timeoutMs, peak, whileShown);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "  %s\n", error.what());
         return std::nullopt;
     }
+}
+
+// Refills of the shown window's list, each of which must list the files the
+// floor's walk counted in the root: a list of another length counts as failed.
+WhileShown TimeRefills(const Program& program, int refills, int64_t files, DWORD timeoutMs, Timings& into) {
+    return [&program, refills, files, timeoutMs, &into](HWND window) {
+        for (int i = 0; i < refills; ++i) {
+            std::optional<Refill> refill = TimeRefill(window, timeoutMs);
+            if (refill && refill->items != files) {
+                std::fprintf(stderr, "  %s listed %d files instead of %lld\n", program.exe.c_str(), refill->items,
+                             static_cast<long long>(files));
+                refill.reset();
+            }
+            Keep(into, refill ? std::optional<double>(refill->ms) : std::nullopt, true);
+        }
+    };
+}
+
+// A program in a folder of many entries pays for every library the loader
+// looks for there first: the floor runs from the viewer's folder, as the
+// viewer must.
+std::string FloorBesideViewer(const std::string& floorExe, const std::string& treeFolder) {
+    const std::string copy = WithBackslash(treeFolder) + "Floor.exe";
+    if (!CopyFileA(floorExe.c_str(), copy.c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + floorExe + " to " + copy);
+    return copy;
 }
 
 StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& options) {
@@ -78,11 +112,12 @@ StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& optio
     row.folders = count.folders;
     row.files = count.files;
 
+    const std::string floorExe = FloorBesideViewer(options.floorExe, tree.folder);
     const std::string walkArguments = Quoted(tree.folder) + " " + Quoted(options.extension);
-    const Program viewer{tree.folder + "\\rokabina.exe", "", kViewerClass};
-    const Program both{options.floorExe, "both " + walkArguments, kFloorClass};
-    const Program walk{options.floorExe, "walk " + walkArguments, nullptr};
-    const Program window{options.floorExe, "window", kFloorClass};
+    const Program viewer{WithBackslash(tree.folder) + "rokabina.exe", "", kViewerClass};
+    const Program both{floorExe, "both " + walkArguments, FloorWindow::kClassName};
+    const Program walk{floorExe, "walk " + walkArguments, nullptr};
+    const Program window{floorExe, "window", FloorWindow::kClassName};
 
     // The programs take turns within each run, so that a drift of the
     // machine weighs on all of them alike.
@@ -91,17 +126,23 @@ StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& optio
         const bool counted = run >= options.warmups;
         std::fprintf(stderr, "%s: %s %d of %d\n", tree.label.c_str(), counted ? "run" : "warm-up",
                      counted ? run - options.warmups + 1 : run + 1, counted ? options.runs : options.warmups);
+        const int refills = counted ? options.refills : 0;
         MemoryPeak peak;
-        auto viewerMs = MeasureOnce(viewer, tree.folder, options.timeoutMs, &peak);
+        auto viewerMs = MeasureOnce(viewer, tree.folder, options.timeoutMs, &peak,
+                                    TimeRefills(viewer, refills, row.files, options.timeoutMs, row.viewerRefillMs));
         Keep(row.viewerMs, viewerMs, counted);
         if (counted && viewerMs && peak.workingSet) {
             row.peakWorkingSetMb.push_back(double(peak.workingSet) / kMegabyte);
             row.peakPrivateMb.push_back(double(peak.pagefile) / kMegabyte);
         }
-        Keep(row.floorMs, MeasureOnce(both, tree.folder, options.timeoutMs), counted);
+        Keep(row.floorMs,
+             MeasureOnce(both, tree.folder, options.timeoutMs, nullptr,
+                         TimeRefills(both, refills, row.files, options.timeoutMs, row.floorRefillMs)),
+             counted);
         Keep(row.walkMs, MeasureOnce(walk, tree.folder, options.timeoutMs), counted);
         Keep(row.windowMs, MeasureOnce(window, tree.folder, options.timeoutMs), counted);
     }
+    DeleteFileA(floorExe.c_str());
     return row;
 }
 
@@ -115,6 +156,11 @@ int main(int argc, char** argv) {
         std::printf("%s", FormatStartupTable(rows).c_str());
         std::printf("\nMedians of %d runs after %d warm-up start(s); ratio = viewer / floor.\n", options.runs,
                     options.warmups);
+        if (options.refills > 0) {
+            std::printf("\n%s", FormatRefillTable(rows).c_str());
+            std::printf("\nMedians of %d refill(s) after each measured start; ratio = viewer / floor.\n",
+                        options.refills);
+        }
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ViewerBench: %s\n", error.what());

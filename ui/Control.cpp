@@ -160,7 +160,17 @@ void ListBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFO
                    WS_EX_CLIENTEDGE, parent, id, text, b, font);
 }
 
-void ListBox::Add(const std::string& item) { SendMessageA(hwnd_, LB_ADDSTRING, 0, LPARAM(item.c_str())); }
+void ReserveOnDoubling(HWND control, UINT reserveMessage, LRESULT addedIndex, size_t itemBytes) {
+    constexpr LRESULT kFirstReserve = 64;  // a short list is not worth the message
+    const LRESULT count = addedIndex + 1;
+    if (count < kFirstReserve || (count & (count - 1)) != 0) return;
+    SendMessageA(control, reserveMessage, WPARAM(count), LPARAM(count * LRESULT(itemBytes)));
+}
+
+void ListBox::Add(const std::string& item) {
+    const LRESULT index = SendMessageA(hwnd_, LB_ADDSTRING, 0, LPARAM(item.c_str()));
+    ReserveOnDoubling(hwnd_, LB_INITSTORAGE, index, item.size() + 1);
+}
 void ListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
 void ListBox::Delete(int index) { SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
 int ListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }

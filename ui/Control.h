@@ -28,6 +28,13 @@ inline constexpr UINT kChildLayoutChanged = WM_APP + 0x40;
 // The text of a window of this process, in code page 932.
 std::string WindowTextOf(HWND hwnd);
 
+// Called after an item went in at addedIndex of a list box (reserveMessage
+// LB_INITSTORAGE) or a combo box (CB_INITSTORAGE). The platform grows its item
+// array a few items at a time; reserving room for as many items again at each
+// power of two from 64 on makes a long fill grow it a few times in all.
+// itemBytes: what the item's text takes, its end included.
+void ReserveOnDoubling(HWND control, UINT reserveMessage, LRESULT addedIndex, size_t itemBytes);
+
 class Control : public Window {
 public:
     explicit Control(std::string name) : name_(std::move(name)) {}

@@ -1,6 +1,7 @@
 #include "viewer/MainForm.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/Files.h"
 #include "base/Paths.h"
@@ -149,20 +150,27 @@ void TForm1::SearchDir1Find(TSearchDir*, std::string Name, TSearchFileData, bool
 }
 
 void TForm1::ComboBox1Change() {
-    if (ListBox1) ListBox1->Clear();
+    // From the emptying to the end of the refill the list neither redraws nor
+    // recomputes its scroll bars, which would otherwise go and come back:
+    // with many files that costs more than adding the names.
+    std::optional<ui::RedrawLock> redraw;
+    if (ListBox1) {
+        redraw.emplace(ListBox1->Handle());
+        ListBox1->Clear();
+    }
     int32_t count;
     {
         ProfileFile file(LayoutPath());
         count = file.ReadInteger(kExtension, kCount, 0);
     }
     if (count == 0) {
+        redraw.reset();  // the box shows over the emptied list
         ui::ShowPlainMessage("検索する拡張子が未設定です。");
         return;
     }
     if (!ListBox1) return;  // switched off at start-up: nothing to fill
 
     ProfileFile file(LayoutPath());
-    ui::RedrawLock redraw(ListBox1->Handle());
     // Read once for all passes: each read parses the whole file again.
     // A chooser removed at start-up counts as switched off, whatever the file says now.
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;

@@ -30,6 +30,8 @@ ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words
             options.runs = WholeNumber(value(), 1, 1000);
         } else if (word == "--warmups") {
             options.warmups = WholeNumber(value(), 0, 100);
+        } else if (word == "--refills") {
+            options.refills = WholeNumber(value(), 0, 1000);
         } else if (word == "--timeout") {
             options.timeoutMs = DWORD(WholeNumber(value(), 1, 3600)) * 1000;
         } else if (word == "--ext") {

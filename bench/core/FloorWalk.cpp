@@ -14,18 +14,16 @@ bool IsDotEntry(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+}  // namespace
+
 std::string WithBackslash(std::string folder) {
-    // Whole-character test: a trail byte 0x5C (as in "表") is no separator.
     if (!base::EndsWithBackslash(folder)) folder += '\\';
     return folder;
 }
 
-}  // namespace
-
-WalkCount WalkAndList(const std::string& root, const std::string& extension) {
-    WalkCount count;
-    const std::string base = WithBackslash(root);
-    std::deque<std::string> queue{base};
+int64_t WalkFolders(const std::string& root, const FolderSink& onFolder) {
+    int64_t folders = 0;
+    std::deque<std::string> queue{WithBackslash(root)};
     WIN32_FIND_DATAA entry;
     while (!queue.empty()) {
         const std::string dir = std::move(queue.front());
@@ -34,17 +32,31 @@ WalkCount WalkAndList(const std::string& root, const std::string& extension) {
         if (!find) continue;
         do {
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
-            ++count.folders;
-            queue.push_back(WithBackslash(dir + entry.cFileName));
+            ++folders;
+            std::string folder = dir + entry.cFileName;
+            if (onFolder) onFolder(folder);
+            queue.push_back(WithBackslash(std::move(folder)));
         } while (FindNextFileA(find.Get(), &entry));
     }
+    return folders;
+}
 
-    ui::FindHandle find = ui::AdoptFind(FindFirstFileA((base + "*" + extension).c_str(), &entry));
-    if (find) {
-        do {
-            ++count.files;
-        } while (FindNextFileA(find.Get(), &entry));
-    }
+int64_t ListNames(const std::string& pattern, const NameSink& onName) {
+    int64_t names = 0;
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle find = ui::AdoptFind(FindFirstFileA(pattern.c_str(), &entry));
+    if (!find) return 0;
+    do {
+        ++names;
+        if (onName) onName(entry.cFileName);
+    } while (FindNextFileA(find.Get(), &entry));
+    return names;
+}
+
+WalkCount WalkAndList(const std::string& root, const std::string& extension) {
+    WalkCount count;
+    count.folders = WalkFolders(root);
+    count.files = ListNames(WithBackslash(root) + "*" + extension);
     return count;
 }
 

@@ -1,7 +1,8 @@
 // The file-system work of the viewer's start-up and nothing else: what the
-// floor program does before it opens its window.
+// floor program does while it fills its window.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace bench {
@@ -11,9 +12,27 @@ struct WalkCount {
     int64_t files = 0;    // in the root, matching the extension
 };
 
+// Told of every folder below the root as the walk meets it: the full path,
+// without a trailing backslash.
+using FolderSink = std::function<void(const std::string& folder)>;
+// Told of every name a file search finds, in the order the platform gives them.
+using NameSink = std::function<void(const char* name)>;
+
+// The folder with one backslash at its end (whole characters: a trail byte
+// 0x5C, as in "表", is no separator).
+std::string WithBackslash(std::string folder);
+
 // Walks the tree below root breadth first with FindFirstFileA/FindNextFileA,
 // one enumeration open at a time, keeping every folder's full path as the
-// walk goes; then lists the root's files named "*" + extension.
+// walk goes; returns the number of folders found.
+int64_t WalkFolders(const std::string& root, const FolderSink& onFolder = {});
+
+// Every entry of the file search for pattern, its names to onName; returns
+// how many there were.
+int64_t ListNames(const std::string& pattern, const NameSink& onName = {});
+
+// The walk, then the root's files named "*" + extension, as the viewer lists
+// them at start-up.
 WalkCount WalkAndList(const std::string& root, const std::string& extension);
 
 }  // namespace bench

@@ -17,15 +17,21 @@ struct StartupRow {
     int64_t folders = -1;  // below the root, as the floor's walk counted them; -1 unknown
     int64_t files = -1;    // in the root with the listed extension; -1 unknown
     Timings viewerMs;
-    Timings floorMs;  // walk, then the empty window: the viewer's floor
+    Timings floorMs;  // walk and lists, then the window: the viewer's floor
     Timings walkMs;
     Timings windowMs;
+    Timings viewerRefillMs;  // the file list refilled on a pick in the chooser
+    Timings floorRefillMs;
     std::vector<double> peakWorkingSetMb;
     std::vector<double> peakPrivateMb;
 };
 
 // One row per tree: medians, the viewer/floor ratio, the viewer's peak memory.
 std::string FormatStartupTable(const std::vector<StartupRow>& rows);
+
+// One row per tree: the medians of the file list's refill on a pick in the
+// folder chooser, for the viewer and the floor, and their ratio.
+std::string FormatRefillTable(const std::vector<StartupRow>& rows);
 
 struct ResponseRow {
     std::string change;

@@ -7,6 +7,7 @@
 
 namespace {
 
+using bench::FormatRefillTable;
 using bench::FormatResponseTable;
 using bench::FormatStartupTable;
 using bench::ResponseRow;
@@ -54,6 +55,18 @@ TEST(ResultTable, FailedRunsAreCountedAndMissingFiguresSaySo) {
     auto lines = Lines(FormatStartupTable({row}));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], "| t | n/a | 2 | 200 (2 failed) | n/a (3 failed) | n/a | 60 | 41 | n/a | 8.0 |");
+}
+
+TEST(ResultTable, RefillRowShowsBothMediansAndTheirRatio) {
+    StartupRow row = TreeOf("50000 files");
+    row.files = 50000;
+    row.viewerRefillMs = {{240, 200, 260}, 1};  // median 240
+    row.floorRefillMs = {{180, 210, 150}, 0};   // median 180
+    auto lines = Lines(FormatRefillTable({row, TreeOf("none")}));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "| 50000 files | 50000 | 240.0 (1 failed) | 180.0 | 1.33 |");
+    EXPECT_EQ(lines[3], "| none | 2 | n/a | n/a | n/a |");
+    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 6) << line;
 }
 
 TEST(ResultTable, ResponseRowShowsMedianAndNinetyFifthPercentile) {

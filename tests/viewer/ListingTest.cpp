@@ -72,6 +72,16 @@ TEST_F(ViewerListing, PickingAFolderListsItsFiles) {
     EXPECT_EQ(ItemsOf(*form->ListBox1), std::vector<std::string>{"inner.txt"});
 }
 
+TEST_F(ViewerListing, AFolderOfManyFilesIsListedWholeInTheOrderFound) {
+    for (int i = 0; i < 300; ++i) dir.WriteFile("many\\doc" + std::to_string(i) + ".txt", "x");
+    auto form = Start("[extension]\r\ncount=1\r\nex1=.txt\r\n");
+    for (int pass = 0; pass < 2; ++pass) {  // the second refill starts from a full list
+        form->ComboBox1->SetText(dir / "many");
+        form->ComboBox1Change();
+        EXPECT_EQ(ItemsOf(*form->ListBox1), FindNames(dir / "many\\*.txt")) << pass;
+    }
+}
+
 TEST_F(ViewerListing, ATypedFolderPathIsListedToo) {
     auto form = Start("[extension]\r\ncount=1\r\nex1=.txt\r\n");
     form->ComboBox1->SetText(dir / "a\\x");
