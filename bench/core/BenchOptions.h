@@ -1,7 +1,9 @@
-// The command line of the viewer benchmark:
+// The command lines of the benchmarks:
 //   ViewerBench [--runs N] [--warmups N] [--timeout SECONDS] [--ext .txt]
 //               --floor <Floor.exe> <label>=<tree folder> ...
 // Each tree folder holds rokabina.exe and its layout file.
+//   DesignerBench [--changes N] [--warmups N] [--only <change key>] ...
+// The change keys are those of core/PreviewChanges.h.
 #pragma once
 #include <windows.h>
 
@@ -27,5 +29,14 @@ struct ViewerBenchOptions {
 // The words after the program name; throws std::invalid_argument with a
 // message naming the word at fault.
 ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words);
+
+struct DesignerBenchOptions {
+    int changes = 2000;  // timed changes of each kind, in the designer and in the floor alike
+    int warmups = 50;    // changes before those, not timed
+    std::vector<std::string> only;  // the change keys to time; empty: every kind
+};
+
+// As above.
+DesignerBenchOptions ParseDesignerBenchOptions(const std::vector<std::string>& words);
 
 }  // namespace bench

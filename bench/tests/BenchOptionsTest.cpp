@@ -6,6 +6,7 @@
 
 namespace {
 
+using bench::ParseDesignerBenchOptions;
 using bench::ParseViewerBenchOptions;
 using Words = std::vector<std::string>;
 
@@ -54,6 +55,39 @@ TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
     for (const auto& c : cases) {
         try {
             ParseViewerBenchOptions(c.words);
+            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST(BenchOptions, DesignerBenchReadsCountsAndTheChangesToTime) {
+    auto defaults = ParseDesignerBenchOptions({});
+    EXPECT_EQ(defaults.changes, 2000);
+    EXPECT_EQ(defaults.warmups, 50);
+    EXPECT_TRUE(defaults.only.empty()) << "every kind";
+
+    auto options = ParseDesignerBenchOptions(
+        {"--changes", "10", "--warmups", "0", "--only", "caption-key", "--only", "picture-left-bar"});
+    EXPECT_EQ(options.changes, 10);
+    EXPECT_EQ(options.warmups, 0);
+    EXPECT_EQ(options.only, (Words{"caption-key", "picture-left-bar"}));
+}
+
+TEST(BenchOptions, DesignerBenchRefusesBadLinesNamingTheFault) {
+    const BadLine cases[] = {
+        {{"--changes"}, "missing value after --changes"},
+        {{"--changes", "0"}, ": 0"},
+        {{"--changes", "1000001"}, ": 1000001"},
+        {{"--warmups", "-1"}, ": -1"},
+        {{"--only", "picture"}, "no change named picture"},
+        {{"--runs", "3"}, "unknown option --runs"},
+        {{"2000"}, "unknown option 2000"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParseDesignerBenchOptions(c.words);
             ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
         } catch (const std::invalid_argument& error) {
             EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
