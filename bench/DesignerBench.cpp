@@ -41,13 +41,13 @@ std::string TemporaryFile() {
 
 // The floor's samples of one kind of change, from a process of its own; none
 // when it failed.
-ResponseSamples MeasureFloor(const PreviewChange& change, const DesignerBenchOptions& options) {
+ResponseSamples MeasureFloor(const PreviewChange& change, int changes, const DesignerBenchOptions& options) {
     const std::string folder = base::FolderPart(base::ModulePath());
     const std::string samplesFile = TemporaryFile();
     std::string text;
     try {
         ProbedProcess floor(folder + "PreviewFloor.exe",
-                            std::string(change.key) + " " + std::to_string(options.changes) + " " +
+                            std::string(change.key) + " " + std::to_string(changes) + " " +
                                 std::to_string(options.warmups) + " \"" + samplesFile + "\"",
                             folder);
         DWORD code = 1;
@@ -101,7 +101,7 @@ bool PreviewFollowed(designer::TForm1& form, const PreviewChange& change) {
     return false;
 }
 
-ResponseSamples MeasureDesigner(designer::TForm1& form, const PreviewChange& change,
+ResponseSamples MeasureDesigner(designer::TForm1& form, const PreviewChange& change, int changes,
                                 const DesignerBenchOptions& options) {
     // The floor's window went over this one: take the focus back, into the
     // control the user edits, as the floor had it.
@@ -111,12 +111,17 @@ ResponseSamples MeasureDesigner(designer::TForm1& form, const PreviewChange& cha
     if (change.action != Action::Check) SendMessageA(field, EM_SETSEL, 0x7FFF, 0x7FFF);  // type at the end
     DispatchQueued();
     const auto apply = DesignerChange(form, change);
-    ResponseSamples samples = MeasureResponse(apply, options.changes, options.warmups);
+    ResponseSamples samples = MeasureResponse(apply, changes, options.warmups);
     if (!PreviewFollowed(form, change)) std::fprintf(stderr, "  the preview did not follow\n");
     // Back to the second value, where the next kind expects the layout.
-    if ((options.warmups + options.changes) % 2) apply(1);
+    if ((options.warmups + changes) % 2) apply(1);
     DispatchQueued();
     return samples;
+}
+
+void Append(ResponseSamples& to, const ResponseSamples& more) {
+    to.handlerUs.insert(to.handlerUs.end(), more.handlerUs.begin(), more.handlerUs.end());
+    to.withRepaintUs.insert(to.withRepaintUs.end(), more.withRepaintUs.begin(), more.withRepaintUs.end());
 }
 
 }  // namespace
@@ -142,13 +147,17 @@ int main(int argc, char** argv) {
         if (!options.only.empty() && std::find(options.only.begin(), options.only.end(), change.key) == options.only.end())
             continue;
         std::fprintf(stderr, "%s\n", change.key);
-        ResponseRow row{change.label, {}, MeasureFloor(change, options)};
-        row.measured = MeasureDesigner(form, change, options);
+        ResponseRow row{change.label, {}, {}};
+        for (int round = 0; round < options.rounds; ++round) {
+            const int changes = options.changes / options.rounds + (round < options.changes % options.rounds);
+            Append(row.floor, MeasureFloor(change, changes, options));
+            Append(row.measured, MeasureDesigner(form, change, changes, options));
+        }
         rows.push_back(std::move(row));
     }
     std::printf("%s", FormatResponseTable(rows).c_str());
-    std::printf("\nEach change alternates between two values: %d changes after %d warm-up ones, in the designer and in "
-                "the floor alike; ratio = designer / floor with the repaint.\n",
-                options.changes, options.warmups);
+    std::printf("\nEach change alternates between two values: %d changes in %d rounds, each after %d warm-up ones, the "
+                "floor and the designer taking turns; ratio = designer / floor with the repaint.\n",
+                options.changes, options.rounds, options.warmups);
     return 0;
 }

@@ -2,7 +2,7 @@
 //   ViewerBench [--runs N] [--warmups N] [--timeout SECONDS] [--ext .txt]
 //               --floor <Floor.exe> <label>=<tree folder> ...
 // Each tree folder holds rokabina.exe and its layout file.
-//   DesignerBench [--changes N] [--warmups N] [--only <change key>] ...
+//   DesignerBench [--changes N] [--warmups N] [--rounds N] [--only <change key>] ...
 // The change keys are those of core/PreviewChanges.h.
 #pragma once
 #include <windows.h>
@@ -33,6 +33,10 @@ ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words
 struct DesignerBenchOptions {
     int changes = 2000;  // timed changes of each kind, in the designer and in the floor alike
     int warmups = 50;    // changes before those, not timed
+    // The changes of each kind are split into rounds, the floor and the
+    // designer taking turns, so that a drift of the machine's load weighs on
+    // both alike; each round has its warm-up changes.
+    int rounds = 5;
     std::vector<std::string> only;  // the change keys to time; empty: every kind
 };
 

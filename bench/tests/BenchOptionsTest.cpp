@@ -66,12 +66,14 @@ TEST(BenchOptions, DesignerBenchReadsCountsAndTheChangesToTime) {
     auto defaults = ParseDesignerBenchOptions({});
     EXPECT_EQ(defaults.changes, 2000);
     EXPECT_EQ(defaults.warmups, 50);
+    EXPECT_EQ(defaults.rounds, 5);
     EXPECT_TRUE(defaults.only.empty()) << "every kind";
 
     auto options = ParseDesignerBenchOptions(
-        {"--changes", "10", "--warmups", "0", "--only", "caption-key", "--only", "picture-left-bar"});
+        {"--changes", "10", "--warmups", "0", "--rounds", "2", "--only", "caption-key", "--only", "picture-left-bar"});
     EXPECT_EQ(options.changes, 10);
     EXPECT_EQ(options.warmups, 0);
+    EXPECT_EQ(options.rounds, 2);
     EXPECT_EQ(options.only, (Words{"caption-key", "picture-left-bar"}));
 }
 
@@ -81,6 +83,8 @@ TEST(BenchOptions, DesignerBenchRefusesBadLinesNamingTheFault) {
         {{"--changes", "0"}, ": 0"},
         {{"--changes", "1000001"}, ": 1000001"},
         {{"--warmups", "-1"}, ": -1"},
+        {{"--rounds", "0"}, ": 0"},
+        {{"--changes", "3", "--rounds", "4"}, "more rounds than changes"},
         {{"--only", "picture"}, "no change named picture"},
         {{"--runs", "3"}, "unknown option --runs"},
         {{"2000"}, "unknown option 2000"},
