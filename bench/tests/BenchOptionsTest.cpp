@@ -38,6 +38,19 @@ struct BadLine {
     const char* named;  // what the message must point at
 };
 
+// Each line is refused with a message naming its fault.
+template <class Parse, size_t N>
+void ExpectRefused(Parse parse, const BadLine (&cases)[N]) {
+    for (const auto& c : cases) {
+        try {
+            parse(c.words);
+            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
+    }
+}
+
 TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
     const BadLine cases[] = {
         {{"t=d"}, "--floor"},
@@ -52,14 +65,7 @@ TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
         {{"--floor", "f.exe", "=d"}, "label=folder: =d"},
         {{"--floor", "f.exe", "t="}, "label=folder: t="},
     };
-    for (const auto& c : cases) {
-        try {
-            ParseViewerBenchOptions(c.words);
-            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
-        } catch (const std::invalid_argument& error) {
-            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
-        }
-    }
+    ExpectRefused(ParseViewerBenchOptions, cases);
 }
 
 TEST(BenchOptions, DesignerBenchReadsCountsAndTheChangesToTime) {
@@ -89,14 +95,7 @@ TEST(BenchOptions, DesignerBenchRefusesBadLinesNamingTheFault) {
         {{"--runs", "3"}, "unknown option --runs"},
         {{"2000"}, "unknown option 2000"},
     };
-    for (const auto& c : cases) {
-        try {
-            ParseDesignerBenchOptions(c.words);
-            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
-        } catch (const std::invalid_argument& error) {
-            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
-        }
-    }
+    ExpectRefused(ParseDesignerBenchOptions, cases);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ namespace {
 using bench::ProbedProcess;
 using testsupport::ScratchFolder;
 
-constexpr DWORD kPatientMs = 60000;
-constexpr DWORD kUsageError = 0xFFFFFFFF;
+using benchtests::kPatientMs;
+using benchtests::kUsageError;
 
 std::string FloorExe() { return benchtests::BesideTests("Floor.exe"); }
 
