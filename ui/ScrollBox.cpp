@@ -22,15 +22,15 @@ void ScrollBox::Create(HWND parent, int id, const std::string& text, Bounds boun
 void ScrollBox::UpdateScrollBars() {
     if (updating_ || !hwnd_) return;
     updating_ = true;
-    // The far edges of the visible children, in unscrolled coordinates.
+    // The far edges of the visible children, in unscrolled coordinates. The
+    // children are this box's controls: asking the window for its children
+    // would cost a server call per child under Wine.
     long extentX = 0, extentY = 0;
-    for (HWND c = GetWindow(hwnd_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (!(GetWindowLongPtrA(c, GWL_STYLE) & WS_VISIBLE)) continue;
-        RECT r;
-        GetWindowRect(c, &r);
-        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-        extentX = std::max(extentX, long(r.right) + hpos_);
-        extentY = std::max(extentY, long(r.bottom) + vpos_);
+    for (const auto& control : Controls()) {
+        if (!control->Handle() || !control->Visible()) continue;
+        const Bounds b = control->GetBounds();
+        extentX = std::max(extentX, long(b.left) + b.width + hpos_);
+        extentY = std::max(extentY, long(b.top) + b.height + vpos_);
     }
     RECT outer;
     GetWindowRect(hwnd_, &outer);
@@ -43,18 +43,20 @@ void ScrollBox::UpdateScrollBars() {
         needV = extentY > fullH - (needH ? barH : 0);
     }
     const long pageW = std::max(0L, fullW - (needV ? barW : 0)), pageH = std::max(0L, fullH - (needH ? barH : 0));
-    auto setBar = [&](int bar, bool need, long extent, long page, int pos) {
-        int newPos = need ? int(std::clamp(long(pos), 0L, extent - page)) : 0;
-        const bool shown = GetWindowLongPtrA(hwnd_, GWL_STYLE) & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL);
-        if (!need && !shown) return newPos;  // the common case: nothing to do, no frame change
-        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, need ? int(extent - 1) : 0, UINT(need ? page : 0),
-                      newPos, 0};
+    auto setBar = [&](int bar, BarRange& last, bool need, long extent, long page, int pos) {
+        const BarRange wanted = need ? BarRange{int(extent), int(page)} : BarRange{};
+        const int newPos = need ? int(std::clamp(long(pos), 0L, extent - page)) : 0;
+        // Setting a bar costs a frame change under Wine, even an unchanged one.
+        if (wanted == last) return newPos;
+        last = wanted;
+        // The range alone shows or hides the bar: one frame change, not two.
+        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, wanted.extent - 1),
+                      UINT(wanted.page), newPos, 0};
         SetScrollInfo(hwnd_, bar, &si, TRUE);
-        if (need != shown) ShowScrollBar(hwnd_, bar, need);
         return newPos;
     };
-    int newH = setBar(SB_HORZ, needH, extentX, pageW, hpos_);
-    int newV = setBar(SB_VERT, needV, extentY, pageH, vpos_);
+    const int newH = setBar(SB_HORZ, horizontal_, needH, extentX, pageW, hpos_);
+    const int newV = setBar(SB_VERT, vertical_, needV, extentY, pageH, vpos_);
     ScrollTo(newH, newV);
     updating_ = false;
 }

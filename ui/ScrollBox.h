@@ -16,8 +16,9 @@ public:
     ~ScrollBox() override;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
 
-    // Shows, hides and ranges the bars after children changed; runs by itself
-    // whenever a control of this box moves, resizes, shows or hides.
+    // Shows, hides and ranges the bars after its controls changed; runs by
+    // itself whenever a control of this box moves, resizes, shows or hides.
+    // A bar is set only when its range or page changes.
     void UpdateScrollBars();
 
 protected:
@@ -28,9 +29,17 @@ private:
     void Scroll(int bar, WORD request);
     void ScrollTo(int hpos, int vpos);
 
+    // A bar's range as last set: extent 0 while the bar is hidden.
+    struct BarRange {
+        int extent = 0;
+        int page = 0;
+        bool operator==(const BarRange&) const = default;
+    };
+
     const char* className_;
     int backgroundColor_;
     int hpos_ = 0, vpos_ = 0;
+    BarRange horizontal_, vertical_;
     bool updating_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "core/PreviewChanges.h"
+
 namespace bench {
 namespace {
 
@@ -49,6 +51,29 @@ ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words
     }
     if (options.floorExe.empty()) throw std::invalid_argument("--floor <Floor.exe> is missing");
     if (options.trees.empty()) throw std::invalid_argument("no tree given (label=folder)");
+    return options;
+}
+
+DesignerBenchOptions ParseDesignerBenchOptions(const std::vector<std::string>& words) {
+    DesignerBenchOptions options;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word != "--changes" && word != "--warmups" && word != "--rounds" && word != "--only")
+            throw std::invalid_argument("unknown option " + word);
+        if (i + 1 >= words.size()) throw std::invalid_argument("missing value after " + word);
+        const std::string& value = words[++i];
+        if (word == "--changes") {
+            options.changes = WholeNumber(value, 1, 1000000);
+        } else if (word == "--warmups") {
+            options.warmups = WholeNumber(value, 0, 10000);
+        } else if (word == "--rounds") {
+            options.rounds = WholeNumber(value, 1, 100);
+        } else {
+            if (!FindPreviewChange(value)) throw std::invalid_argument("no change named " + value);
+            options.only.push_back(value);
+        }
+    }
+    if (options.rounds > options.changes) throw std::invalid_argument("more rounds than changes");
     return options;
 }
 

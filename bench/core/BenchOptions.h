@@ -1,8 +1,10 @@
-// The command line of the viewer benchmark:
+// The command lines of the benchmarks:
 //   ViewerBench [--runs N] [--warmups N] [--refills N] [--timeout SECONDS] [--ext .txt]
 //               --floor <Floor.exe> <label>=<tree folder> ...
 // Each tree folder holds rokabina.exe and its layout file; the floor program
 // is copied beside them.
+//   DesignerBench [--changes N] [--warmups N] [--rounds N] [--only <change key>] ...
+// The change keys are those of core/PreviewChanges.h.
 #pragma once
 #include <windows.h>
 
@@ -29,5 +31,18 @@ struct ViewerBenchOptions {
 // The words after the program name; throws std::invalid_argument with a
 // message naming the word at fault.
 ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words);
+
+struct DesignerBenchOptions {
+    int changes = 2000;  // timed changes of each kind, in the designer and in the floor alike
+    int warmups = 50;    // changes before those, not timed
+    // The changes of each kind are split into rounds, the floor and the
+    // designer taking turns, so that a drift of the machine's load weighs on
+    // both alike; each round has its warm-up changes.
+    int rounds = 5;
+    std::vector<std::string> only;  // the change keys to time; empty: every kind
+};
+
+// As above.
+DesignerBenchOptions ParseDesignerBenchOptions(const std::vector<std::string>& words);
 
 }  // namespace bench

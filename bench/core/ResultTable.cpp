@@ -1,6 +1,7 @@
 #include "core/ResultTable.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "core/Statistics.h"
 
@@ -24,11 +25,13 @@ std::string TimingCell(const Timings& timings, int decimals = 0) {
     return cell;
 }
 
-std::string RatioCell(const Timings& measured, const Timings& floor) {
-    auto top = Median(measured.values);
-    auto bottom = Median(floor.values);
+std::string RatioCell(std::optional<double> top, std::optional<double> bottom) {
     if (!top || !bottom || *bottom <= 0) return "n/a";
     return Fixed(*top / *bottom, 2);
+}
+
+std::string RatioCell(const Timings& measured, const Timings& floor) {
+    return RatioCell(Median(measured.values), Median(floor.values));
 }
 
 std::string CountCell(int64_t count) { return count < 0 ? "n/a" : std::to_string(count); }
@@ -69,13 +72,19 @@ std::string FormatRefillTable(const std::vector<StartupRow>& rows) {
 }
 
 std::string FormatResponseTable(const std::vector<ResponseRow>& rows) {
-    std::string table = Line({"change", "changes", "handler median us", "handler p95 us",
-                              "with repaint median us", "with repaint p95 us"});
-    table += Line({"---", "---:", "---:", "---:", "---:", "---:"});
-    for (const ResponseRow& row : rows)
-        table += Line({row.change, std::to_string(row.handlerUs.size()), MedianCell(row.handlerUs, 1),
-                       PercentileCell(row.handlerUs, 95), MedianCell(row.withRepaintUs, 1),
-                       PercentileCell(row.withRepaintUs, 95)});
+    std::string table = Line({"change", "changes", "handler median us", "handler p95 us", "with repaint median us",
+                              "with repaint p95 us", "floor median us", "floor p95 us", "ratio median",
+                              "ratio p95"});
+    table += Line({"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:"});
+    for (const ResponseRow& row : rows) {
+        const auto& measured = row.measured.withRepaintUs;
+        const auto& floor = row.floor.withRepaintUs;
+        table += Line({row.change, std::to_string(measured.size()), MedianCell(row.measured.handlerUs, 1),
+                       PercentileCell(row.measured.handlerUs, 95), MedianCell(measured, 1),
+                       PercentileCell(measured, 95), MedianCell(floor, 1), PercentileCell(floor, 95),
+                       RatioCell(Median(measured), Median(floor)),
+                       RatioCell(Percentile(measured, 95), Percentile(floor, 95))});
+    }
     return table;
 }
 

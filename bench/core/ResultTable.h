@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ResponseTiming.h"
+
 namespace bench {
 
 struct Timings {
@@ -35,11 +37,14 @@ std::string FormatRefillTable(const std::vector<StartupRow>& rows);
 
 struct ResponseRow {
     std::string change;
-    std::vector<double> handlerUs;     // the change call alone
-    std::vector<double> withRepaintUs; // the change, then every message it queued (painting too)
+    ResponseSamples measured;
+    ResponseSamples floor;  // a plain program making the same platform calls
 };
 
-// One row per kind of change: median and 95th percentile in microseconds.
+// One row per kind of change: median and 95th percentile in microseconds of
+// the change, of the change with its repaint, and of the floor with its
+// repaint; then the two ratios with repaint, measured / floor, at the median
+// and at the 95th percentile.
 std::string FormatResponseTable(const std::vector<ResponseRow>& rows);
 
 }  // namespace bench

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "core/ResponseTiming.h"
+
 namespace bench {
 namespace {
 
@@ -46,9 +48,16 @@ std::optional<double> ProbedProcess::WaitShownAndIdle(DWORD timeoutMs, HWND* win
 }
 
 std::optional<double> ProbedProcess::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
-    const double leftMs = timeoutMs - sinceStart_.Milliseconds();
-    if (leftMs <= 0 && !Ended()) return std::nullopt;
-    if (WaitForSingleObject(info_.hProcess, leftMs <= 0 ? 0 : DWORD(leftMs)) != WAIT_OBJECT_0) return std::nullopt;
+    // Messages to this thread's windows are served meanwhile: the program
+    // waited for may send some (activation, for one) and wait for the answer.
+    for (;;) {
+        const double leftMs = timeoutMs - sinceStart_.Milliseconds();
+        const DWORD woke = MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, leftMs <= 0 ? 0 : DWORD(leftMs),
+                                                     QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0) break;
+        if (woke != WAIT_OBJECT_0 + 1) return std::nullopt;
+        DispatchQueued();
+    }
     const double elapsed = sinceStart_.Milliseconds();
     if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
     return elapsed;

@@ -32,7 +32,8 @@ public:
     // *window. Nothing when the process ends first or the time runs out.
     std::optional<double> WaitShownAndIdle(DWORD timeoutMs, HWND* window = nullptr);
     // Milliseconds from the start until the process ended; its exit code in
-    // *exitCode. Nothing when the time runs out.
+    // *exitCode. Nothing when the time runs out. Messages to this thread's
+    // windows are dispatched meanwhile.
     std::optional<double> WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     // The peaks of the process so far; zeros when they cannot be read.
     MemoryPeak Peak() const;

@@ -6,6 +6,7 @@
 
 namespace {
 
+using bench::ParseDesignerBenchOptions;
 using bench::ParseViewerBenchOptions;
 using Words = std::vector<std::string>;
 
@@ -44,6 +45,19 @@ struct BadLine {
     const char* named;  // what the message must point at
 };
 
+// Each line is refused with a message naming its fault.
+template <class Parse, size_t N>
+void ExpectRefused(Parse parse, const BadLine (&cases)[N]) {
+    for (const auto& c : cases) {
+        try {
+            parse(c.words);
+            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
+        }
+    }
+}
+
 TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
     const BadLine cases[] = {
         {{"t=d"}, "--floor"},
@@ -58,14 +72,37 @@ TEST(BenchOptions, RefusesBadLinesNamingTheFault) {
         {{"--floor", "f.exe", "=d"}, "label=folder: =d"},
         {{"--floor", "f.exe", "t="}, "label=folder: t="},
     };
-    for (const auto& c : cases) {
-        try {
-            ParseViewerBenchOptions(c.words);
-            ADD_FAILURE() << "accepted: " << testing::PrintToString(c.words);
-        } catch (const std::invalid_argument& error) {
-            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos) << error.what();
-        }
-    }
+    ExpectRefused(ParseViewerBenchOptions, cases);
+}
+
+TEST(BenchOptions, DesignerBenchReadsCountsAndTheChangesToTime) {
+    auto defaults = ParseDesignerBenchOptions({});
+    EXPECT_EQ(defaults.changes, 2000);
+    EXPECT_EQ(defaults.warmups, 50);
+    EXPECT_EQ(defaults.rounds, 5);
+    EXPECT_TRUE(defaults.only.empty()) << "every kind";
+
+    auto options = ParseDesignerBenchOptions(
+        {"--changes", "10", "--warmups", "0", "--rounds", "2", "--only", "caption-key", "--only", "picture-left-bar"});
+    EXPECT_EQ(options.changes, 10);
+    EXPECT_EQ(options.warmups, 0);
+    EXPECT_EQ(options.rounds, 2);
+    EXPECT_EQ(options.only, (Words{"caption-key", "picture-left-bar"}));
+}
+
+TEST(BenchOptions, DesignerBenchRefusesBadLinesNamingTheFault) {
+    const BadLine cases[] = {
+        {{"--changes"}, "missing value after --changes"},
+        {{"--changes", "0"}, ": 0"},
+        {{"--changes", "1000001"}, ": 1000001"},
+        {{"--warmups", "-1"}, ": -1"},
+        {{"--rounds", "0"}, ": 0"},
+        {{"--changes", "3", "--rounds", "4"}, "more rounds than changes"},
+        {{"--only", "picture"}, "no change named picture"},
+        {{"--runs", "3"}, "unknown option --runs"},
+        {{"2000"}, "unknown option 2000"},
+    };
+    ExpectRefused(ParseDesignerBenchOptions, cases);
 }
 
 }  // namespace

@@ -69,15 +69,25 @@ TEST(ResultTable, RefillRowShowsBothMediansAndTheirRatio) {
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 6) << line;
 }
 
-TEST(ResultTable, ResponseRowShowsMedianAndNinetyFifthPercentile) {
+TEST(ResultTable, ResponseRowShowsMediansPercentilesAndRatiosToTheFloor) {
     ResponseRow row{"SpinEdit1", {}, {}};
     for (int i = 1; i <= 20; ++i) {
-        row.handlerUs.push_back(i);
-        row.withRepaintUs.push_back(10 * i);
+        row.measured.handlerUs.push_back(i);
+        row.measured.withRepaintUs.push_back(10 * i);
+        row.floor.handlerUs.push_back(1000);  // not shown: the goal is about the change with its repaint
+        row.floor.withRepaintUs.push_back(i <= 19 ? 5 * i : 400);
     }
     auto lines = Lines(FormatResponseTable({row}));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "| SpinEdit1 | 20 | 10.5 | 19.0 | 105.0 | 190.0 |");
+    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '|'), 11) << lines[0];
+    EXPECT_EQ(lines[2], "| SpinEdit1 | 20 | 10.5 | 19.0 | 105.0 | 190.0 | 52.5 | 95.0 | 2.00 | 2.00 |");
+}
+
+TEST(ResultTable, AFloorThatGaveNothingLeavesItsCellsAndRatiosOpen) {
+    ResponseRow row{"caption", {{1, 2, 3}, {4, 5, 6}}, {}};
+    auto lines = Lines(FormatResponseTable({row}));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "| caption | 3 | 2.0 | 3.0 | 5.0 | 6.0 | n/a | n/a | n/a | n/a |");
 }
 
 }  // namespace

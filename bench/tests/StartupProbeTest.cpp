@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "BenchPrograms.h"
 #include "support/Scratch.h"
 
 namespace {
@@ -13,16 +14,10 @@ namespace {
 using bench::ProbedProcess;
 using testsupport::ScratchFolder;
 
-constexpr DWORD kPatientMs = 60000;
-constexpr DWORD kUsageError = 0xFFFFFFFF;
+using benchtests::kPatientMs;
+using benchtests::kUsageError;
 
-// Floor.exe is built beside the test program.
-std::string FloorExe() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string exe = path;
-    return exe.substr(0, exe.rfind('\\') + 1) + "Floor.exe";
-}
+std::string FloorExe() { return benchtests::BesideTests("Floor.exe"); }
 
 TEST(StartupProbe, WindowModeIsMeasuredToItsVisibleWindow) {
     ProbedProcess floor(FloorExe(), "window", "");
