@@ -41,8 +41,9 @@ TEST(PackagedSample, TheViewerComesUpWithTheSampleFoldersFilesAndPictures) {
     ASSERT_EQ(lists.size(), 1u);
     auto folders = ComboItems(combos[0]);
     std::sort(folders.begin(), folders.end());
+    // In byte order of their Shift-JIS names.
     EXPECT_EQ(folders, (std::vector<std::string>{sample, sample + "マニュアル", sample + "マニュアル\\導入",
-                                                  sample + "写真", sample + "議事録"}));
+                                                  sample + "議事録", sample + "写真"}));
     auto files = ListItems(lists[0]);
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"footer.jpg", "header.jpg", "はじめにお読みください.txt"}));
