@@ -27,6 +27,16 @@ WINE64=/usr/lib/wine/wine64
 # IA-32 emulation (ia32_emulation=off) runs neither the 32-bit Wine loader
 # nor, under Wine, any i686 program.
 runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# For the scripts that run the programs: where the i686 build cannot run,
+# switch these settings to the x86_64 build, say so (the caller's name is
+# $1) and return 0; otherwise return 1 and change nothing.
+switch_to_runnable_build() {
+    if [ "$ROKABINA_ARCH" != i686 ] || runs_32bit; then return 1; fi
+    echo "$1: this machine cannot run 32-bit x86 code (its kernel has no IA-32 emulation): using the x86_64 build" >&2
+    unset BUILD_ROOT WINEPREFIX
+    export ROKABINA_ARCH=x86_64
+    . "$root/tools/env.sh"
+}
 # A crashing program must end, not wait in Wine's debugger.
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 # Wine picks code page 932 from the locale it runs in: run Windows programs
