@@ -1,10 +1,12 @@
 // What the designer says about itself, kept in one place.
 #pragma once
 
+#include "generated/Version.h"
+
 namespace designer {
 
 inline constexpr char kProductText[] = "アプリケーション名：ロカビナデザイナー";
-inline constexpr char kVersionText[] = "バージョン番号：1.00";
+inline constexpr char kVersionText[] = "バージョン番号：" ROKABINA_VERSION;
 inline constexpr char kCreditText[] = "Copyright (C) 2026 Rokabina Project";
 inline constexpr char kReleaseText[] = "公開日：2026年12月8日";
 

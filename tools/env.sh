@@ -1,16 +1,47 @@
-# Shared settings of the tools/ scripts: where the build lives and how Wine runs.
+# Shared settings of the tools/ scripts: which build, where it lives and how
+# Wine runs it. ROKABINA_ARCH=i686 (the default: the programs handed out) or
+# x86_64; each has its own build folder.
 root=${root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-BUILD_ROOT=${BUILD_ROOT:-$root/build}
+export ROKABINA_ARCH=${ROKABINA_ARCH:-i686}
+case "$ROKABINA_ARCH" in
+    i686)
+        BUILD_ROOT=${BUILD_ROOT:-$root/build}
+        # The 32-bit loader (Debian's wine32) runs the i686 programs.
+        WINE=/usr/lib/wine/wine ;;
+    x86_64)
+        BUILD_ROOT=${BUILD_ROOT:-$root/build-x86_64}
+        WINE=/usr/lib/wine/wine64 ;;
+    *)
+        echo "ROKABINA_ARCH must be i686 or x86_64, not '$ROKABINA_ARCH'" >&2
+        return 1 2>/dev/null || exit 1 ;;
+esac
 JPEG_PREFIX=$BUILD_ROOT/deps/jpeg
+TOOLCHAIN_FILE=$root/cmake/mingw-w64.cmake
+# A 64-bit prefix with the 32-bit system files beside it (WoW64): it runs
+# both builds, and only the 64-bit loader creates it.
 export WINEPREFIX=${WINEPREFIX:-$BUILD_ROOT/wineprefix}
 export WINEDEBUG=-all
 export WINEARCH=win64
+WINE64=/usr/lib/wine/wine64
+# Whether this machine runs 32-bit x86 code at all: a Linux kernel without
+# IA-32 emulation (ia32_emulation=off) runs neither the 32-bit Wine loader
+# nor, under Wine, any i686 program.
+runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# For the scripts that run the programs: where the i686 build cannot run,
+# switch these settings to the x86_64 build, say so (the caller's name is
+# $1) and return 0; otherwise return 1 and change nothing.
+switch_to_runnable_build() {
+    if [ "$ROKABINA_ARCH" != i686 ] || runs_32bit; then return 1; fi
+    echo "$1: this machine cannot run 32-bit x86 code (its kernel has no IA-32 emulation): using the x86_64 build" >&2
+    unset BUILD_ROOT WINEPREFIX
+    export ROKABINA_ARCH=x86_64
+    . "$root/tools/env.sh"
+}
 # A crashing program must end, not wait in Wine's debugger.
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 # Wine picks code page 932 from the locale it runs in: run Windows programs
 # (and ctest, which starts them) through this.
 wine_locale() { LC_ALL=ja_JP.UTF-8 "$@"; }
-WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 # Unix path to the Windows path under Wine's Z: drive.
 winepath_of() { local p; p=$(readlink -f "$1"); printf 'Z:%s' "${p//\//\\}"; }

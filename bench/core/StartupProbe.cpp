@@ -76,24 +76,32 @@ void ProbedProcess::Terminate() {
     WaitForSingleObject(info_.hProcess, 10000);  // bounded: a stuck process must not stall the run
 }
 
+namespace {
+
+struct VisibleWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// A window procedure's calling convention (stdcall on 32-bit Windows): a plain
+// lambda would not do.
+BOOL CALLBACK CheckVisibleWindow(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<VisibleWindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != s->processId || !IsWindowVisible(hwnd)) return TRUE;
+    // The programs' application window (their task-bar entry) has no size.
+    RECT r;
+    if (GetWindowRect(hwnd, &r) && IsRectEmpty(&r)) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND VisibleWindowOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner != s->processId || !IsWindowVisible(hwnd)) return TRUE;
-            // The programs' application window (their task-bar entry) has no size.
-            RECT r;
-            if (GetWindowRect(hwnd, &r) && IsRectEmpty(&r)) return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        LPARAM(&search));
+    VisibleWindowSearch search{processId, nullptr};
+    EnumWindows(CheckVisibleWindow, LPARAM(&search));
     return search.found;
 }
 

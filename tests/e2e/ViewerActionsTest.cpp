@@ -72,20 +72,22 @@ protected:
     std::vector<HWND> buttons;
 };
 
+struct DescendantTextsArgs {
+    const char* cls;
+    std::vector<std::string> texts;
+};
+
+// CALLBACK: the enumeration calls it with the stdcall convention on 32-bit Windows.
+BOOL CALLBACK CollectDescendantText(HWND hwnd, LPARAM lp) {
+    auto* a = reinterpret_cast<DescendantTextsArgs*>(lp);
+    if (lstrcmpiA(ClassName(hwnd).c_str(), a->cls) == 0) a->texts.push_back(WindowText(hwnd));
+    return TRUE;
+}
+
 // Texts of all windows below `parent`, in creation order.
 std::vector<std::string> DescendantTexts(HWND parent, const char* className) {
-    struct Args {
-        const char* cls;
-        std::vector<std::string> texts;
-    } args{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* a = reinterpret_cast<Args*>(lp);
-            if (lstrcmpiA(ClassName(hwnd).c_str(), a->cls) == 0) a->texts.push_back(WindowText(hwnd));
-            return TRUE;
-        },
-        LPARAM(&args));
+    DescendantTextsArgs args{className, {}};
+    EnumChildWindows(parent, CollectDescendantText, LPARAM(&args));
     return args.texts;
 }
 
