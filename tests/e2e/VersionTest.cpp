@@ -132,7 +132,9 @@ TEST(Version, ResourcesAboutBoxesAndManifestsSayTheVersionFileVersion) {
 
 // Windows Vista, 7, 8, 8.1 and 10/11: without these ids Windows treats the
 // programs as written for Vista and answers version queries accordingly.
-TEST(Version, ManifestsDeclareTheSupportedWindowsVersions) {
+// Without an execution level a 32-bit program's writes to protected folders
+// are silently redirected to a per-user copy.
+TEST(Version, ManifestsDeclareTheSupportedWindowsVersionsAndTheExecutionLevel) {
     const char* supportedOs[] = {
         "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
@@ -143,6 +145,8 @@ TEST(Version, ManifestsDeclareTheSupportedWindowsVersions) {
         std::string manifest = ReadManifest(DistFolder() + program.distName);
         EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos)
             << "the common controls of version 6";
+        EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+                  std::string::npos);
         for (const char* id : supportedOs)
             EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
     }
