@@ -1,5 +1,4 @@
-// Windows bitmaps (.bmp): the file header and the bitmap's own header are
-// checked against the file before anything is allocated; GDI then holds the
+// Windows bitmaps (.bmp): once the headers are found sound, GDI holds the
 // pixels in a DIB section in the file's own pixel format, and expands RLE
 // data itself.
 #include <windows.h>
@@ -9,9 +8,9 @@
 #include <optional>
 #include <utility>
 
+#include "picture/BitmapFile.h"
 #include "picture/ByteReader.h"
 #include "picture/Decoders.h"
-#include "picture/DibHeader.h"
 #include "ui/ScopedGdi.h"
 
 namespace picture {
@@ -20,33 +19,11 @@ PictureError InvalidBitmap() { return PictureError("ビットマップイメー�
 
 namespace {
 
-constexpr size_t kFileHeaderSize = 14;
-
-struct ParsedBitmap {
-    DibHeader dib;
-    PlainDibInfo info;  // the file's format, BITMAPINFOHEADER form
-    size_t bitsOffset;  // pixel data in the file
-    size_t bitsSize;
-};
-
-// The file header says where the pixels start: the bitmap's header, masks and
-// colour table lie between it and them.
-ParsedBitmap Parse(const ByteReader& in) {
-    if (!in.Has(0, kFileHeaderSize) || in.U8(0) != 'B' || in.U8(1) != 'M') throw InvalidBitmap();
-    const uint32_t bitsOffset = in.U32(10);
-    if (bitsOffset <= kFileHeaderSize || bitsOffset >= in.Size()) throw InvalidBitmap();
-    std::optional<DibHeader> dib = ReadDibHeader(in, kFileHeaderSize, bitsOffset - kFileHeaderSize);
-    if (!dib || !DibPixelsFit(*dib, in.Size() - bitsOffset)) throw InvalidBitmap();  // truncated
-
-    const uint64_t bitsSize = dib->IsRunLength() ? dib->compressedSize : dib->stride * dib->rows;
-    return {*dib, PlainInfo(in, kFileHeaderSize, *dib), bitsOffset, size_t(bitsSize)};
-}
-
 // GDI expands the run-length data into the section through SetDIBits.
-void ExpandRunLengths(HBITMAP section, const ParsedBitmap& bmp, const unsigned char* data) {
+void ExpandRunLengths(HBITMAP section, const BitmapFile& bmp, const unsigned char* data) {
     const ui::MemoryDc dc(nullptr);
     if (!dc.Handle()) throw InvalidBitmap();
-    if (SetDIBits(dc.Handle(), section, 0, UINT(bmp.dib.rows), data, bmp.info.get(), DIB_RGB_COLORS) == 0)
+    if (SetDIBits(dc.Handle(), section, 0, UINT(bmp.dib.rows), data, AsBitmapInfo(bmp.info), DIB_RGB_COLORS) == 0)
         throw InvalidBitmap();
 }
 
@@ -54,7 +31,9 @@ void ExpandRunLengths(HBITMAP section, const ParsedBitmap& bmp, const unsigned c
 
 ui::Graphic DecodeBitmap(Bytes file) {
     ByteReader in(file);
-    ParsedBitmap bmp = Parse(in);
+    std::optional<BitmapFile> read = ReadBitmapFile(in);
+    if (!read) throw InvalidBitmap();
+    const BitmapFile& bmp = *read;
 
     const bool runLength = bmp.dib.IsRunLength();
     PlainDibInfo sectionInfo = bmp.info;
@@ -63,7 +42,7 @@ ui::Graphic DecodeBitmap(Bytes file) {
         sectionInfo.header.biSizeImage = 0;
     }
     void* bits = nullptr;
-    ui::BitmapHandle section(CreateDIBSection(nullptr, sectionInfo.get(), DIB_RGB_COLORS, &bits, nullptr, 0));
+    ui::BitmapHandle section(CreateDIBSection(nullptr, AsBitmapInfo(sectionInfo), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits) throw InvalidBitmap();
 
     if (runLength)

@@ -4,6 +4,7 @@
 #pragma once
 #include <span>
 
+#include "picture/DibHeader.h"
 #include "picture/Picture.h"
 #include "ui/Graphic.h"
 
@@ -21,5 +22,10 @@ PictureError InvalidIcon();
 PictureError InvalidMetafile();
 PictureError JpegError(int messageCode);  // libjpeg's message number
 PictureError JpegTooBig();
+
+// A plain header with its masks or colours, as GDI takes a BITMAPINFO.
+inline const BITMAPINFO* AsBitmapInfo(const PlainDibInfo& info) {
+    return reinterpret_cast<const BITMAPINFO*>(&info);
+}
 
 }  // namespace picture

@@ -5,13 +5,12 @@
 // its bitmaps (an icon's doubled height and mask, a record's colour usage,
 // a bitmap file's pixel offset) is checked by that file's decoder.
 #pragma once
-#include <windows.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
 #include "picture/ByteReader.h"
+#include "picture/WindowsFormats.h"
 
 namespace picture {
 
@@ -51,7 +50,6 @@ struct PlainDibInfo {
     BITMAPINFOHEADER header;
     DWORD table[256];
 
-    const BITMAPINFO* get() const { return reinterpret_cast<const BITMAPINFO*>(this); }
     size_t Size() const;  // of the header and the masks or colours in use
 };
 

@@ -3,13 +3,12 @@
 // inside that record and the metafile's handle table. Record kinds whose
 // contents are not checked here are refused.
 #pragma once
-#include <windows.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
 #include "picture/ByteReader.h"
+#include "picture/WindowsFormats.h"
 
 namespace picture {
 

@@ -30,23 +30,7 @@ constexpr uint32_t kSeed = 20240611;
 constexpr int kViewerCases = 1200;
 constexpr int kDesignerShare = 8;  // every eighth mutant also goes to the designer
 
-// A layout in use: every picture kind, several extensions, odd sizes.
-const std::string kFullLayout = LayoutText({
-    "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=0", "ComboBox1=1", "ListBox1=1", "not_sizechange=0",
-    "[Caption]", "Button1=開く", "Button2=パス", "Form=資料メニュー", "ComboBox1=選んでください",
-    "[function]", "Button1=0", "Button2=1",
-    "[File]", "image1=pic.bmp", "image2=pic.wmf",
-    "[Width]", "image1=300", "image2=0", "Button1=-5", "Button2=89", "ListBox1=400", "ComboBox1=177", "Form=$1F4",
-    "[Height]", "image1=0x40", "image2=50", "Button1=25", "Button2=25", "ListBox1=200", "Form=400",
-    "[Left]", "image1=-20", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
-    "[Top]", "image1=0", "image2=350", "Button1=300", "Button2=240", "ListBox1=90", "ComboBox1=72",
-    "[ScrollBar]", "ListBox1=3",
-    "[extension]", "count=4", "ex1=.txt", "ex2=.doc", "ex3=.*", "ex4=.表",
-});
-
-const std::string kSparseLayout = "[Caption]\r\nForm=Menu\r\n[File]\r\nimage1=pic.ico\r\nimage2=pic.emf\r\n";
-
-const std::string* const kBases[] = {&testsupport::FreshDesignerLayout(), &kFullLayout, &kSparseLayout};
+const std::vector<std::string>& kBases = BaseLayouts();
 
 // The value the platform reads, cut as the programs cut it.
 std::string RawRead(const std::string& path, const char* section, const char* key, const char* def) {
@@ -149,7 +133,7 @@ TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
     int boxesSeen = 0;
     const int only = OnlyCase();
     for (int i = 0; i < kViewerCases; ++i) {
-        Mutant mutant = mutator.Layout(*kBases[i % std::size(kBases)]);
+        Mutant mutant = mutator.Layout(kBases[i % kBases.size()]);
         if (only >= 0 && i != only) continue;
         folder.dir.WriteFile("rokabina.rkd", mutant.bytes);
         const std::string before = FolderSnapshot(folder.dir.Path());
@@ -198,7 +182,7 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
     int boxesSeen = 0;
     const int only = OnlyCase();
     for (int i = 0; i < kViewerCases; ++i) {
-        Mutant mutant = mutator.Layout(*kBases[i % std::size(kBases)]);
+        Mutant mutant = mutator.Layout(kBases[i % kBases.size()]);
         if (i % kDesignerShare != 0 || (only >= 0 && i != only)) continue;
         folder.dir.WriteFile("opened.rkd", mutant.bytes);
         const std::string before = FolderSnapshot(folder.dir.Path());

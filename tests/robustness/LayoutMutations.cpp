@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "robustness/Robustness.h"
+#include "support/Scratch.h"
 
 namespace robustness {
 namespace {
@@ -204,6 +205,31 @@ const NamedOperator kOperators[] = {
 }  // namespace
 
 std::span<const char* const> OddPictureNames() { return kPictureNames; }
+
+std::span<const char* const> OddNumbers() { return kHugeNumbers; }
+
+const std::vector<std::string>& BaseLayouts() {
+    // A layout in use: every picture kind, several extensions, odd sizes.
+    static const std::vector<std::string> bases = {
+        testsupport::FreshDesignerLayout(),
+        testsupport::LayoutText({
+            "[Enable]", "image1=1", "image2=1", "Button1=1", "Button2=0", "ComboBox1=1", "ListBox1=1",
+            "not_sizechange=0",
+            "[Caption]", "Button1=開く", "Button2=パス", "Form=資料メニュー", "ComboBox1=選んでください",
+            "[function]", "Button1=0", "Button2=1",
+            "[File]", "image1=pic.bmp", "image2=pic.wmf",
+            "[Width]", "image1=300", "image2=0", "Button1=-5", "Button2=89", "ListBox1=400", "ComboBox1=177",
+            "Form=$1F4",
+            "[Height]", "image1=0x40", "image2=50", "Button1=25", "Button2=25", "ListBox1=200", "Form=400",
+            "[Left]", "image1=-20", "image2=0", "Button1=0", "Button2=88", "ListBox1=0", "ComboBox1=0",
+            "[Top]", "image1=0", "image2=350", "Button1=300", "Button2=240", "ListBox1=90", "ComboBox1=72",
+            "[ScrollBar]", "ListBox1=3",
+            "[extension]", "count=4", "ex1=.txt", "ex2=.doc", "ex3=.*", "ex4=.表",
+        }),
+        "[Caption]\r\nForm=Menu\r\n[File]\r\nimage1=pic.ico\r\nimage2=pic.emf\r\n",
+    };
+    return bases;
+}
 
 Mutant Mutator::Layout(const std::string& base) {
     Mutant mutant{base, ""};

@@ -41,6 +41,10 @@ private:
 // Picture names a layout may give: present, missing, folders, devices,
 // wildcards, odd dots and prefixes.
 std::span<const char* const> OddPictureNames();
+// Numbers a layout value may give: too large, signs and prefixes alone, odd forms.
+std::span<const char* const> OddNumbers();
+// The layouts mutation starts from: the designer's fresh one, one in use, a sparse one.
+const std::vector<std::string>& BaseLayouts();
 
 struct SeedPicture {
     std::string name;  // file name to write it under, extension included

@@ -1,0 +1,103 @@
+// libjpeg reports fatal errors through error_exit, which must not return: it
+// leaves with longjmp to the setjmp in ReadJpeg(). No object with a
+// destructor lives in ReadJpeg(); libjpeg's memory is released after the jump.
+#include "picture/JpegReader.h"
+
+#include <csetjmp>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace picture {
+namespace {
+
+struct ErrorTrap {
+    jpeg_error_mgr manager;  // first, so libjpeg's pointer to it is a pointer to the trap
+    jmp_buf jump;
+    int code;
+};
+
+struct ScanLimit {
+    jpeg_progress_mgr progress;  // first, so libjpeg's pointer to it is a pointer to the limit
+    int scans;
+};
+
+[[noreturn]] void LeaveWithError(j_common_ptr cinfo) {
+    auto* trap = reinterpret_cast<ErrorTrap*>(cinfo->err);
+    trap->code = cinfo->err->msg_code;
+    longjmp(trap->jump, 1);
+}
+
+// Warnings are no failures: a file without its end marker is whole, and a
+// file cut inside its scan data shows what libjpeg makes of it, as image
+// viewers show it. Only error_exit refuses a file.
+void Silent(j_common_ptr) {}
+void SilentMessage(j_common_ptr, int) {}
+
+void LimitScans(j_common_ptr cinfo) {
+    const int most = reinterpret_cast<ScanLimit*>(cinfo->progress)->scans;
+    if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > most)
+        ERREXIT1(cinfo, JERR_BAD_SCAN_SCRIPT, most);
+}
+
+// Four-ink pixels to blue, green, red. Adobe's files store the inks inverted.
+void CmykToBgr(const JSAMPLE* cmyk, unsigned char* bgr, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+        unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+        bgr[0] = JSAMPLE(y * k / 255);
+        bgr[1] = JSAMPLE(m * k / 255);
+        bgr[2] = JSAMPLE(c * k / 255);
+    }
+}
+
+}  // namespace
+
+int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const JpegLimits& limits) {
+    jpeg_decompress_struct cinfo{};
+    ErrorTrap trap;
+    ScanLimit progress{{}, limits.scans};
+    cinfo.err = jpeg_std_error(&trap.manager);
+    trap.manager.error_exit = LeaveWithError;
+    trap.manager.emit_message = SilentMessage;
+    trap.manager.output_message = Silent;
+    trap.code = 0;
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return trap.code;
+    }
+
+    jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = limits.workingMemory;
+    progress.progress.progress_monitor = LimitScans;
+    cinfo.progress = &progress.progress;
+    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&cinfo, TRUE);
+
+    const uint64_t pixels = uint64_t(cinfo.image_width) * cinfo.image_height;
+    if (pixels > limits.pixels || pixels * 3 > limits.pixelBytes) ERREXIT1(&cinfo, JERR_IMAGE_TOO_BIG, 0);
+    const bool fourInks = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = fourInks ? JCS_CMYK : JCS_EXT_BGR;  // libjpeg cannot turn inks into RGB itself
+    jpeg_start_decompress(&cinfo);
+
+    unsigned char* rows = canvas.Rows(int(cinfo.output_width), int(cinfo.output_height));
+    if (!rows) ERREXIT(&cinfo, JERR_OUT_OF_MEMORY);
+    const size_t stride = (size_t(cinfo.output_width) * 3 + 3) & ~size_t(3);
+    JSAMPARRAY inks = fourInks ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                             cinfo.output_width * 4, 1)
+                               : nullptr;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        unsigned char* row = rows + stride * (cinfo.output_height - 1 - cinfo.output_scanline);
+        JSAMPROW target = fourInks ? inks[0] : row;
+        if (jpeg_read_scanlines(&cinfo, &target, 1) != 1) ERREXIT(&cinfo, JERR_INPUT_EOF);
+        if (fourInks) CmykToBgr(inks[0], row, cinfo.output_width, cinfo.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return 0;
+}
+
+}  // namespace picture
