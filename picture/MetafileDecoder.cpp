@@ -2,6 +2,7 @@
 // platform builds an enhanced metafile of the size the file asks for.
 #include <windows.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -26,19 +27,26 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
+// from - to (plus one), or 0 when that is not a positive int: the header's
+// coordinates are any 32-bit numbers, and their difference may not fit.
+int Span(LONG from, LONG to, int plus = 0) {
+    const int64_t span = int64_t(to) - from + plus;
+    return span > 0 && span <= INT_MAX ? int(span) : 0;
+}
+
 // Size in screen pixels from the frame (hundredths of a millimetre), or from
 // the bounds (device pixels) when the frame is empty.
 SIZE EnhancedSize(const ENHMETAHEADER& header) {
     const int dpi = ScreenDpi();
     const RECTL& frame = header.rclFrame;
     const RECTL& bounds = header.rclBounds;
-    int width = MulDiv(frame.right - frame.left, dpi, kHimetricPerInch);
-    int height = MulDiv(frame.bottom - frame.top, dpi, kHimetricPerInch);
+    int width = MulDiv(Span(frame.left, frame.right), dpi, kHimetricPerInch);
+    int height = MulDiv(Span(frame.top, frame.bottom), dpi, kHimetricPerInch);
     if (width <= 0 || height <= 0) {
-        width = bounds.right - bounds.left + 1;
-        height = bounds.bottom - bounds.top + 1;
+        width = Span(bounds.left, bounds.right, 1);
+        height = Span(bounds.top, bounds.bottom, 1);
     }
-    return {width > 0 ? width : 0, height > 0 ? height : 0};
+    return {width, height};
 }
 
 ui::Graphic FromHandle(HENHMETAFILE handle, std::optional<SIZE> size = std::nullopt) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr picture::JpegLimits kLimits{1u << 20, 3u << 20, 64l << 20, 500};
+constexpr picture::JpegLimits kLimits{1u << 18, 3u << 18, 64l << 20, 500};
 
 class VectorCanvas final : public picture::JpegCanvas {
 public:

@@ -60,13 +60,13 @@ int main(int argc, char** argv) {
     CreateDirectoryA(folder.c_str(), nullptr);
     bool written = true;
     for (const robustness::SeedPicture& seed : robustness::SeedPictures())
-        written &= Write(folder, FuzzerOf(seed.format), seed.name, seed.bytes);
+        written &= !seed.bytes.empty() && Write(folder, FuzzerOf(seed.format), seed.name, seed.bytes);
     int count = 0;
     for (const std::string& layout : robustness::BaseLayouts()) written &= WriteValues(folder, layout, count);
     for (const char* number : robustness::OddNumbers())
         written &= Write(folder, "profile_integer", "number" + std::to_string(count++), number);
     for (const char* name : robustness::OddPictureNames())
         written &= Write(folder, "names", "name" + std::to_string(count++), name);
-    if (!written) std::fprintf(stderr, "fuzz_seeds: cannot write into %s\n", folder.c_str());
+    if (!written) std::fprintf(stderr, "fuzz_seeds: a seed is missing or cannot be written into %s\n", folder.c_str());
     return written ? 0 : 1;
 }
