@@ -31,6 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     INVARIANT(extension.empty() || (extension[0] == '.' && name.ends_with(extension)));
     INVARIANT(base::WithExtension(path, extension) == path);
 
+    // A name joined to any folder (cut anywhere) stays the name, unless the
+    // folder ends in a lone lead byte, which takes the "\" as its trail byte.
+    const std::string_view cutFolder = path.substr(0, size ? data[0] % (size + 1) : 0);
+    const std::string cutName = base::FileNamePart(path.substr(cutFolder.size()));
+    const size_t folderLast = base::LastCharOffset(cutFolder);
+    if (cutFolder.empty() || !base::IsLeadByte(cutFolder.back()) || base::CharSizeAt(cutFolder, folderLast) == 2) {
+        const std::string joined = base::JoinPath(cutFolder, cutName);
+        INVARIANT(joined.starts_with(cutFolder) && base::FileNamePart(joined) == cutName);
+    }
+
     // A lone lead byte at the end takes the appended dot as its trail byte,
     // as the platform's CharNext does; the platform never names a file so.
     const std::string layoutPath = layout::LayoutPathFor(std::string(path));
