@@ -359,6 +359,23 @@ TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
     });
 }
 
+// Empty copies of a progressive file's first scan only warn: hundreds load,
+// but past the scan limit the file is refused rather than read on.
+TEST(LoadPicture, JpegOfThousandsOfScansIsRefused) {
+    ScratchFolder scratch;
+    const std::string good = DataBytes("quadrants_progressive.jpg");
+    const size_t scan = good.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    const std::string header = good.substr(scan, 2 + (uint8_t(good[scan + 2]) << 8 | uint8_t(good[scan + 3])));
+    auto withEmptyScans = [&](int count) {
+        std::string copies;
+        for (int i = 0; i < count; ++i) copies += header;
+        return good.substr(0, scan) + copies + good.substr(scan);
+    };
+    EXPECT_NO_THROW(LoadPicture(scratch.WriteFile("scans400.jpg", withEmptyScans(400))));
+    EXPECT_EQ(FailureOf(scratch.WriteFile("scans600.jpg", withEmptyScans(600))), JpegMessage(JERR_BAD_SCAN_SCRIPT));
+}
+
 // libjpeg only warns about a missing end marker or scan data cut short: such
 // files load, whole or with what the decoder makes of the missing part. A
 // file cut before its scan has no picture at all.
