@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 #include "picture/JpegReader.h"
 
 namespace {

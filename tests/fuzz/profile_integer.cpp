@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "layout/ProfileInteger.h"
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 
 using layout::ParseProfileInteger;
 

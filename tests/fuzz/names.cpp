@@ -10,7 +10,7 @@
 #include "base/Paths.h"
 #include "base/ShiftJis.h"
 #include "layout/LayoutPath.h"
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view path(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 #include "picture/IconFile.h"
 #include "picture/WindowsFormats.h"
 

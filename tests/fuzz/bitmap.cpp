@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 #include "picture/BitmapFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "native/fuzzers/Invariant.h"
+#include "fuzz/Invariant.h"
 #include "picture/MetafileHeaders.h"
 
 namespace {
