@@ -204,12 +204,30 @@ void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HF
     withList.height = b.height + 8 * 12 + 2;
     CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
                    withList, font);
-    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, 12);
+    SetRowHeight(12);
     // Given the height again now that the font sets the box's own: the list
     // takes what lies below the box. Done before anything is painted, as
     // later moves keep the box closed (see SetBounds).
     Control::SetBounds(withList);
     SetText(text);  // the combo box leaves its creation text out of its field
+}
+
+void ComboBox::SetRowHeight(int pixels) {
+    rowHeight_ = pixels;
+    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, pixels);
+    // Wine's combo box passes the rows' height on to its list only when it
+    // draws the items itself, and its list takes the font's height: set it
+    // on the list as well.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(hwnd_, &info) && info.hwndList) SendMessageA(info.hwndList, LB_SETITEMHEIGHT, 0, pixels);
+}
+
+LRESULT ComboBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = Control::Dispatch(msg, wp, lp);
+    // A new font gives the list rows of the font's height: keep ours.
+    if (msg == WM_SETFONT && rowHeight_ > 0) SetRowHeight(rowHeight_);
+    return result;
 }
 
 void ComboBox::SetBounds(Bounds b) {

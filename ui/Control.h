@@ -173,6 +173,8 @@ public:
     void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
     // The height is that of the closed box; the drop-down keeps its own.
     void SetBounds(Bounds bounds) override;
+    // The height of the rows of the drop-down list, kept through font changes.
+    void SetRowHeight(int pixels);
     // Sets the text field; fires no change.
     void SetText(const std::string& text) override;
     void Add(const std::string& item);
@@ -186,8 +188,12 @@ public:
     // in the text field by then.
     std::function<void()> OnChange;
 
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+
 private:
     bool settingText_ = false;
+    int rowHeight_ = 0;
 };
 
 // A bordered area with a raised inner and a lowered outer bevel. Controls

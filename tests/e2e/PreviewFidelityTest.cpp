@@ -150,6 +150,15 @@ RECT TextFieldIn(HWND client) {
     return field;
 }
 
+// The row height of every folder chooser and file list in `client`, read as
+// another program reads it: 12 pixels, as the viewer's list rows.
+void ExpectRowsOf12(HWND client, const char* program) {
+    for (HWND chooser : ChildrenOfClass(client, "ComboBox"))
+        EXPECT_EQ(SendMessageW(chooser, CB_GETITEMHEIGHT, 0, 0), 12) << "the chooser's rows in the " << program;
+    for (HWND list : ChildrenOfClass(client, "ListBox"))
+        EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 12) << "the list's rows in the " << program;
+}
+
 ClientLook LookOf(HWND client) {
     ClientLook look;
     look.textField = TextFieldIn(client);
@@ -217,6 +226,7 @@ protected:
         HWND window = viewer.WaitForWindow("TForm1", kWait);
         ASSERT_NE(window, nullptr) << "the viewer did not start";
         if (HWND box = FindDialog(viewer.Id())) FAIL() << "the viewer reported: " << WindowText(box);
+        ExpectRowsOf12(window, "viewer");
         if (HWND focused = FocusedChild(window)) viewerFocus = Place{ClassName(focused), ChildRect(focused)};
         shown = LookOf(window);
     }  // the viewer ends here: the designer's window would cover it
@@ -238,6 +248,7 @@ protected:
         HWND mock = ChildrenOfClass(ChildrenOfClass(window, "TFrame3").at(0), "TFrame2").at(0);
         ASSERT_FALSE(GetWindowLongW(mock, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
             << "the layout reaches past the window's edge, where only the mock window scrolls";
+        ExpectRowsOf12(mock, "designer");
         ASSERT_TRUE(TabTo(mock, viewerFocus));
         preview = LookOf(mock);
     }

@@ -127,6 +127,22 @@ TEST(ControlKinds, AMovedComboBoxKeepsItsClosedHeightThroughoutAndItsListItsOwn)
     EXPECT_EQ(listHeight(), rows);
 }
 
+// The platform's list takes its rows' height from the font, when the font
+// is set and again whenever it changes.
+TEST(ControlKinds, AComboBoxKeepsRowsOf12WhereverItGoesAndWhateverItsFont) {
+    const ui::ControlDecl<KindsForm> controls[] = {{"ComboBox1", ControlKind::ComboBox, "", {8, 8, 120, 20}, 0}};
+    KindsForm form(controls);
+    auto& chooser = form.Get<ui::ComboBox>("ComboBox1");
+    auto rows = [&] { return SendMessageW(chooser.Handle(), CB_GETITEMHEIGHT, 0, 0); };
+    EXPECT_EQ(rows(), 12);
+    chooser.SetBounds({20, 30, 150, 60});
+    EXPECT_EQ(rows(), 12);
+    ui::FontHandle large = ui::MakeFont("ＭＳ Ｐゴシック", 24);
+    SendMessageA(chooser.Handle(), WM_SETFONT, WPARAM(large.Get()), FALSE);
+    EXPECT_EQ(rows(), 12);
+    SendMessageA(chooser.Handle(), WM_SETFONT, WPARAM(form.Font()), FALSE);
+}
+
 TEST(ControlKinds, TabStopsLieOnTopThenOtherControlsThenPicturesThenPanels) {
     const ui::ControlDecl<KindsForm> controls[] = {
         {"Panel1", ControlKind::Panel, "", {0, 0, 200, 100}, -1},
