@@ -5,54 +5,95 @@
 namespace base {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
+// The size of the whole character at offset: code page 932 by its lead
+// bytes; a UTF-16 unit is whole for these tests, as no surrogate is a
+// separator, a colon or a dot.
+size_t SizeAt(std::string_view text, size_t offset) { return CharSizeAt(text, offset); }
+size_t SizeAt(std::wstring_view, size_t) { return 1; }
 
-}  // namespace
+template <class Char>
+bool IsSeparator(Char c) {
+    return c == Char('\\') || c == Char('/') || c == Char(':');
+}
 
-size_t LastSeparator(std::string_view path) {
-    size_t found = std::string_view::npos;
-    for (size_t i = 0; i < path.size(); i += CharSizeAt(path, i))
-        if (CharSizeAt(path, i) == 1 && IsSeparator(path[i])) found = i;
+template <class Char>
+bool EndsWithSeparator(std::basic_string_view<Char> path) {
+    size_t last = 0;
+    for (size_t i = 0; i < path.size(); i += SizeAt(path, i)) last = i;
+    return !path.empty() && SizeAt(path, last) == 1 && IsSeparator(path.back());
+}
+
+template <class Char>
+size_t LastSeparatorOf(std::basic_string_view<Char> path) {
+    size_t found = std::basic_string_view<Char>::npos;
+    for (size_t i = 0; i < path.size(); i += SizeAt(path, i))
+        if (SizeAt(path, i) == 1 && IsSeparator(path[i])) found = i;
     return found;
 }
 
-std::string FolderPart(std::string_view path) {
-    const size_t separator = LastSeparator(path);
-    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
+template <class Char>
+std::basic_string<Char> FolderOf(std::basic_string_view<Char> path) {
+    const size_t separator = LastSeparatorOf(path);
+    return separator == path.npos ? std::basic_string<Char>() : std::basic_string<Char>(path.substr(0, separator + 1));
 }
 
-std::string FileNamePart(std::string_view path) {
-    const size_t separator = LastSeparator(path);
-    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+template <class Char>
+std::basic_string<Char> FileNameOf(std::basic_string_view<Char> path) {
+    const size_t separator = LastSeparatorOf(path);
+    return std::basic_string<Char>(separator == path.npos ? path : path.substr(separator + 1));
 }
 
-size_t ExtensionDot(std::string_view path) {
-    const size_t separator = LastSeparator(path);
-    size_t found = std::string_view::npos;
-    for (size_t i = separator == std::string_view::npos ? 0 : separator + 1; i < path.size(); i += CharSizeAt(path, i))
-        if (path[i] == '.') found = i;  // 0x2E is never a trail byte
+template <class Char>
+size_t DotOf(std::basic_string_view<Char> path) {
+    const size_t separator = LastSeparatorOf(path);
+    size_t found = path.npos;
+    for (size_t i = separator == path.npos ? 0 : separator + 1; i < path.size(); i += SizeAt(path, i))
+        if (path[i] == Char('.')) found = i;  // 0x2E is never a trail byte
     return found;
 }
 
-std::string ExtensionOf(std::string_view path) {
-    const size_t dot = ExtensionDot(path);
-    return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
+template <class Char>
+std::basic_string<Char> ExtensionIn(std::basic_string_view<Char> path) {
+    const size_t dot = DotOf(path);
+    return dot == path.npos ? std::basic_string<Char>() : std::basic_string<Char>(path.substr(dot));
 }
 
-std::string WithExtension(std::string_view path, std::string_view extension) {
-    return std::string(path.substr(0, ExtensionDot(path))) + std::string(extension);  // npos keeps it all
+template <class Char>
+std::basic_string<Char> Replaced(std::basic_string_view<Char> path, std::basic_string_view<Char> extension) {
+    return std::basic_string<Char>(path.substr(0, DotOf(path))) + std::basic_string<Char>(extension);  // npos keeps it all
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name) {
-    std::string joined(folder);
-    if (!folder.empty() && !(CharSizeAt(folder, LastCharOffset(folder)) == 1 && IsSeparator(folder.back())))
-        joined += '\\';
+template <class Char>
+std::basic_string<Char> Joined(std::basic_string_view<Char> folder, std::basic_string_view<Char> name) {
+    std::basic_string<Char> joined(folder);
+    if (!folder.empty() && !EndsWithSeparator(folder)) joined += Char('\\');
     return joined += name;
 }
 
-bool IsFullName(std::string_view name) {
-    if (!name.empty() && (name[0] == '\\' || name[0] == '/')) return true;
-    return name.size() >= 2 && name[1] == ':' && !IsLeadByte(name[0]);
+template <class Char>
+bool StartsFull(std::basic_string_view<Char> name) {
+    if (!name.empty() && (name[0] == Char('\\') || name[0] == Char('/'))) return true;
+    return name.size() >= 2 && name[1] == Char(':') && SizeAt(name, 0) == 1;
 }
+
+}  // namespace
+
+size_t LastSeparator(std::string_view path) { return LastSeparatorOf(path); }
+size_t LastSeparator(std::wstring_view path) { return LastSeparatorOf(path); }
+std::string FolderPart(std::string_view path) { return FolderOf(path); }
+std::wstring FolderPart(std::wstring_view path) { return FolderOf(path); }
+std::string FileNamePart(std::string_view path) { return FileNameOf(path); }
+std::wstring FileNamePart(std::wstring_view path) { return FileNameOf(path); }
+size_t ExtensionDot(std::string_view path) { return DotOf(path); }
+size_t ExtensionDot(std::wstring_view path) { return DotOf(path); }
+std::string ExtensionOf(std::string_view path) { return ExtensionIn(path); }
+std::wstring ExtensionOf(std::wstring_view path) { return ExtensionIn(path); }
+std::string WithExtension(std::string_view path, std::string_view extension) { return Replaced(path, extension); }
+std::wstring WithExtension(std::wstring_view path, std::wstring_view extension) { return Replaced(path, extension); }
+std::string JoinPath(std::string_view folder, std::string_view name) { return Joined(folder, name); }
+std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) { return Joined(folder, name); }
+bool EndsWithBackslash(std::wstring_view path) { return !path.empty() && path.back() == L'\\'; }
+bool IsFullName(std::string_view name) { return StartsFull(name); }
+bool IsFullName(std::wstring_view name) { return StartsFull(name); }
 
 }  // namespace base

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "core/BenchOptions.h"
@@ -42,7 +43,7 @@ std::string TemporaryFile() {
 // The floor's samples of one kind of change, from a process of its own; none
 // when it failed.
 ResponseSamples MeasureFloor(const PreviewChange& change, int changes, const DesignerBenchOptions& options) {
-    const std::string folder = base::FolderPart(base::ModulePath());
+    const std::string folder = base::FromWide(base::FolderPart(base::ModulePath()));
     const std::string samplesFile = TemporaryFile();
     std::string text;
     try {

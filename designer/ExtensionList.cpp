@@ -8,13 +8,13 @@ namespace designer {
 void TForm1::Button3Click() {
     auto& input = Get<ui::Edit>("Edit7");
     auto& list = Get<ui::ListBox>("ListBox1");
-    std::string text = input.Text();
+    std::wstring text = input.WideText();
     if (text.empty()) {
         ui::ShowPlainMessage("何も入力されていません");
         return;
     }
-    // The first byte decides: a full-width dot is not a dot here.
-    std::string entry = text[0] == '.' ? text : "." + text;
+    // The first character decides: a full-width dot is not a dot here.
+    std::wstring entry = text[0] == L'.' ? text : L"." + text;
     if (list.FindExact(entry) >= 0) {  // the list's own search ignores letter case
         ui::ShowPlainMessage("すでに登録されています。");
         return;

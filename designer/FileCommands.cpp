@@ -19,10 +19,10 @@ namespace designer {
 namespace {
 
 constexpr UINT kWarningSound = MB_ICONEXCLAMATION;
-constexpr char kLayoutExtension[] = ".rkd";
+constexpr wchar_t kLayoutExtension[] = L".rkd";
 
 // "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
-std::string WithLayoutExtension(const std::string& name) {
+base::Path WithLayoutExtension(const base::Path& name) {
     return base::ExtensionOf(name) == kLayoutExtension ? name : name + kLayoutExtension;
 }
 
@@ -49,7 +49,7 @@ void TForm1::SaveThroughDialog() {
         currentFile_.clear();  // Save As cancelled: the next Save asks for a name again
         return;
     }
-    std::string name = WithLayoutExtension(SaveDialog1.FileName());
+    base::Path name = WithLayoutExtension(SaveDialog1.FileName());
     if (base::IsExistingFile(name)) {
         ui::PlaySystemSound(kWarningSound);
         if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return;
@@ -90,8 +90,8 @@ void TForm1::New1Click() {
     // Forgotten before the pictures load: a missing picture must not leave
     // the old file as the target of the next Save.
     currentFile_.clear();
-    Frame2->Image1->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit1").Text()));
-    Frame2->Image2->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit2").Text()));
+    Frame2->Image1->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit1").WideText()));
+    Frame2->Image2->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit2").WideText()));
 }
 
 }  // namespace designer

@@ -13,14 +13,14 @@ void TForm1::Button1Click() { ChangePicture("Edit1", *Frame2->Image1); }
 void TForm1::Button2Click() { ChangePicture("Edit2", *Frame2->Image2); }
 
 void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
-    std::string name = Get<ui::Edit>(editName).Text();
+    const base::Path name = Get<ui::Edit>(editName).WideText();
     if (!base::IsExistingFile(name)) {
         ui::ShowPlainMessage("ファイルが見つかりません");
         return;
     }
     // Exactly these spellings: the viewer on a case-sensitive share must find the same names.
-    const std::string extension = base::ExtensionOf(name);
-    if (extension != ".bmp" && extension != ".jpg" && extension != ".jpeg") {
+    const std::wstring extension = base::ExtensionOf(name);
+    if (extension != L".bmp" && extension != L".jpg" && extension != L".jpeg") {
         ui::ShowPlainMessage("BMPファイルまたはJPGファイルを指定してください。");
         return;
     }

@@ -1,6 +1,8 @@
 // The designer's layout and the layout file: which control or preview
 // element each key is written from and read into.
 
+#include <vector>
+
 #include "designer/MainForm.h"
 #include "designer/SpinEditBindings.h"
 #include "layout/LayoutKeys.h"
@@ -46,31 +48,52 @@ constexpr char kAllExtensions[] = ".*";
 
 }  // namespace
 
-void TForm1::WriteLayoutFile(const std::string& path) {
-    ProfileFile file(path);
+namespace {
+
+// One key's value, in the order of writing.
+struct KeyValue {
+    const char* section;
+    std::string key;
+    std::string value;
+};
+
+std::string FlagText(bool value) { return value ? "1" : "0"; }
+
+}  // namespace
+
+void TForm1::WriteLayoutFile(const base::Path& path) {
+    // Every value is taken first, so that a text the file cannot hold is
+    // refused before the file is touched.
+    std::vector<KeyValue> values;
     for (const auto& b : kBindings) {
+        std::string value;
         switch (b.target) {
-        case Target::ElementShown: file.WriteBool(b.section, b.key, Frame2->Find(b.control).Visible()); break;
-        case Target::CheckBox: file.WriteBool(b.section, b.key, Get<ui::CheckBox>(b.control).Checked()); break;
-        case Target::Edit: file.WriteString(b.section, b.key, Get<ui::Edit>(b.control).Text()); break;
-        case Target::Function: file.WriteInteger(b.section, b.key, Get<ui::ComboBox>(b.control).ItemIndex()); break;
+        case Target::ElementShown: value = FlagText(Frame2->Find(b.control).Visible()); break;
+        case Target::CheckBox: value = FlagText(Get<ui::CheckBox>(b.control).Checked()); break;
+        case Target::Edit: value = LayoutValueText(Get<ui::Edit>(b.control).WideText()); break;
+        case Target::Function: value = std::to_string(Get<ui::ComboBox>(b.control).ItemIndex()); break;
         }
+        values.push_back({b.section, b.key, std::move(value)});
     }
-    for (const auto& b : SpinEditBindings()) file.WriteInteger(b.section, b.key, Get<ui::SpinEdit>(b.spinEdit).Value());
+    for (const auto& b : SpinEditBindings())
+        values.push_back({b.section, b.key, std::to_string(Get<ui::SpinEdit>(b.spinEdit).Value())});
     // Only count and the keys up to it are written: readers go by count, and
     // older ex keys beyond it stay as the file had them.
     if (Get<ui::CheckBox>("CheckBox8").Checked()) {
-        file.WriteInteger(kExtension, kCount, 1);
-        file.WriteString(kExtension, ExtensionKey(1).c_str(), kAllExtensions);
-        return;
+        values.push_back({kExtension, kCount, "1"});
+        values.push_back({kExtension, ExtensionKey(1), kAllExtensions});
+    } else {
+        const auto& list = Get<ui::ListBox>("ListBox1");
+        const int count = list.Count();
+        values.push_back({kExtension, kCount, std::to_string(count)});
+        for (int k = 1; k <= count; ++k)
+            values.push_back({kExtension, ExtensionKey(k), LayoutValueText(list.WideItem(k - 1))});
     }
-    const auto& list = Get<ui::ListBox>("ListBox1");
-    int count = list.Count();
-    file.WriteInteger(kExtension, kCount, count);
-    for (int k = 1; k <= count; ++k) file.WriteString(kExtension, ExtensionKey(k).c_str(), list.Item(k - 1));
+    ProfileFile file(path);
+    for (const KeyValue& v : values) file.WriteString(v.section, v.key.c_str(), v.value);
 }
 
-void TForm1::ReadLayoutFile(const std::string& path) {
+void TForm1::ReadLayoutFile(const base::Path& path) {
     ProfileFile file(path);
     auto read = [&](const Binding& b) {
         const LayoutKey& k = FindLayoutKey(b.section, b.key);
@@ -93,8 +116,8 @@ void TForm1::ReadLayoutFile(const std::string& path) {
 
     // A picture that cannot be shown is reported, and the rest is still read,
     // so that a later save does not lose the file's other picture or extensions.
-    LoadPictureReporting(Get<ui::Edit>("Edit1").Text(), *Frame2->Image1);
-    LoadPictureReporting(Get<ui::Edit>("Edit2").Text(), *Frame2->Image2);
+    LoadPictureReporting(Get<ui::Edit>("Edit1").WideText(), *Frame2->Image1);
+    LoadPictureReporting(Get<ui::Edit>("Edit2").WideText(), *Frame2->Image2);
 
     // The file's extensions replace the list, so that they are what the next save writes.
     auto& list = Get<ui::ListBox>("ListBox1");
@@ -109,7 +132,7 @@ void TForm1::ChooseFunction(const char* comboName, int32_t index) {
     if (combo.ItemIndex() != wanted) combo.SetItemIndex(wanted);
 }
 
-void TForm1::LoadPictureReporting(const std::string& name, ui::PicturePane& pane) {
+void TForm1::LoadPictureReporting(const base::Path& name, ui::PicturePane& pane) {
     if (name.empty()) return;
     try {
         pane.SetPicture(picture::LoadPicture(name));

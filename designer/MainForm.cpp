@@ -130,7 +130,7 @@ const char* InitialText(std::string_view controlName) {
     throw std::logic_error("no control " + std::string(controlName));
 }
 
-TForm1::TForm1(std::string exePath)
+TForm1::TForm1(base::Path exePath)
     : MainMenu1({{"File1", "ファイル",
                   {{"New1", "新規作成", [this] { New1Click(); }},
                    {"Open1", "開く", [this] { Open1Click(); }},

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileSystemPath.h"
 #include "designer/Preview.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
@@ -20,7 +21,7 @@ const char* InitialText(std::string_view controlName);
 class TForm1 : public ui::Form {
 public:
     // exePath stands for the running executable: the Test run is found from it.
-    explicit TForm1(std::string exePath);
+    explicit TForm1(base::Path exePath);
 
     // Start-up: runs once as the last step of creating the window.
     void FormCreate();
@@ -87,12 +88,14 @@ public:
 
     // Writes every key of the layout, in file order, from the controls and
     // the preview; throws layout::ProfileWriteError at the first refused write.
-    void WriteLayoutFile(const std::string& path);
+    // A text the file cannot hold (layout::UnwritableValueError) is refused
+    // before anything is written.
+    void WriteLayoutFile(const base::Path& path);
 
     // The designer's own folder, with its trailing backslash.
-    const std::string& DesignerFolder() const { return designerFolder_; }
+    const base::Path& DesignerFolder() const { return designerFolder_; }
     // The layout file last opened or saved; empty when there is none.
-    const std::string& CurrentFileName() const { return currentFile_; }
+    const base::Path& CurrentFileName() const { return currentFile_; }
 
     TFrame3* Frame3 = nullptr;
     TFrame2* Frame2 = nullptr;
@@ -101,19 +104,19 @@ public:
     ui::FileDialog SaveDialog1;
 
 private:
-    void ReadLayoutFile(const std::string& path);
+    void ReadLayoutFile(const base::Path& path);
     void SaveThroughDialog();
     // Chooses the function entry of that index; anything else chooses none.
     void ChooseFunction(const char* comboName, int32_t index);
-    void LoadPictureReporting(const std::string& name, ui::PicturePane& pane);
+    void LoadPictureReporting(const base::Path& name, ui::PicturePane& pane);
 
     void ApplyCheckBox(const char* checkBoxName);
     void ApplySpinEdit(const char* spinEditName);
     void ChangePicture(const char* editName, ui::PicturePane& pane);
 
-    std::string exePath_;
-    std::string designerFolder_;
-    std::string currentFile_;
+    base::Path exePath_;
+    base::Path designerFolder_;
+    base::Path currentFile_;
 };
 
 }  // namespace designer

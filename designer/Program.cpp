@@ -3,10 +3,12 @@
 #include "base/Files.h"
 #include "designer/MainForm.h"
 #include "ui/Application.h"
+#include "ui/Shell.h"
 
 namespace designer {
 
 int RunDesigner() {
+    ui::ComApartment com;  // before any shell request
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナデザイナー");
     TForm1 form(base::ModulePath());

@@ -89,8 +89,8 @@ void TForm1::SpinEdit25Change() { ApplySpinEdit("SpinEdit25"); }
 
 void TForm1::SpinEdit26Change() { ApplySpinEdit("SpinEdit26"); }
 
-void TForm1::Edit3Change() { Frame2->Button1->SetText(Get<ui::Edit>("Edit3").Text()); }
-void TForm1::Edit5Change() { Frame2->Button2->SetText(Get<ui::Edit>("Edit5").Text()); }
-void TForm1::Edit6Change() { Frame2->ComboBox1->SetText(Get<ui::Edit>("Edit6").Text()); }
+void TForm1::Edit3Change() { Frame2->Button1->SetWideText(Get<ui::Edit>("Edit3").WideText()); }
+void TForm1::Edit5Change() { Frame2->Button2->SetWideText(Get<ui::Edit>("Edit5").WideText()); }
+void TForm1::Edit6Change() { Frame2->ComboBox1->SetWideText(Get<ui::Edit>("Edit6").WideText()); }
 
 }  // namespace designer

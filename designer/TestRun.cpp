@@ -1,4 +1,8 @@
 // The Test run and the About box.
+#include <optional>
+
+#include "base/CodePage.h"
+#include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/AboutBox.h"
 #include "designer/MainForm.h"
@@ -11,10 +15,10 @@ namespace {
 class PictureNamesKept {
 public:
     PictureNamesKept(ui::Edit& header, ui::Edit& footer)
-        : header_(header), footer_(footer), headerText_(header.Text()), footerText_(footer.Text()) {}
+        : header_(header), footer_(footer), headerText_(header.WideText()), footerText_(footer.WideText()) {}
     ~PictureNamesKept() {
-        header_.SetText(headerText_);
-        footer_.SetText(footerText_);
+        header_.SetWideText(headerText_);
+        footer_.SetWideText(footerText_);
     }
     PictureNamesKept(const PictureNamesKept&) = delete;
     PictureNamesKept& operator=(const PictureNamesKept&) = delete;
@@ -22,26 +26,35 @@ public:
 private:
     ui::Edit& header_;
     ui::Edit& footer_;
-    std::string headerText_, footerText_;
+    std::wstring headerText_, footerText_;
 };
+
+// A name joined to a folder that code page 932 cannot write (the layout file
+// kept in such a folder) reaches the test file by the short form of its
+// path where the volume keeps one; otherwise the write refuses it.
+base::Path WritableName(const base::Path& joined) {
+    if (base::FromWideExactly(joined)) return joined;
+    const base::Path shortName = base::ShortPathName(joined);
+    return !shortName.empty() && base::FromWideExactly(shortName) ? shortName : joined;
+}
 
 }  // namespace
 
 void TForm1::Button7Click() {
-    const std::string testLayout = designerFolder_ + "test\\test.rkd";
+    const base::Path testLayout = designerFolder_ + L"test\\test.rkd";
     {
         auto& header = Get<ui::Edit>("Edit1");
         auto& footer = Get<ui::Edit>("Edit2");
         PictureNamesKept kept(header, footer);
         // Names relative to the layout file's folder reach the viewer as full names.
-        const std::string folder = base::FolderPart(currentFile_);
+        const base::Path folder = base::FolderPart(currentFile_);
         for (ui::Edit* field : {&header, &footer}) {
-            std::string name = field->Text();
-            if (!name.empty() && !base::IsFullName(name)) field->SetText(folder + name);
+            const std::wstring name = field->WideText();
+            if (!name.empty() && !base::IsFullName(name)) field->SetWideText(WritableName(folder + name));
         }
         WriteLayoutFile(testLayout);
     }
-    ui::ShellOpen(Handle(), designerFolder_ + "test\\test.exe", designerFolder_);
+    ui::ShellOpen(Handle(), designerFolder_ + L"test\\test.exe", designerFolder_);
 }
 
 void TForm1::About1Click() {

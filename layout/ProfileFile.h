@@ -1,18 +1,33 @@
 // The profile file object: every read and write of a layout file goes through
 // it, one key at a time, on top of the platform's profile-file services.
 // It holds only the path; each read sees the file on disk at that moment.
+// Sections, keys and values are code page 932 text, and the file stays a
+// code page 932 file; its path may hold any name.
 #pragma once
 #include <cstdint>
-#include <stdexcept>
 #include <string>
+
+#include "base/FileSystemPath.h"
+#include "base/ShownError.h"
 
 namespace layout {
 
 // A write that the platform refused. The text is "<path> に書き込めません".
-class ProfileWriteError : public std::runtime_error {
+class ProfileWriteError : public base::ShownError {
 public:
-    explicit ProfileWriteError(const std::string& path);
+    explicit ProfileWriteError(const base::Path& path);
 };
+
+// A value the layout file cannot hold: a character that code page 932 lacks.
+// The text is "<value> にはレイアウトファイルに書き込めない文字があります".
+class UnwritableValueError : public base::ShownError {
+public:
+    explicit UnwritableValueError(const std::wstring& value);
+};
+
+// The value as layout file text (code page 932), never another name for it:
+// throws UnwritableValueError when a character does not fit.
+std::string LayoutValueText(const std::wstring& value);
 
 class ProfileFile {
 public:
@@ -20,13 +35,13 @@ public:
     static constexpr size_t kMaxValueBytes = 2047;
 
     // Binds the object to the path; touches no file.
-    explicit ProfileFile(std::string path);
+    explicit ProfileFile(base::Path path);
     // Flushes pending writes; the result is ignored.
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const base::Path& Path() const { return path_; }
 
     // Reads never fail: a missing file, section or key gives the default; a
     // key present with an empty value gives "".
@@ -44,7 +59,8 @@ public:
     void WriteBool(const char* section, const char* key, bool value);
 
 private:
-    std::string path_;
+    base::Path path_;
+    std::wstring fileName_;  // the path as the profile calls take it
     bool writeRefused_ = false;
 };
 

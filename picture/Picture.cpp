@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Paths.h"
 #include "picture/Decoders.h"
 #include "ui/Handles.h"
@@ -48,38 +49,38 @@ const ExtensionFormat kExtensions[] = {
 };
 
 // The text after the last "." of the file name, as written; "" when there is none.
-std::string Extension(const std::string& path) {
-    std::string extension = base::ExtensionOf(path);
+std::wstring Extension(const base::Path& path) {
+    std::wstring extension = base::ExtensionOf(path);
     return extension.empty() ? extension : extension.substr(1);
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; }
 
-// Lead bytes of two-byte characters are never ASCII, so a byte-wise ASCII
-// comparison cannot mistake a Japanese character for a letter.
-bool EqualsIgnoringCase(std::string_view text, std::string_view lowerAscii) {
+// Only ASCII letters are folded: no other character can stand for one.
+bool EqualsIgnoringCase(std::wstring_view text, std::string_view lowerAscii) {
     if (text.size() != lowerAscii.size()) return false;
     for (size_t i = 0; i < text.size(); ++i)
-        if (AsciiLower(text[i]) != lowerAscii[i]) return false;
+        if (AsciiLower(text[i]) != wchar_t(lowerAscii[i])) return false;
     return true;
 }
 
-const Decoder& DecoderFor(const std::string& path) {
-    std::string extension = Extension(path);
+const Decoder& DecoderFor(const base::Path& path) {
+    std::wstring extension = Extension(path);
     for (const ExtensionFormat& known : kExtensions)
         if (EqualsIgnoringCase(extension, known.extension)) return DecoderOf(known.format);
-    throw PictureError("拡張子 ." + extension + " の画像形式は処理できません");
+    throw PictureError(base::ToWide("拡張子 .") + extension + base::ToWide(" の画像形式は処理できません"));
 }
 
-PictureError CannotOpen(const std::string& path) {
-    return PictureError("ファイル " + path + " は開けません");
+PictureError CannotOpen(const base::Path& path) {
+    return PictureError(base::ToWide("ファイル ") + path + base::ToWide(" は開けません"));
 }
 
 // Others may read the file meanwhile but not write it; a file another program
 // has open for writing is refused.
-std::vector<unsigned char> ReadWholeFile(const std::string& path, const Decoder& decoder) {
-    ui::FileHandle file = ui::AdoptFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+std::vector<unsigned char> ReadWholeFile(const base::Path& path, const Decoder& decoder) {
+    ui::FileHandle file = ui::AdoptFile(CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_READ,
+                                                    FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                    nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.Get(), &size)) throw CannotOpen(path);
     if (uint64_t(size.QuadPart) > kMaxFileSize) throw decoder.tooLarge();
@@ -99,7 +100,10 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path, const Decoder&
 
 }  // namespace
 
-ui::Graphic LoadPicture(const std::string& path) {
+PictureError::PictureError(const std::string& text) : base::ShownError(base::ToWide(text)) {}
+PictureError::PictureError(std::wstring text) : base::ShownError(std::move(text)) {}
+
+ui::Graphic LoadPicture(const base::Path& path) {
     const Decoder& decoder = DecoderFor(path);
     std::vector<unsigned char> bytes = ReadWholeFile(path, decoder);
     return decoder.decode(bytes);

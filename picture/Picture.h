@@ -3,25 +3,27 @@
 // everything else in picture/ is private to it.
 #pragma once
 #include <span>
-#include <stdexcept>
 #include <string>
 
+#include "base/FileSystemPath.h"
+#include "base/ShownError.h"
 #include "ui/Graphic.h"
 
 namespace picture {
 
 // The picture-loading failure; its text is shown to the user as it is.
-class PictureError : public std::runtime_error {
+class PictureError : public base::ShownError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit PictureError(const std::string& text);  // code page 932
+    explicit PictureError(std::wstring text);
 };
 
-// path is code page 932, absolute or relative to the current directory. The
+// path is absolute or relative to the current directory. The
 // decoder is chosen by the file name's extension, case-insensitively, before
 // the file is touched. Throws PictureError for an unknown extension, a file
 // that cannot be opened (or that another program has open for writing), and
 // a file its decoder rejects.
-ui::Graphic LoadPicture(const std::string& path);
+ui::Graphic LoadPicture(const base::Path& path);
 
 // What a picture file holds: .bmp, .ico, .wmf or .emf (told apart by
 // content), .jpg or .jpeg.

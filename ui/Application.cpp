@@ -1,6 +1,8 @@
 #include "ui/Application.h"
 
+#include "base/CodePage.h"
 #include "base/ShiftJis.h"
+#include "base/ShownError.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MessageBoxes.h"
 
@@ -36,12 +38,12 @@ int Application::Run(HWND mainWindow) {
     }
     running_ = true;
     MSG msg;
-    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // Tab and arrow navigation between the controls of the active window.
         HWND active = GetActiveWindow();
-        if (active && IsDialogMessageA(active, &msg)) continue;
+        if (active && IsDialogMessageW(active, &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     running_ = false;
     terminated_ = true;
@@ -54,12 +56,20 @@ void Application::Terminate() {
 }
 
 void Application::ShowException(const std::exception& error) const {
-    ShowErrorBox(WithFullStop(error.what()));
+    const auto* shown = dynamic_cast<const base::ShownError*>(&error);
+    ShowErrorBox(WithFullStop(shown ? shown->Text() : base::ToWide(error.what())));
 }
 
 std::string WithFullStop(const std::string& message) {
     if (message.empty()) return message;
     return base::LastChar(message) > std::string_view(".") ? message + "." : message;
+}
+
+// The same rule on UTF-16 text: every character beyond ASCII is one or two
+// bytes from 0x81 on in code page 932, or none at all, and sorts after ".".
+std::wstring WithFullStop(const std::wstring& message) {
+    if (message.empty()) return message;
+    return message.back() > L'.' ? message + L"." : message;
 }
 
 }  // namespace ui

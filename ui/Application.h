@@ -60,5 +60,6 @@ private:
 // The message with "." appended unless its last whole character sorts at or
 // before "." byte by byte (so Japanese text always gets one, "!" does not).
 std::string WithFullStop(const std::string& message);
+std::wstring WithFullStop(const std::wstring& message);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "base/CodePage.h"
 #include "ui/ScopedGdi.h"
 
 namespace ui {
@@ -22,7 +23,7 @@ void Control::CreateStandard(const char* className, DWORD style, DWORD exStyle, 
     id_ = id;
     CreateSubclassed(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
                      ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height), parent, id);
-    SendMessageA(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
 }
 
 void Control::CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
@@ -72,25 +73,28 @@ void Control::SetVisible(bool visible) {
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
 
-std::string WindowTextOf(HWND hwnd) {
-    int n = GetWindowTextLengthA(hwnd);
-    std::string text(size_t(n) + 1, '\0');
-    n = GetWindowTextA(hwnd, text.data(), n + 1);
+std::wstring WideWindowTextOf(HWND hwnd) {
+    int n = GetWindowTextLengthW(hwnd);
+    std::wstring text(size_t(n) + 1, L'\0');
+    n = GetWindowTextW(hwnd, text.data(), n + 1);
     text.resize(size_t(std::max(n, 0)));
     return text;
 }
 
-std::string Control::Text() const { return WindowTextOf(hwnd_); }
+std::string WindowTextOf(HWND hwnd) { return base::FromWide(WideWindowTextOf(hwnd)); }
 
-void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+std::string Control::Text() const { return base::FromWide(WideText()); }
+void Control::SetText(const std::string& text) { SetWideText(base::ToWide(text)); }
+std::wstring Control::WideText() const { return WideWindowTextOf(hwnd_); }
+void Control::SetWideText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
 
 namespace {
 // The text of a list item, by the list's own length and text messages.
-std::string ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index) {
-    LRESULT n = SendMessageA(list, lengthMsg, WPARAM(index), 0);
+std::wstring ItemText(HWND list, UINT lengthMsg, UINT textMsg, int index) {
+    LRESULT n = SendMessageW(list, lengthMsg, WPARAM(index), 0);
     if (n < 0) return {};
-    std::string text(size_t(n) + 1, '\0');
-    n = SendMessageA(list, textMsg, WPARAM(index), LPARAM(text.data()));
+    std::wstring text(size_t(n) + 1, L'\0');
+    n = SendMessageW(list, textMsg, WPARAM(index), LPARAM(text.data()));
     text.resize(n < 0 ? 0 : size_t(n));
     return text;
 }
@@ -134,9 +138,9 @@ void Edit::Notify(WORD code) {
     if (code == EN_CHANGE && OnChange) OnChange();
 }
 
-void Edit::SetText(const std::string& text) {
-    if (text == Text()) return;  // WM_SETTEXT would report a change that is none
-    Control::SetText(text);      // EN_CHANGE reaches Notify
+void Edit::SetWideText(const std::wstring& text) {
+    if (text == WideText()) return;  // WM_SETTEXT would report a change that is none
+    Control::SetWideText(text);      // EN_CHANGE reaches Notify
 }
 
 // --- Label
@@ -146,7 +150,8 @@ void Label::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT
     {
         WindowDc dc(parent);
         Selection inFont(dc.Handle(), font);
-        GetTextExtentPoint32A(dc.Handle(), text.c_str(), int(text.size()), &size);
+        const std::wstring wide = base::ToWide(text);
+        GetTextExtentPoint32W(dc.Handle(), wide.c_str(), int(wide.size()), &size);
     }
     b.width = size.cx;
     b.height = size.cy;
@@ -167,22 +172,25 @@ void ReserveOnDoubling(HWND control, UINT reserveMessage, LRESULT addedIndex, si
     SendMessageA(control, reserveMessage, WPARAM(count), LPARAM(count * LRESULT(itemBytes)));
 }
 
-void ListBox::Add(const std::string& item) {
-    const LRESULT index = SendMessageA(hwnd_, LB_ADDSTRING, 0, LPARAM(item.c_str()));
-    ReserveOnDoubling(hwnd_, LB_INITSTORAGE, index, item.size() + 1);
+void ListBox::Add(const std::wstring& item) {
+    const LRESULT index = SendMessageW(hwnd_, LB_ADDSTRING, 0, LPARAM(item.c_str()));
+    ReserveOnDoubling(hwnd_, LB_INITSTORAGE, index, (item.size() + 1) * sizeof(wchar_t));
 }
+void ListBox::Add(const std::string& item) { Add(base::ToWide(item)); }
 void ListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
 void ListBox::Delete(int index) { SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
 int ListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
 
-std::string ListBox::Item(int index) const { return ItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
+std::wstring ListBox::WideItem(int index) const { return ItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
+std::string ListBox::Item(int index) const { return base::FromWide(WideItem(index)); }
 
 int ListBox::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
 void ListBox::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
 
-int ListBox::FindExact(const std::string& text) const {
-    return int(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str())));
+int ListBox::FindExact(const std::wstring& text) const {
+    return int(SendMessageW(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str())));
 }
+int ListBox::FindExact(const std::string& text) const { return FindExact(base::ToWide(text)); }
 
 int ListBox::ItemHeight() const { return int(SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0)); }
 void ListBox::SetItemHeight(int pixels) { SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, pixels); }
@@ -246,7 +254,7 @@ void ComboBox::Notify(WORD code) {
         int index = ItemIndex();
         if (index >= 0) {
             settingText_ = true;
-            SetWindowTextA(hwnd_, Item(index).c_str());
+            SetWindowTextW(hwnd_, WideItem(index).c_str());
             settingText_ = false;
         }
         if (OnChange) OnChange();
@@ -255,17 +263,19 @@ void ComboBox::Notify(WORD code) {
     }
 }
 
-void ComboBox::SetText(const std::string& text) {
+void ComboBox::SetWideText(const std::wstring& text) {
     settingText_ = true;
-    SetWindowTextA(hwnd_, text.c_str());
+    SetWindowTextW(hwnd_, text.c_str());
     settingText_ = false;
 }
 
-void ComboBox::Add(const std::string& item) { SendMessageA(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str())); }
+void ComboBox::Add(const std::wstring& item) { SendMessageW(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str())); }
+void ComboBox::Add(const std::string& item) { Add(base::ToWide(item)); }
 
 int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-std::string ComboBox::Item(int index) const { return ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+std::wstring ComboBox::WideItem(int index) const { return ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+std::string ComboBox::Item(int index) const { return base::FromWide(WideItem(index)); }
 
 int ComboBox::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
 
@@ -277,7 +287,7 @@ void ComboBox::SetItemIndex(int index) {
 
 namespace {
 LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
-    if (msg == WM_CONTEXTMENU) return SendMessageA(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
+    if (msg == WM_CONTEXTMENU) return SendMessageW(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ForwardContextMenu, id);
     return DefSubclassProc(hwnd, msg, wp, lp);
 }

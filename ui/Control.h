@@ -25,8 +25,10 @@ struct Limits {
 // shown or hidden, so that a scrolling parent can bring its bars in line.
 inline constexpr UINT kChildLayoutChanged = WM_APP + 0x40;
 
-// The text of a window of this process, in code page 932.
+// The text of a window of this process, in code page 932 (for showing: a
+// character the code page lacks becomes "?"), and whole.
 std::string WindowTextOf(HWND hwnd);
+std::wstring WideWindowTextOf(HWND hwnd);
 
 // Called after an item went in at addedIndex of a list box (reserveMessage
 // LB_INITSTORAGE) or a combo box (CB_INITSTORAGE). The platform grows its item
@@ -42,7 +44,8 @@ public:
     const std::string& Name() const { return name_; }
     int Id() const { return id_; }
 
-    // Creates the window as a child of parent, with the text, place and font given.
+    // Creates the window as a child of parent, with the text (code page 932),
+    // place and font given.
     virtual void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) = 0;
     // A WM_COMMAND notification the parent received from this control.
     virtual void Notify(WORD) {}
@@ -75,8 +78,12 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
 
+    // The text in code page 932, a character the code page lacks as "?".
     std::string Text() const;
-    virtual void SetText(const std::string& text);
+    void SetText(const std::string& text);
+    // The text whole, whatever its characters.
+    std::wstring WideText() const;
+    virtual void SetWideText(const std::wstring& text);
 
 protected:
     // A child of a platform class, subclassed so that it hears its own messages.
@@ -132,7 +139,7 @@ public:
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
     void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
-    void SetText(const std::string& text) override;
+    void SetWideText(const std::wstring& text) override;
     std::function<void()> OnChange;
 };
 
@@ -143,18 +150,23 @@ public:
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
 };
 
+// Items are kept whole (a Unicode window); the code page 932 forms below
+// convert on the way in and out.
 class ListBox : public Control {
 public:
     using Control::Control;
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Add(const std::string& item);
+    void Add(const std::wstring& item);
     void Clear();
     void Delete(int index);
     int Count() const;
     std::string Item(int index) const;
+    std::wstring WideItem(int index) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
     int FindExact(const std::string& text) const;
+    int FindExact(const std::wstring& text) const;
     int ItemHeight() const;
     void SetItemHeight(int pixels);
     void SetHorizontalExtent(int pixels);
@@ -164,7 +176,8 @@ public:
     int HorizontalExtent() const;
 };
 
-// A drop-down combo box with an editable text field.
+// A drop-down combo box with an editable text field. Its items and text are
+// kept whole, as a list box's.
 class ComboBox : public Control {
 public:
     using Control::Control;
@@ -176,10 +189,12 @@ public:
     // The height of the rows of the drop-down list, kept through font changes.
     void SetRowHeight(int pixels);
     // Sets the text field; fires no change.
-    void SetText(const std::string& text) override;
+    void SetWideText(const std::wstring& text) override;
     void Add(const std::string& item);
+    void Add(const std::wstring& item);
     int Count() const;
     std::string Item(int index) const;
+    std::wstring WideItem(int index) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
     // Right-clicks in the text field show the parent's menu, not the field's own.

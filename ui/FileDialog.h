@@ -5,28 +5,30 @@
 
 #include <string>
 
+#include "base/FileSystemPath.h"
+
 namespace ui {
 
 class FileDialog {
 public:
     enum class Mode { Open, Save };
 
-    // filter: description, "|", pattern, as "Text files (*.txt)|*.txt".
+    // filter (code page 932): description, "|", pattern, as "Text files (*.txt)|*.txt".
     FileDialog(Mode mode, std::string filter);
 
     // Shows the dialog modally over owner, opening with the name last chosen.
     // True when the user chose a name, which FileName() then holds as the
-    // dialog returned it. The current directory is then the chosen file's
-    // folder on every platform. The dialog never asks about overwriting and
-    // accepts names of files that do not exist.
+    // dialog returned it, whatever characters it has. The current directory
+    // is then the chosen file's folder on every platform. The dialog never
+    // asks about overwriting and accepts names of files that do not exist.
     bool Execute(HWND owner);
 
-    const std::string& FileName() const { return fileName_; }
+    const base::Path& FileName() const { return fileName_; }
 
 private:
     Mode mode_;
     std::string filter_;
-    std::string fileName_;
+    base::Path fileName_;
 };
 
 }  // namespace ui

@@ -54,13 +54,13 @@ int Form::ShowModal() {
     MSG msg;
     bool quit = false;
     while (modalResult_ == 0 && IsWindow(hwnd_)) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
             quit = true;
             break;
         }
-        if (IsDialogMessageA(hwnd_, &msg)) continue;
+        if (IsDialogMessageW(hwnd_, &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     // Re-enable the owner before hiding, so that activation returns to it.
     if (owner) EnableWindow(owner, TRUE);

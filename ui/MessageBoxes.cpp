@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/ScopedGdi.h"
@@ -14,20 +15,20 @@ namespace ui {
 namespace {
 
 struct BoxSpec {
-    const std::string* text;
-    const std::string* caption;
+    const std::wstring* text;
+    const std::wstring* caption;
     BoxIcon icon;
     BoxButtons buttons;
 };
 
 struct ButtonSpec {
     int id;
-    const char* text;
+    std::wstring text;
 };
 
 std::vector<ButtonSpec> ButtonsOf(BoxButtons buttons) {
-    if (buttons == BoxButtons::YesNo) return {{IDYES, "はい(&Y)"}, {IDNO, "いいえ(&N)"}};
-    return {{IDOK, "OK"}};
+    if (buttons == BoxButtons::YesNo) return {{IDYES, base::ToWide("はい(&Y)")}, {IDNO, base::ToWide("いいえ(&N)")}};
+    return {{IDOK, L"OK"}};
 }
 
 FontHandle MessageFont() {
@@ -37,9 +38,9 @@ FontHandle MessageFont() {
     return FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
 }
 
-HWND AddChild(HWND dlg, const char* cls, const char* text, DWORD style, int id, RECT r, HFONT font) {
-    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, dlg, HMENU(INT_PTR(id)), GetModuleHandleA(nullptr), nullptr);
+HWND AddChild(HWND dlg, const wchar_t* cls, const wchar_t* text, DWORD style, int id, RECT r, HFONT font) {
+    HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, dlg, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
     return child;
 }
@@ -47,14 +48,14 @@ HWND AddChild(HWND dlg, const char* cls, const char* text, DWORD style, int id, 
 // Lays the box out in pixels: icon, text measured in the message font, a row
 // of buttons centred below.
 void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
-    SetWindowTextA(dlg, box.caption->c_str());
+    SetWindowTextW(dlg, box.caption->c_str());
     const int margin = 12, iconSize = 32, buttonW = 88, buttonH = 26, gap = 8;
 
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) * 2 / 3, 0};
     {
         WindowDc dc(dlg);
         Selection inFont(dc.Handle(), font);
-        DrawTextA(dc.Handle(), box.text->c_str(), int(box.text->size()), &textRect,
+        DrawTextW(dc.Handle(), box.text->c_str(), int(box.text->size()), &textRect,
                   DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     }
 
@@ -62,13 +63,13 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     int contentH = std::max<int>(textRect.bottom, 16);
     if (box.icon != BoxIcon::None) {
         HICON icon = LoadIconA(nullptr, box.icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION);
-        HWND pic = AddChild(dlg, "STATIC", "", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
+        HWND pic = AddChild(dlg, L"STATIC", L"", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
         SendMessageA(pic, STM_SETICON, WPARAM(icon), 0);
         textLeft += iconSize + margin;
         contentH = std::max(contentH, iconSize);
     }
     int textTop = margin + (contentH - int(textRect.bottom)) / 2;
-    AddChild(dlg, "STATIC", box.text->c_str(), SS_LEFT | SS_NOPREFIX, kBoxTextId,
+    AddChild(dlg, L"STATIC", box.text->c_str(), SS_LEFT | SS_NOPREFIX, kBoxTextId,
              {textLeft, textTop, textLeft + textRect.right + 2, textTop + textRect.bottom}, font);
 
     auto buttons = ButtonsOf(box.buttons);
@@ -80,7 +81,7 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     bool first = true;
     for (const auto& b : buttons) {
         DWORD style = WS_TABSTOP | (first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        HWND button = AddChild(dlg, "BUTTON", b.text, style, b.id, {x, buttonTop, x + buttonW, buttonTop + buttonH}, font);
+        HWND button = AddChild(dlg, L"BUTTON", b.text.c_str(), style, b.id, {x, buttonTop, x + buttonW, buttonTop + buttonH}, font);
         if (first) {
             SendMessageA(dlg, DM_SETDEFID, b.id, 0);
             SetFocus(button);
@@ -105,12 +106,12 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_INITDIALOG: {
         auto* state = reinterpret_cast<BoxState*>(lp);
-        SetWindowLongPtrA(dlg, DWLP_USER, lp);
+        SetWindowLongPtrW(dlg, DWLP_USER, lp);
         BuildBox(dlg, state->box, state->font.Get());
         return FALSE;  // focus was set on the default button
     }
     case WM_COMMAND: {
-        auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+        auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dlg, DWLP_USER));
         bool yesNo = state->box.buttons == BoxButtons::YesNo;
         switch (LOWORD(wp)) {
         case IDOK:
@@ -128,7 +129,7 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         break;
     }
     case WM_CLOSE:
-        SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+        SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
         return TRUE;
     }
     return FALSE;
@@ -136,7 +137,7 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons) {
+BoxAnswer ShowBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, BoxButtons buttons) {
     // An empty dialog template; BuildBox creates the controls in pixels.
     struct alignas(4) Template {
         DLGTEMPLATE dlg;
@@ -150,21 +151,30 @@ BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon i
     // that the box gets no task-bar entry of its own.
     HWND owner = GetActiveWindow();
     if (!owner) owner = Application::Instance().Handle();
-    INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
+    // A Unicode dialog, so that a text in UTF-16 shows whole.
+    INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
     if (result == IDYES) return BoxAnswer::Yes;
     if (result == IDNO) return BoxAnswer::No;
     return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
 }
 
-void ShowPlainMessage(const std::string& text) {
-    ShowBox(text, Application::Instance().Title(), BoxIcon::None, BoxButtons::Ok);
+BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons) {
+    return ShowBox(base::ToWide(text), base::ToWide(caption), icon, buttons);
 }
 
-void ShowErrorBox(const std::string& text) {
-    ShowBox(text, Application::Instance().Title(), BoxIcon::Stop, BoxButtons::Ok);
+void ShowPlainMessage(const std::wstring& text) {
+    ShowBox(text, base::ToWide(Application::Instance().Title()), BoxIcon::None, BoxButtons::Ok);
+}
+void ShowPlainMessage(const std::string& text) { ShowPlainMessage(base::ToWide(text)); }
+
+void ShowErrorBox(const std::wstring& text) {
+    ShowBox(text, base::ToWide(Application::Instance().Title()), BoxIcon::Stop, BoxButtons::Ok);
 }
 
-void ShowErrorMessage(const std::string& text) { ShowBox(text, "エラー", BoxIcon::Stop, BoxButtons::Ok); }
+void ShowErrorMessage(const std::wstring& text) {
+    ShowBox(text, base::ToWide("エラー"), BoxIcon::Stop, BoxButtons::Ok);
+}
+void ShowErrorMessage(const std::string& text) { ShowErrorMessage(base::ToWide(text)); }
 
 bool AskError(const std::string& question) {
     return ShowBox(question, "エラー", BoxIcon::Stop, BoxButtons::YesNo) == BoxAnswer::Yes;

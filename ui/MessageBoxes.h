@@ -16,15 +16,19 @@ constexpr int kBoxIconId = 20;
 
 // A modal box owned by the thread's active window, centred on the screen.
 // Yes/No boxes answer "No" to Escape and to the close box; the first button
-// is the default.
+// is the default. Texts are code page 932, or UTF-16 where they may hold a
+// name that the code page lacks.
+BoxAnswer ShowBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, BoxButtons buttons);
 BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons);
 
 // Plain message: the application title as caption, no icon, OK.
 void ShowPlainMessage(const std::string& text);
+void ShowPlainMessage(const std::wstring& text);
 // The error box for failures: the application title as caption, stop icon, OK.
-void ShowErrorBox(const std::string& text);
+void ShowErrorBox(const std::wstring& text);
 // Typed boxes: "エラー" with the stop icon, "警告" with the warning icon.
 void ShowErrorMessage(const std::string& text);
+void ShowErrorMessage(const std::wstring& text);
 bool AskError(const std::string& question);
 bool AskWarning(const std::string& question);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/CodePage.h"
+
 namespace ui {
 namespace {
 
@@ -50,14 +52,17 @@ HWND Window::CreateHandle(DWORD exStyle, const char* className, const char* titl
 
 HWND Window::CreateSubclassed(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                               int w, int h, HWND parent, int id) {
-    HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, HMENU(INT_PTR(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+    // A Unicode window, subclassed through the wide calls so that it stays
+    // one: the names it shows and hands back are whole, whatever their characters.
+    const std::wstring wideTitle = title ? base::ToWide(title) : std::wstring();
+    HWND hwnd = CreateWindowExW(exStyle, base::ToWide(className).c_str(), title ? wideTitle.c_str() : nullptr, style,
+                                x, y, w, h, parent, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) throw Refusal(std::string("ウィンドウ ") + className + " を作成できません");
     // The window procedure is replaced rather than chained through the common
     // controls' subclass list: that list lives in a window property, which
     // Wine fetches from its server for every message.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(this));
-    classProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, LONG_PTR(SubclassProc)));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
+    classProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(SubclassProc)));
     if (!classProc_) {
         WindowError error = Refusal(std::string("ウィンドウ ") + className + " を作成できません");
         DestroyWindow(hwnd);
@@ -78,15 +83,15 @@ void Window::DestroyHandle() {
 }
 
 void Window::Unbind() {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    if (subclassed_ && GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == LONG_PTR(SubclassProc))
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, LONG_PTR(classProc_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    if (subclassed_ && GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == LONG_PTR(SubclassProc))
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, LONG_PTR(classProc_));
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return subclassed_ ? CallWindowProcA(classProc_, hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
+    return subclassed_ ? CallWindowProcW(classProc_, hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
 LRESULT Window::Receive(UINT msg, WPARAM wp, LPARAM lp) {
@@ -112,7 +117,7 @@ LRESULT CALLBACK Window::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // Bound from creation until Unbind, which also puts the class's procedure back.
-    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))->Receive(msg, wp, lp);
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))->Receive(msg, wp, lp);
 }
 
 }  // namespace ui

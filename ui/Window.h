@@ -38,7 +38,8 @@ protected:
     HWND CreateHandle(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int w,
                       int h, HWND parent, int id = 0);
     // Creates a window of a platform class and subclasses it, so that this
-    // object hears its messages as it hears those of its own classes.
+    // object hears its messages as it hears those of its own classes. The
+    // window is a Unicode window: it hears the wide forms of the messages.
     HWND CreateSubclassed(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                           int w, int h, HWND parent, int id);
     // Destroys the window now, without a message reaching this object: for

@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "base/ShiftJis.h"
 #include "ui/Handles.h"
 
 namespace viewer {
@@ -19,11 +18,11 @@ constexpr auto kFileIdInfoClass = FILE_INFO_BY_HANDLE_CLASS(18);
 
 }  // namespace
 
-std::optional<FolderIdentity> IdentityOf(const std::string& path) {
+std::optional<FolderIdentity> IdentityOf(const base::Path& path) {
     // No access rights are asked for: reading the id needs none. Backup
     // semantics let a folder be opened at all; links and junctions on the
     // way are followed to the folder they lead to.
-    const ui::FileHandle folder = ui::AdoptFile(CreateFileA(path.c_str(), 0,
+    const ui::FileHandle folder = ui::AdoptFile(CreateFileW(base::ForFileSystem(path).c_str(), 0,
                                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!folder) return std::nullopt;
@@ -43,7 +42,7 @@ std::optional<FolderIdentity> IdentityOf(const std::string& path) {
     return identity;
 }
 
-bool LinkGuard::MayEnter(const std::string& linkPath) {
+bool LinkGuard::MayEnter(const base::Path& linkPath) {
     const std::optional<FolderIdentity> target = IdentityOf(linkPath);
     if (!target || entered_.count(*target) || LeadsToAnAncestor(linkPath, *target)) return false;
     entered_.insert(*target);
@@ -51,25 +50,18 @@ bool LinkGuard::MayEnter(const std::string& linkPath) {
     return true;
 }
 
-const std::optional<FolderIdentity>& LinkGuard::KnownIdentity(const std::string& path) {
+const std::optional<FolderIdentity>& LinkGuard::KnownIdentity(const base::Path& path) {
     auto found = known_.find(path);
     if (found == known_.end()) found = known_.emplace(path, IdentityOf(path)).first;
     return found->second;
 }
 
 // The ancestors are the root and each prefix of the link's path that ends
-// before a backslash further on, found whole character by whole character
-// (a trail byte 0x5C is no separator).
-bool LinkGuard::LeadsToAnAncestor(const std::string& linkPath, const FolderIdentity& target) {
+// before a backslash further on.
+bool LinkGuard::LeadsToAnAncestor(const base::Path& linkPath, const FolderIdentity& target) {
     if (KnownIdentity(root_) == target) return true;
-    for (size_t i = root_.size(); i < linkPath.size();) {
-        if (base::IsLeadByte(linkPath[i]) && i + 1 < linkPath.size()) {
-            i += 2;
-            continue;
-        }
-        if (linkPath[i] == '\\' && i > root_.size() && KnownIdentity(linkPath.substr(0, i)) == target) return true;
-        ++i;
-    }
+    for (size_t i = root_.size() + 1; i < linkPath.size(); ++i)
+        if (linkPath[i] == L'\\' && KnownIdentity(linkPath.substr(0, i)) == target) return true;
     return false;
 }
 

@@ -13,6 +13,8 @@
 #include <set>
 #include <string>
 
+#include "base/FileSystemPath.h"
+
 namespace viewer {
 
 // What tells two paths to one folder apart from two folders: the volume and
@@ -23,27 +25,27 @@ struct FolderIdentity {
     auto operator<=>(const FolderIdentity&) const = default;
 };
 
-// The identity of the folder a path (code page 932) leads to, following links;
-// nothing when it cannot be opened.
-std::optional<FolderIdentity> IdentityOf(const std::string& path);
+// The identity of the folder a path leads to, following links; nothing when
+// it cannot be opened.
+std::optional<FolderIdentity> IdentityOf(const base::Path& path);
 
 class LinkGuard {
 public:
     // root: the walk's root text; every folder the walk reports below it is
     // the root, a backslash where the root lacks one, and names joined by
     // backslashes.
-    explicit LinkGuard(std::string root) : root_(std::move(root)) {}
+    explicit LinkGuard(base::Path root) : root_(std::move(root)) {}
 
     // Whether the walk may enter the link reported as linkPath. A link whose
     // target cannot be told is not entered.
-    bool MayEnter(const std::string& linkPath);
+    bool MayEnter(const base::Path& linkPath);
 
 private:
-    const std::optional<FolderIdentity>& KnownIdentity(const std::string& path);
-    bool LeadsToAnAncestor(const std::string& linkPath, const FolderIdentity& target);
+    const std::optional<FolderIdentity>& KnownIdentity(const base::Path& path);
+    bool LeadsToAnAncestor(const base::Path& linkPath, const FolderIdentity& target);
 
-    std::string root_;
-    std::map<std::string, std::optional<FolderIdentity>> known_;  // taken once per path
+    base::Path root_;
+    std::map<base::Path, std::optional<FolderIdentity>> known_;  // taken once per path
     std::set<FolderIdentity> entered_;                             // targets of entered links
 };
 

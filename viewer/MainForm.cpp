@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "base/Paths.h"
-#include "base/ShiftJis.h"
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
 #include "picture/Picture.h"
@@ -41,12 +41,12 @@ constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
-    if (!name.empty()) pane.SetPicture(picture::LoadPicture(name));
+    if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name)));
 }
 
 }  // namespace
 
-TForm1::TForm1(std::string exePath)
+TForm1::TForm1(base::Path exePath)
     : PopupMenu1({{"N1", "フォルダを開く", [this] { N1Click(); }},
                   {"About1", "バージョン情報", [this] { About1Click(); }},
                   {"Exit1", "終了", [this] { Exit1Click(); }}}),
@@ -61,20 +61,20 @@ TForm1::TForm1(std::string exePath)
     Button2 = &Get<ui::Button>("Button2");
     ListBox1->SetItemHeight(12);  // as the folder chooser's rows
     ComboBox1->ForwardContextMenuToParent();
-    SearchDir1.OnFind = [this](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignoreSubDir,
+    SearchDir1.OnFind = [this](TSearchDir* sender, base::Path name, TSearchFileData data, bool& ignoreSubDir,
                                bool& goOn) {
         SearchDir1Find(sender, std::move(name), std::move(data), ignoreSubDir, goOn);
     };
     ui::Application::Instance().RunHandler([this] { FormCreate(); });
 }
 
-std::string TForm1::LayoutPath() const { return LayoutPathFor(exePath_); }
+base::Path TForm1::LayoutPath() const { return LayoutPathFor(exePath_); }
 
 void TForm1::FormCreate() {
     exeFolder_ = base::FolderPart(exePath_);
     if (!base::IsExistingFile(LayoutPath())) {
         ui::PlaySystemSound(kStopSound);
-        ui::ShowErrorMessage(LayoutPathFor(base::FileNamePart(exePath_)) + "が見つかりません");
+        ui::ShowErrorMessage(LayoutPathFor(base::FileNamePart(exePath_)) + base::ToWide("が見つかりません"));
         ui::Application::Instance().Terminate();
         return;
     }
@@ -143,11 +143,26 @@ void TForm1::RemoveHiddenElements() {
     removeIfHidden(Button2);
 }
 
-void TForm1::SearchDir1Find(TSearchDir*, std::string Name, TSearchFileData, bool& IgnoreSubDir, bool&) {
+void TForm1::SearchDir1Find(TSearchDir*, base::Path Name, TSearchFileData, bool& IgnoreSubDir, bool&) {
     // The Windows directory is listed but not walked into.
     IgnoreSubDir = Name == windowsDirectory_;
     ComboBox1->Add(Name);
+    folders_.push_back(std::move(Name));
 }
+
+base::Path TForm1::ChosenFolder() const {
+    std::wstring text = ComboBox1->WideText();
+    const int index = ComboBox1->ItemIndex();
+    if (index >= 0 && size_t(index) < folders_.size() && ComboBox1->WideItem(index) == text) return folders_[index];
+    return text;
+}
+
+void TForm1::ClearFiles() {
+    ListBox1->Clear();
+    files_.clear();
+}
+
+const std::wstring& TForm1::SelectedFile() const { return files_.at(size_t(ListBox1->ItemIndex())); }
 
 void TForm1::ComboBox1Change() {
     // From the emptying to the end of the refill the list neither redraws nor
@@ -156,7 +171,7 @@ void TForm1::ComboBox1Change() {
     std::optional<ui::RedrawLock> redraw;
     if (ListBox1) {
         redraw.emplace(ListBox1->Handle());
-        ListBox1->Clear();
+        ClearFiles();
     }
     int32_t count;
     {
@@ -174,28 +189,32 @@ void TForm1::ComboBox1Change() {
     // Read once for all passes: each read parses the whole file again.
     // A chooser removed at start-up counts as switched off, whatever the file says now.
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
-    const std::string prompt = chooserInUse ? file.ReadString(kCaption, kComboBox1, "") : std::string();
-    const std::string text = chooserInUse ? ComboBox1->Text() : std::string();
-    const bool folderChosen = chooserInUse && base::IsExistingFolder(text);
+    const std::wstring prompt = chooserInUse ? base::ToWide(file.ReadString(kCaption, kComboBox1, "")) : L"";
+    const std::wstring text = chooserInUse ? ComboBox1->WideText() : L"";
+    const base::Path folder = chooserInUse ? ChosenFolder() : base::Path();
+    const bool folderChosen = chooserInUse && base::IsExistingFolder(folder);
     for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
-        std::string ext = file.ReadString(kExtension, ExtensionKey(i).c_str(), "");
+        const std::wstring ext = base::ToWide(file.ReadString(kExtension, ExtensionKey(i).c_str(), ""));
         if (chooserInUse) {
-            if (folderChosen) ListPattern(text + "\\*" + ext);
+            if (folderChosen) ListPattern(folder + L"\\*" + ext);
             // Still showing the prompt: no folder chosen yet.
-            if (text == prompt) ListPattern(exeFolder_ + "*" + ext);
+            if (text == prompt) ListPattern(exeFolder_ + L"*" + ext);
         } else {
-            ListPattern(exeFolder_ + "*" + ext);
+            ListPattern(exeFolder_ + L"*" + ext);
         }
     }
 }
 
-void TForm1::ListPattern(const std::string& pattern) {
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find = ui::AdoptFind(FindFirstFileA(pattern.c_str(), &entry));
+// Names only: the short names and the times are left to the file system.
+void TForm1::ListPattern(const base::Path& pattern) {
+    WIN32_FIND_DATAW entry;
+    ui::FindHandle find = ui::AdoptFind(FindFirstFileExW(base::ForFileSystem(pattern).c_str(), FindExInfoBasic, &entry,
+                                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return;
     do {
         ListBox1->Add(entry.cFileName);
-    } while (FindNextFileA(find.Get(), &entry));
+        files_.emplace_back(entry.cFileName);
+    } while (FindNextFileW(find.Get(), &entry));
 }
 
 void TForm1::Button1Click() { ButtonAction(kButton1); }
@@ -205,22 +224,22 @@ void TForm1::ButtonAction(const char* functionKey) {
     ProfileFile file(LayoutPath());
     // Elements removed at start-up stay out of reach whatever the file says now.
     if (!ReadViewerFlag(file, kEnable, kListBox1) || !ListBox1) return;
-    std::string path;
+    base::Path path;
     if (ReadViewerFlag(file, kEnable, kComboBox1) && ComboBox1) {
         if (ComboBox1->ItemIndex() == -1) return;  // no folder chosen yet
         if (ListBox1->ItemIndex() < 0) {
             ui::ShowPlainMessage("選択してください");
             return;
         }
-        std::string folder = ComboBox1->Text();
-        if (!base::EndsWithBackslash(folder)) folder += "\\";
-        path = folder + ListBox1->Item(ListBox1->ItemIndex());
+        base::Path folder = ChosenFolder();
+        if (!base::EndsWithBackslash(folder)) folder += L"\\";
+        path = folder + SelectedFile();
     } else {
         if (ListBox1->ItemIndex() < 0) {
             ui::ShowPlainMessage("選択してください");
             return;
         }
-        path = ListBox1->Item(ListBox1->ItemIndex());  // a name in the executable's folder
+        path = SelectedFile();  // a name in the executable's folder
     }
 
     int32_t action = ReadViewerInteger(file, kFunction, functionKey);
@@ -233,14 +252,14 @@ void TForm1::ButtonAction(const char* functionKey) {
         ui::PlaySystemSound(kStopSound);
         if (ui::AskError("ロカビナのバージョンが古い可能性があります。\n\r"
                          "最新版をチェックするためにホームページを開きますか？"))
-            ui::ShellOpen(Handle(), kHomePageUrl, exeFolder_);
+            ui::ShellOpen(Handle(), base::ToWide(kHomePageUrl), exeFolder_);
     }
 }
 
 void TForm1::N1Click() {
     ProfileFile file(LayoutPath());
     if (!ReadViewerFlag(file, kEnable, kComboBox1) || !ComboBox1) return;
-    ui::ShellOpen(Handle(), ComboBox1->ItemIndex() == -1 ? exeFolder_ : ComboBox1->Text(), exeFolder_);
+    ui::ShellOpen(Handle(), ComboBox1->ItemIndex() == -1 ? exeFolder_ : ChosenFolder(), exeFolder_);
 }
 
 void TForm1::About1Click() {

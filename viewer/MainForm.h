@@ -1,8 +1,12 @@
 // The viewer's main window: laid out from the layout file beside the
 // executable, with the folder chooser, the file list and the two buttons.
+// Folders and files keep the names the file system has, whatever their
+// characters: each item's path is kept beside it, and the lists show it.
 #pragma once
 #include <string>
+#include <vector>
 
+#include "base/FileSystemPath.h"
 #include "layout/ProfileFile.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
@@ -16,11 +20,11 @@ class TForm1 : public ui::Form {
 public:
     // exePath stands for the running executable: the layout file and the
     // folder walk are found from it.
-    explicit TForm1(std::string exePath);
+    explicit TForm1(base::Path exePath);
 
     // Start-up: runs once while the window is created, before it is shown.
     void FormCreate();
-    void SearchDir1Find(TSearchDir* Sender, std::string Name, TSearchFileData Data, bool& IgnoreSubDir,
+    void SearchDir1Find(TSearchDir* Sender, base::Path Name, TSearchFileData Data, bool& IgnoreSubDir,
                         bool& Continue);
     void ComboBox1Change();
     void Button1Click();
@@ -30,8 +34,8 @@ public:
     void Exit1Click();
 
     // The executable's folder, with its trailing backslash.
-    const std::string& ExeFolder() const { return exeFolder_; }
-    std::string LayoutPath() const;
+    const base::Path& ExeFolder() const { return exeFolder_; }
+    base::Path LayoutPath() const;
 
     // The elements; null once start-up has removed them.
     ui::PicturePane* Image1 = nullptr;
@@ -49,13 +53,21 @@ protected:
 private:
     void ApplyLayout(const layout::ProfileFile& file);
     void RemoveHiddenElements();
-    void ListPattern(const std::string& pattern);
+    void ListPattern(const base::Path& pattern);
+    void ClearFiles();
+    // The folder the chooser names: the kept path of the picked item while
+    // the text shows it, else the text as typed.
+    base::Path ChosenFolder() const;
+    // The kept name of the selected file.
+    const std::wstring& SelectedFile() const;
     // Both buttons: act on the selected file as the layout's function key says.
     void ButtonAction(const char* functionKey);
 
-    std::string exePath_;
-    std::string exeFolder_;
-    std::string windowsDirectory_;
+    base::Path exePath_;
+    base::Path exeFolder_;
+    base::Path windowsDirectory_;
+    std::vector<base::Path> folders_;  // the chooser's items, in its order
+    std::vector<std::wstring> files_;  // the list's items, in its order
 };
 
 }  // namespace viewer

@@ -2,12 +2,14 @@
 
 #include "base/Files.h"
 #include "ui/Application.h"
+#include "ui/Shell.h"
 #include "viewer/AboutBox.h"
 #include "viewer/MainForm.h"
 
 namespace viewer {
 
 int RunViewer() {
+    ui::ComApartment com;  // before any shell request
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");
     TForm1 form(base::ModulePath());

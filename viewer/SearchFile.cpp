@@ -1,8 +1,9 @@
 #include "viewer/SearchFile.h"
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
-#include "base/ShiftJis.h"
+#include "base/Paths.h"
 #include "ui/Handles.h"
 #include "viewer/LinkGuard.h"
 
@@ -53,30 +54,24 @@ void SetTime(const FILETIME& utc, bool& has, double& dateTime) {
 
 // Symbolic links and junctions to folders; Wine reports a Unix symbolic link
 // to a folder so as well.
-bool IsFolderLink(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT; }
+bool IsFolderLink(const WIN32_FIND_DATAW& entry) { return entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT; }
 
-bool IsDotEntry(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+bool IsDotEntry(const wchar_t* name) {
+    return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
-std::string FullPath(const std::string& path) {
-    if (path.empty()) return {};
-    std::string full(MAX_PATH, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), DWORD(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {  // too small: length is the size needed, terminator included
-        full.resize(length);
-        length = GetFullPathNameA(path.c_str(), DWORD(full.size()), full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) return {};
-    full.resize(length);
-    return full;
+// Entries with their short names, which the reports carry; a share sends
+// them in large batches.
+HANDLE FindFirst(const base::Path& pattern, WIN32_FIND_DATAW& entry) {
+    return FindFirstFileExW(base::ForFileSystem(pattern).c_str(), FindExInfoStandard, &entry, FindExSearchNameMatch,
+                            nullptr, FIND_FIRST_EX_LARGE_FETCH);
 }
 
-// The root looked up as a single entry. A text ending in a backslash finds
+// The root looked up as a single entry. A path ending in a backslash finds
 // nothing and gives empty data.
-TSearchFileData LookUpEntry(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find = ui::AdoptFind(FindFirstFileA(path.c_str(), &entry));
+TSearchFileData LookUpEntry(const base::Path& path) {
+    WIN32_FIND_DATAW entry;
+    ui::FindHandle find = ui::AdoptFind(FindFirst(path, entry));
     return find ? MakeSearchFileData(entry) : TSearchFileData{};
 }
 
@@ -107,12 +102,12 @@ std::optional<double> DosDateTimeToDateTime(WORD dosDate, WORD dosTime) {
     return days + (hour * 3600 + minute * 60 + second) / 86400.0;
 }
 
-TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAA& entry) {
+TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAW& entry) {
     TSearchFileData data;
     // The name arrays are not trusted to hold a terminator.
-    data.FileName.assign(entry.cFileName, strnlen(entry.cFileName, sizeof entry.cFileName));
-    const size_t shortLength = strnlen(entry.cAlternateFileName, sizeof entry.cAlternateFileName);
-    data.ShortFileName = shortLength ? std::string(entry.cAlternateFileName, shortLength) : data.FileName;
+    data.FileName.assign(entry.cFileName, wcsnlen(entry.cFileName, std::size(entry.cFileName)));
+    const size_t shortLength = wcsnlen(entry.cAlternateFileName, std::size(entry.cAlternateFileName));
+    data.ShortFileName = shortLength ? std::wstring(entry.cAlternateFileName, shortLength) : data.FileName;
     data.Size = int64_t((uint64_t(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
     SetTime(entry.ftCreationTime, data.HasCreationTime, data.CreationTime);
     SetTime(entry.ftLastWriteTime, data.HasLastWriteTime, data.LastWriteTime);
@@ -130,16 +125,17 @@ TSearchDir::TSearchDir() = default;
 
 TSearchDir::~TSearchDir() = default;
 
-void TSearchDir::DoFind(const std::string& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue) {
+void TSearchDir::DoFind(const base::Path& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue) {
     if (OnFind) OnFind(this, Name, Data, IgnoreSubDir, Continue);
 }
 
 // Breadth first through a queue, never by recursion, so a deep tree costs no
-// stack; at most one enumeration is open at a time.
+// stack; at most one enumeration is open at a time. Paths of any length are
+// walked: the file system takes long ones in their "\\?\" form.
 bool TSearchDir::Search() {
     if (busy_ || !OnFind) return false;
-    const std::string root = FullPath(BaseDir);
-    if (root.empty() || GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+    const base::Path root = base::FullPathName(BaseDir);
+    if (root.empty() || GetFileAttributesW(base::ForFileSystem(root).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
 
     BusyScope busy(busy_);
     queue_.clear();
@@ -151,37 +147,36 @@ bool TSearchDir::Search() {
     if (!ignoreSubDir) queue_.push_back(root);
 
     while (!queue_.empty()) {
-        std::string dir = std::move(queue_.front());
+        base::Path dir = std::move(queue_.front());
         queue_.pop_front();
-        // Whole-character test: a trail byte 0x5C (as in "表") is no separator.
-        if (!base::EndsWithBackslash(dir)) dir += '\\';
+        if (!base::EndsWithBackslash(dir)) dir += L'\\';
         if (!ReportSubFolders(dir, links)) return false;  // the queue stays as it is
     }
     return true;
 }
 
-bool TSearchDir::ReportSubFolders(const std::string& dir, LinkGuard& links) {
-    WIN32_FIND_DATAA entry;
-    const ui::FindHandle find = ui::AdoptFind(FindFirstFileA((dir + "*.*").c_str(), &entry));
-    if (!find) return true;  // unreadable, gone, or too long: passed over
+bool TSearchDir::ReportSubFolders(const base::Path& dir, LinkGuard& links) {
+    WIN32_FIND_DATAW entry;
+    const ui::FindHandle find = ui::AdoptFind(FindFirst(dir + L"*.*", entry));
+    if (!find) return true;  // unreadable or gone: passed over
     do {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
-        std::string name = dir + entry.cFileName;
+        base::Path name = dir + entry.cFileName;
         bool ignoreSubDir = false;
         bool keepOn = true;
         DoFind(name, MakeSearchFileData(entry), ignoreSubDir, keepOn);
         if (!keepOn) return false;
         if (!ignoreSubDir && (!IsFolderLink(entry) || links.MayEnter(name))) queue_.push_back(std::move(name));
-    } while (FindNextFileA(find.Get(), &entry));
+    } while (FindNextFileW(find.Get(), &entry));
     return true;
 }
 
-std::string WindowsDirectory() {
-    std::string directory(MAX_PATH, '\0');
-    UINT length = GetWindowsDirectoryA(directory.data(), UINT(directory.size()));
+base::Path WindowsDirectory() {
+    base::Path directory(base::kPathLimit, L'\0');
+    UINT length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
     if (length >= directory.size()) {  // too small: length is the size needed, terminator included
         directory.resize(length);
-        length = GetWindowsDirectoryA(directory.data(), UINT(directory.size()));
+        length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
         if (length >= directory.size()) return {};
     }
     directory.resize(length);

@@ -2,6 +2,8 @@
 // reports every folder it meets (the base first) through OnFind. Files are
 // never reported. Folder links and junctions are reported like folders and
 // entered unless that would lead the walk round in a circle (LinkGuard.h).
+// Names and paths are the file system's own, whatever their characters, and
+// of any length.
 #pragma once
 #include <windows.h>
 
@@ -11,13 +13,15 @@
 #include <optional>
 #include <string>
 
+#include "base/FileSystemPath.h"
+
 namespace viewer {
 
 // What the file system reports for one entry. Times are local date-times:
 // days since 30 December 1899, the fraction being the time of day.
 struct TSearchFileData {
-    std::string FileName;       // long name, no path
-    std::string ShortFileName;  // 8.3 name, or the long name when there is none
+    std::wstring FileName;       // long name, no path
+    std::wstring ShortFileName;  // 8.3 name, or the long name when there is none
     int64_t Size = 0;           // high word * 4294967296 + low word
     bool HasCreationTime = false;
     double CreationTime = 0;
@@ -32,7 +36,7 @@ struct TSearchFileData {
     bool IsArchive = false;
 };
 
-TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAA& entry);
+TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAW& entry);
 
 // A DOS date word and time word (two-second resolution) as a date-time;
 // nothing when they do not form a valid date and time.
@@ -43,7 +47,7 @@ class LinkGuard;
 
 // IgnoreSubDir arrives false: set it to keep the walk out of this folder.
 // Continue arrives true: clear it to end the whole walk.
-using TSearchDirEvent = std::function<void(TSearchDir* Sender, std::string Name, TSearchFileData Data,
+using TSearchDirEvent = std::function<void(TSearchDir* Sender, base::Path Name, TSearchFileData Data,
                                            bool& IgnoreSubDir, bool& Continue)>;
 
 class TSearchDir {
@@ -53,7 +57,7 @@ public:
     TSearchDir(const TSearchDir&) = delete;
     TSearchDir& operator=(const TSearchDir&) = delete;
 
-    std::string BaseDir;     // where the walk starts; a relative text is taken from the current directory
+    base::Path BaseDir;      // where the walk starts; a relative path is taken from the current directory
     TSearchDirEvent OnFind;  // one call per folder
 
     // True when the walk ran to its end; false when it could not start (already
@@ -63,18 +67,18 @@ public:
     bool Busy() const { return busy_; }
 
 protected:
-    virtual void DoFind(const std::string& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue);
+    virtual void DoFind(const base::Path& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue);
 
 private:
     // Reports the sub-folders of dir (which ends with a backslash); false when a
     // handler ended the walk.
-    bool ReportSubFolders(const std::string& dir, LinkGuard& links);
+    bool ReportSubFolders(const base::Path& dir, LinkGuard& links);
 
-    std::deque<std::string> queue_;  // folders still to be enumerated
+    std::deque<base::Path> queue_;  // folders still to be enumerated
     bool busy_ = false;
 };
 
-// The Windows directory as GetWindowsDirectoryA reports it; empty when that fails.
-std::string WindowsDirectory();
+// The Windows directory as GetWindowsDirectoryW reports it; empty when that fails.
+base::Path WindowsDirectory();
 
 }  // namespace viewer

@@ -4,14 +4,20 @@
 
 #include <deque>
 
+#include "base/CodePage.h"
 #include "base/ShiftJis.h"
 #include "ui/Handles.h"
 
 namespace bench {
 namespace {
 
-bool IsDotEntry(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+bool IsDotEntry(const wchar_t* name) {
+    return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+std::wstring WithWideBackslash(std::wstring folder) {
+    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+    return folder;
 }
 
 }  // namespace
@@ -23,33 +29,35 @@ std::string WithBackslash(std::string folder) {
 
 int64_t WalkFolders(const std::string& root, const FolderSink& onFolder) {
     int64_t folders = 0;
-    std::deque<std::string> queue{WithBackslash(root)};
-    WIN32_FIND_DATAA entry;
+    std::deque<std::wstring> queue{WithWideBackslash(base::ToWide(root))};
+    WIN32_FIND_DATAW entry;
     while (!queue.empty()) {
-        const std::string dir = std::move(queue.front());
+        const std::wstring dir = std::move(queue.front());
         queue.pop_front();
-        ui::FindHandle find = ui::AdoptFind(FindFirstFileA((dir + "*.*").c_str(), &entry));
+        ui::FindHandle find = ui::AdoptFind(FindFirstFileExW((dir + L"*.*").c_str(), FindExInfoStandard, &entry,
+                                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
         if (!find) continue;
         do {
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
             ++folders;
-            std::string folder = dir + entry.cFileName;
+            std::wstring folder = dir + entry.cFileName;
             if (onFolder) onFolder(folder);
-            queue.push_back(WithBackslash(std::move(folder)));
-        } while (FindNextFileA(find.Get(), &entry));
+            queue.push_back(WithWideBackslash(std::move(folder)));
+        } while (FindNextFileW(find.Get(), &entry));
     }
     return folders;
 }
 
 int64_t ListNames(const std::string& pattern, const NameSink& onName) {
     int64_t names = 0;
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find = ui::AdoptFind(FindFirstFileA(pattern.c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    ui::FindHandle find = ui::AdoptFind(FindFirstFileExW(base::ToWide(pattern).c_str(), FindExInfoBasic, &entry,
+                                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return 0;
     do {
         ++names;
         if (onName) onName(entry.cFileName);
-    } while (FindNextFileA(find.Get(), &entry));
+    } while (FindNextFileW(find.Get(), &entry));
     return names;
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/CodePage.h"
 #include "ui/Control.h"
 #include "ui/ScopedGdi.h"
 
@@ -19,9 +20,9 @@ public:
     BulkAppend(HWND control, UINT addMessage, UINT reserveMessage)
         : redraw_(control), control_(control), add_(addMessage), reserve_(reserveMessage) {}
 
-    void Add(const char* text) {
-        const LRESULT index = SendMessageA(control_, add_, 0, LPARAM(text));
-        ui::ReserveOnDoubling(control_, reserve_, index, size_t(lstrlenA(text)) + 1);
+    void Add(const wchar_t* text) {
+        const LRESULT index = SendMessageW(control_, add_, 0, LPARAM(text));
+        ui::ReserveOnDoubling(control_, reserve_, index, (size_t(lstrlenW(text)) + 1) * sizeof(wchar_t));
     }
 
 private:
@@ -31,11 +32,12 @@ private:
     UINT reserve_;
 };
 
-HWND MakeChild(const char* className, DWORD style, DWORD exStyle, RECT place, HWND parent, int id, HFONT font) {
-    HWND child = CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | style,
+// Unicode windows, as the viewer's lists are.
+HWND MakeChild(const wchar_t* className, DWORD style, DWORD exStyle, RECT place, HWND parent, int id, HFONT font) {
+    HWND child = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | style,
                                  place.left, place.top, place.right, place.bottom, parent, HMENU(INT_PTR(id)),
-                                 GetModuleHandleA(nullptr), nullptr);
-    if (!child) throw std::runtime_error(std::string("cannot create a ") + className);
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (!child) throw std::runtime_error("cannot create a " + base::FromWide(className));
     SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
     return child;
 }
@@ -64,10 +66,10 @@ FloorWindow::FloorWindow(bool withLists, std::string extension) : extension_(std
     font_ = ui::FontHandle(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0,
                                        DEFAULT_QUALITY, 0, "ＭＳ Ｐゴシック"));
     // The viewer's places: the chooser's window height includes its drop-down.
-    chooser_ = MakeChild("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, {0, 72, 177, 118}, window_,
+    chooser_ = MakeChild(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, {0, 72, 177, 118}, window_,
                          kChooserId, font_.Get());
     SendMessageA(chooser_, CB_SETITEMHEIGHT, 0, kRowHeight);
-    list_ = MakeChild("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE,
+    list_ = MakeChild(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE,
                       {0, 90, 177, 97}, window_, kListId, font_.Get());
     SendMessageA(list_, LB_SETITEMHEIGHT, 0, kRowHeight);
     // One list width, as the viewer's default layout asks.
@@ -87,11 +89,11 @@ WalkCount FloorWindow::Fill(const std::string& root) {
     WalkCount count;
     {
         BulkAppend chooser(chooser_, CB_ADDSTRING, CB_INITSTORAGE);
-        chooser.Add(WithBackslash(root).c_str());
-        count.folders = WalkFolders(root, [&](const std::string& folder) { chooser.Add(folder.c_str()); });
+        chooser.Add(base::ToWide(WithBackslash(root)).c_str());
+        count.folders = WalkFolders(root, [&](const std::wstring& folder) { chooser.Add(folder.c_str()); });
     }
     BulkAppend list(list_, LB_ADDSTRING, LB_INITSTORAGE);
-    count.files = ListNames(WithBackslash(root) + "*" + extension_, [&](const char* name) { list.Add(name); });
+    count.files = ListNames(WithBackslash(root) + "*" + extension_, [&](const wchar_t* name) { list.Add(name); });
     return count;
 }
 
@@ -103,13 +105,14 @@ void FloorWindow::Show() {
 void FloorWindow::RefillFromChooser() {
     const LRESULT picked = SendMessageA(chooser_, CB_GETCURSEL, 0, 0);
     if (picked < 0) return;
-    std::string folder(size_t(SendMessageA(chooser_, CB_GETLBTEXTLEN, WPARAM(picked), 0)) + 1, '\0');
-    folder.resize(size_t(SendMessageA(chooser_, CB_GETLBTEXT, WPARAM(picked), LPARAM(folder.data()))));
+    std::wstring wide(size_t(SendMessageW(chooser_, CB_GETLBTEXTLEN, WPARAM(picked), 0)) + 1, L'\0');
+    wide.resize(size_t(SendMessageW(chooser_, CB_GETLBTEXT, WPARAM(picked), LPARAM(wide.data()))));
+    const std::string folder = base::FromWide(wide);  // the bench's trees have plain names
     // Emptied under the same redraw lock: the scroll bars then stay as they
     // are instead of going and coming back.
     BulkAppend list(list_, LB_ADDSTRING, LB_INITSTORAGE);
     SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-    ListNames(WithBackslash(folder) + "*" + extension_, [&](const char* name) { list.Add(name); });
+    ListNames(WithBackslash(folder) + "*" + extension_, [&](const wchar_t* name) { list.Add(name); });
 }
 
 LRESULT CALLBACK FloorWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

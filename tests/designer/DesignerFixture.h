@@ -9,6 +9,7 @@
 #include "support/CurrentDirectory.h"
 #include "support/Dialogs.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 #include "ui/Application.h"
 
 namespace testsupport {
@@ -18,7 +19,7 @@ protected:
     void SetUp() override {
         ui::Application::Instance().SetTitle("ロカビナデザイナー");
         ui::Application::Instance().ClearTermination();
-        form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
+        form = std::make_unique<designer::TForm1>(W(dir / "rokabina_designer.exe"));
     }
     void TearDown() override { EXPECT_EQ(StrayDialogCount(), strays_) << LastStrayDialogText(); }
 

@@ -6,6 +6,7 @@
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
 #include "support/TestFolders.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -80,14 +81,14 @@ TEST_F(NewLayout, TheCurrentFileIsForgottenEvenWhenAPictureIsMissing) {
         FileDialogAnswer dialog(dir / "kept.rkd");
         form->Save1Click();
     }
-    ASSERT_EQ(form->CurrentFileName(), dir / "kept.rkd");
+    ASSERT_EQ(form->CurrentFileName(), W(dir / "kept.rkd"));
     std::string saved = ReadWholeFile(dir / "kept.rkd");
     // The question, then the error box: answered one after the other.
     ThreadBoxAnswer question(Press::Yes), error(Press::Ok);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(form->MainMenu1.CommandOf("New1"), 0), 0);  // from the menu
     EXPECT_TRUE(question.Record().found);
     EXPECT_EQ(error.Record().text, "ファイル image1.jpg は開けません.");
-    EXPECT_EQ(form->CurrentFileName(), "");
+    EXPECT_EQ(form->CurrentFileName(), L"");
 
     FileDialogAnswer dialog("");
     form->Save1Click();
@@ -120,7 +121,7 @@ TEST_F(TestRun, WritesTheTestLayoutWithJoinedPictureNamesAndStartsTheViewer) {
               std::string::npos)
         << TestLayout();
     EXPECT_EQ(Field("Edit1").Text(), "image1.jpg");
-    EXPECT_EQ(form->CurrentFileName(), dir / "layouts\\menu.rkd");
+    EXPECT_EQ(form->CurrentFileName(), W(dir / "layouts\\menu.rkd"));
 
     Field("Edit1").SetText("C:\\pictures\\logo.jpg");
     Field("Edit2").SetText("\\\\server\\share\\foot.bmp");

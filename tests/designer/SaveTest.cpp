@@ -5,6 +5,7 @@
 #include "DesignerFixture.h"
 #include "base/Files.h"
 #include "support/Sounds.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST_F(Saving, AFreshDesignerWritesTheDefaultLayoutExactly) {
     ASSERT_TRUE(record.found);
     EXPECT_EQ(record.filters, std::vector<std::string>{"RokabinaDesignerファイル（*.rkd）"});
     EXPECT_EQ(ReadWholeFile(dir / "fresh.rkd"), FreshDesignerLayout());
-    EXPECT_EQ(form->CurrentFileName(), dir / "fresh.rkd");
+    EXPECT_EQ(form->CurrentFileName(), W(dir / "fresh.rkd"));
     EXPECT_TRUE(sounds.Sounds().empty()) << "a new file: no question, no sound";
 
     // With a current file, Save writes at once: no dialog, no question.
@@ -36,10 +37,10 @@ TEST_F(Saving, TheChosenNameGetsTheLayoutExtensionUnlessItHasItExactly) {
         FileDialogAnswer dialog(dir / typed);
         form->SaveAs1Click();
         ASSERT_TRUE(dialog.Wait().found);
-        EXPECT_TRUE(base::IsExistingFile(dir / saved)) << typed;
-        EXPECT_EQ(form->CurrentFileName(), dir / saved);
+        EXPECT_TRUE(base::IsExistingFile(W(dir / saved))) << typed;
+        EXPECT_EQ(form->CurrentFileName(), W(dir / saved));
     }
-    EXPECT_FALSE(base::IsExistingFile(dir / "a"));
+    EXPECT_FALSE(base::IsExistingFile(W(dir / "a")));
 }
 
 TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
@@ -58,7 +59,7 @@ TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
         EXPECT_EQ(sounds.Sounds()[0].type, UINT(MB_ICONEXCLAMATION));
         EXPECT_FALSE(sounds.Sounds()[0].boxOpen) << "the sound comes before the box";
         EXPECT_EQ(ReadWholeFile(dir / "old.rkd"), "[Caption]\r\nForm=old\r\n[Other]\r\nkeep=1\r\n");
-        EXPECT_EQ(form->CurrentFileName(), "") << "declined: still no current file";
+        EXPECT_EQ(form->CurrentFileName(), L"") << "declined: still no current file";
     }
     FileDialogAnswer dialog(dir / "old.rkd");
     ThreadBoxAnswer yes(Press::Yes);
@@ -67,7 +68,7 @@ TEST_F(Saving, AnExistingFileIsOverwrittenOnlyAfterTheQuestion) {
     std::string saved = ReadWholeFile(dir / "old.rkd");
     EXPECT_NE(saved.find("Form=\r\n"), std::string::npos);
     EXPECT_NE(saved.find("[Other]\r\nkeep=1\r\n"), std::string::npos) << "other keys stay";
-    EXPECT_EQ(form->CurrentFileName(), dir / "old.rkd");
+    EXPECT_EQ(form->CurrentFileName(), W(dir / "old.rkd"));
 }
 
 TEST_F(Saving, CancellingSaveAsForgetsTheCurrentFile) {
@@ -75,18 +76,18 @@ TEST_F(Saving, CancellingSaveAsForgetsTheCurrentFile) {
         FileDialogAnswer dialog(dir / "first.rkd");
         form->Save1Click();
     }
-    ASSERT_EQ(form->CurrentFileName(), dir / "first.rkd");
+    ASSERT_EQ(form->CurrentFileName(), W(dir / "first.rkd"));
     FileDialogAnswer cancel("");
     form->SaveAs1Click();
     EXPECT_TRUE(cancel.Wait().found);
-    EXPECT_EQ(form->CurrentFileName(), "");
+    EXPECT_EQ(form->CurrentFileName(), L"");
 
     FileDialogAnswer again(dir / "second");
     form->Save1Click();
     const auto& record = again.Wait();
     ASSERT_TRUE(record.found) << "Save asks for a name again";
     EXPECT_EQ(record.initialName.find("first.rkd") != std::string::npos, true) << "the dialog remembers the last name";
-    EXPECT_TRUE(base::IsExistingFile(dir / "second.rkd"));
+    EXPECT_TRUE(base::IsExistingFile(W(dir / "second.rkd")));
 }
 
 TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
@@ -98,7 +99,7 @@ TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
     Spin("SpinEdit2").SetValue(-12);
     form->Get<ui::ComboBox>("ComboBox1").SetItemIndex(1);
     Box("CheckBox3").SetChecked(false);
-    form->WriteLayoutFile(dir / "layout.rkd");
+    form->WriteLayoutFile(W(dir / "layout.rkd"));
     std::string saved = ReadWholeFile(dir / "layout.rkd");
     for (const char* line : {"[Left]\r\nimage1=0\r\n", "[ScrollBar]\r\nListBox1=1\r\n", "[Top]\r\nimage1=-12\r\n",
                              "[function]\r\nButton1=1\r\nButton2=-1\r\n", "ListBox1=0\r\nnot_sizechange=1\r\n",
@@ -106,13 +107,13 @@ TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
         EXPECT_NE(saved.find(line), std::string::npos) << line;
 
     Box("CheckBox8").SetChecked(true);
-    form->WriteLayoutFile(dir / "layout.rkd");
+    form->WriteLayoutFile(W(dir / "layout.rkd"));
     saved = ReadWholeFile(dir / "layout.rkd");
     EXPECT_NE(saved.find("count=1\r\nex1=.*\r\nex2=.pdf\r\n"), std::string::npos) << saved;
 
     Box("CheckBox8").SetChecked(false);
     list.Clear();
-    form->WriteLayoutFile(dir / "empty.rkd");
+    form->WriteLayoutFile(W(dir / "empty.rkd"));
     saved = ReadWholeFile(dir / "empty.rkd");
     EXPECT_EQ(saved.substr(saved.size() - 22), "[extension]\r\ncount=0\r\n");
 }
@@ -129,8 +130,8 @@ TEST_F(Saving, AWriteIntoAMissingFolderIsReportedAndKeepsTheName) {
     EXPECT_EQ(box.caption, "ロカビナデザイナー");
     EXPECT_EQ(box.text, target + " に書き込めません.");
     EXPECT_EQ(box.icon, IconKind::Stop);
-    EXPECT_EQ(form->CurrentFileName(), "");
-    EXPECT_FALSE(base::IsExistingFolder(dir / "missing"));
+    EXPECT_EQ(form->CurrentFileName(), L"");
+    EXPECT_FALSE(base::IsExistingFolder(W(dir / "missing")));
 }
 
 TEST_F(Saving, ExitAsksAfterTheWarningSound) {

@@ -36,7 +36,7 @@ TEST_F(DesignerStart, TheWindowHasItsFixedFrameTitleAndMenu) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_EQ(GetMenuState(GetSystemMenu(window, FALSE), SC_SIZE, MF_BYCOMMAND), UINT(-1));
-    EXPECT_EQ(form->DesignerFolder(), dir.Path());
+    EXPECT_EQ(form->DesignerFolder(), dir.WidePath());
 
     HMENU bar = GetMenu(window);
     ASSERT_EQ(GetMenuItemCount(bar), 2);

@@ -8,6 +8,7 @@
 #include "support/Process.h"
 #include "support/Scratch.h"
 #include "support/TestFolders.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -80,8 +81,8 @@ TEST_F(DesignerAndViewer, ALayoutSavedByTheDesignerIsWhatTheViewerShows) {
     FileDialogAnswer dialog(dir / "rokabina", designer->Id());
     Click(Button(560, 448));  // 保存
     ASSERT_TRUE(dialog.Wait().found);
-    for (DWORD start = GetTickCount(); !base::IsExistingFile(dir / "rokabina.rkd") && GetTickCount() - start < 10000;) Sleep(50);
-    ASSERT_TRUE(base::IsExistingFile(dir / "rokabina.rkd"));
+    for (DWORD start = GetTickCount(); !base::IsExistingFile(W(dir / "rokabina.rkd")) && GetTickCount() - start < 10000;) Sleep(50);
+    ASSERT_TRUE(base::IsExistingFile(W(dir / "rokabina.rkd")));
     dir.WriteFile("guide.txt", "x");
     dir.WriteFile("photo.jpg", "x");
 
@@ -113,7 +114,7 @@ TEST_F(DesignerAndViewer, TheTestRunStartsTheViewerCopyOnTheTestLayout) {
     Click(Button(648, 448));  // テスト
     HWND shown = FindWindowTitled("TForm1", "テスト実行の窓");
     ASSERT_NE(shown, nullptr) << "test\\test.exe did not show the test layout";
-    EXPECT_TRUE(base::IsExistingFile(dir / "test\\test.rkd"));
+    EXPECT_TRUE(base::IsExistingFile(W(dir / "test\\test.rkd")));
     RECT client;
     GetClientRect(shown, &client);
     EXPECT_EQ(client.right, 260);

@@ -147,6 +147,9 @@ TEST(Version, ManifestsDeclareTheSupportedWindowsVersionsAndTheExecutionLevel) {
             << "the common controls of version 6";
         EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
                   std::string::npos);
+        EXPECT_NE(manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                                "true</longPathAware>"),
+                  std::string::npos);
         for (const char* id : supportedOs)
             EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
     }

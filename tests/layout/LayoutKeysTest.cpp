@@ -7,8 +7,11 @@
 
 #include "layout/ProfileFile.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 
 namespace {
+
+using testsupport::W;
 
 using layout::FindLayoutKey;
 
@@ -29,7 +32,7 @@ TEST(LayoutKeys, ExtensionKeysAreNumberedWithoutLeadingZeros) {
 // A layout that holds only the window title: everything else is the viewer's default.
 TEST(ViewerReads, TakeTheViewersDefaultsForMissingKeys) {
     testsupport::ScratchFolder folder;
-    layout::ProfileFile file(folder.WriteFile("rokabina.rkd", "[Caption]\r\nForm=Menu\r\n"));
+    layout::ProfileFile file(W(folder.WriteFile("rokabina.rkd", "[Caption]\r\nForm=Menu\r\n")));
 
     EXPECT_EQ(layout::ReadViewerText(file, layout::kCaption, layout::kForm), "Menu");
     EXPECT_EQ(layout::ReadViewerText(file, layout::kCaption, layout::kButton1), "ボタン1");
@@ -46,8 +49,8 @@ TEST(ViewerReads, TakeTheViewersDefaultsForMissingKeys) {
 
 TEST(ViewerReads, TakeTheFilesValuesOverTheDefaults) {
     testsupport::ScratchFolder folder;
-    layout::ProfileFile file(folder.WriteFile(
-        "rokabina.rkd", "[Enable]\r\nimage1=0\r\n[Caption]\r\nForm=\r\n[Width]\r\nForm=$64\r\n[Height]\r\nForm=100px\r\n"));
+    layout::ProfileFile file(W(folder.WriteFile(
+        "rokabina.rkd", "[Enable]\r\nimage1=0\r\n[Caption]\r\nForm=\r\n[Width]\r\nForm=$64\r\n[Height]\r\nForm=100px\r\n")));
 
     EXPECT_FALSE(layout::ReadViewerFlag(file, layout::kEnable, layout::kImage1));
     EXPECT_EQ(layout::ReadViewerText(file, layout::kCaption, layout::kForm), "");  // present but empty
@@ -57,7 +60,7 @@ TEST(ViewerReads, TakeTheFilesValuesOverTheDefaults) {
 
 TEST(ViewerReads, RejectAKeyReadAsTheWrongKind) {
     testsupport::ScratchFolder folder;
-    layout::ProfileFile file(folder / "rokabina.rkd");
+    layout::ProfileFile file(W(folder / "rokabina.rkd"));
     EXPECT_THROW(layout::ReadViewerText(file, layout::kWidth, layout::kForm), std::logic_error);
     EXPECT_THROW(layout::ReadViewerInteger(file, layout::kEnable, layout::kImage1), std::logic_error);
     EXPECT_THROW(layout::ReadViewerFlag(file, layout::kCaption, layout::kForm), std::logic_error);

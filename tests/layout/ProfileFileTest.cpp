@@ -10,6 +10,7 @@
 
 #include "base/Files.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ using layout::ProfileFile;
 using layout::ProfileWriteError;
 using testsupport::ReadWholeFile;
 using testsupport::ScratchFolder;
+using testsupport::W;
 
 // Numbered key names for table-driven files.
 std::string Key(size_t index) {
@@ -32,20 +34,20 @@ TEST(ProfileRead, MissingFileGivesDefaultsAndIsNotCreated) {
     const std::string paths[] = {folder / "none.rkd", folder / "no folder\\none.rkd"};
     for (const std::string& path : paths) {
         {
-            ProfileFile file(path);
+            ProfileFile file(W(path));
             EXPECT_EQ(file.ReadString("Caption", "Form", "ロカビナ"), "ロカビナ");
             EXPECT_EQ(file.ReadInteger("Width", "Form", 177), 177);
             EXPECT_TRUE(file.ReadBool("Enable", "image1", true));
             EXPECT_FALSE(file.ReadBool("Enable", "image1", false));
         }  // closing flushes, and must still create nothing
-        EXPECT_FALSE(base::IsExistingFile(path)) << path;
+        EXPECT_FALSE(base::IsExistingFile(W(path))) << path;
     }
-    EXPECT_FALSE(base::IsExistingFolder(folder / "no folder"));
+    EXPECT_FALSE(base::IsExistingFolder(W(folder / "no folder")));
 }
 
 TEST(ProfileRead, MissingSectionOrKeyGivesDefaultButEmptyValueGivesEmptyText) {
     ScratchFolder folder;
-    ProfileFile file(folder.WriteFile("a.rkd", "[Caption]\r\nForm=\r\nButton1=OK\r\n"));
+    ProfileFile file(W(folder.WriteFile("a.rkd", "[Caption]\r\nForm=\r\nButton1=OK\r\n")));
     EXPECT_EQ(file.ReadString("Caption", "Form", "ロカビナ"), "");
     EXPECT_EQ(file.ReadString("Caption", "Button2", "ボタン2"), "ボタン2");
     EXPECT_EQ(file.ReadString("File", "Button1", "none"), "none");
@@ -72,7 +74,7 @@ TEST(ProfileRead, IntegersAndFlagsFollowTheIntegerSyntax) {
     std::string text = "[Width]\r\n";
     for (size_t i = 0; i < std::size(integers); ++i)
         text += Key(i) + "=" + integers[i].value + "\r\n";
-    ProfileFile file(folder.WriteFile("a.rkd", text));
+    ProfileFile file(W(folder.WriteFile("a.rkd", text)));
     for (size_t i = 0; i < std::size(integers); ++i)
         EXPECT_EQ(file.ReadInteger("Width", Key(i).c_str(), integers[i].def), integers[i].expected)
             << integers[i].value;
@@ -93,7 +95,7 @@ TEST(ProfileRead, FlagsAreTrueWhenNotZeroAndDefaultWhenNotANumber) {
     ScratchFolder folder;
     std::string text = "[Enable]\r\n";
     for (size_t i = 0; i < std::size(flags); ++i) text += Key(i) + "=" + flags[i].value + "\r\n";
-    ProfileFile file(folder.WriteFile("a.rkd", text));
+    ProfileFile file(W(folder.WriteFile("a.rkd", text)));
     for (size_t i = 0; i < std::size(flags); ++i)
         EXPECT_EQ(file.ReadBool("Enable", Key(i).c_str(), flags[i].def), flags[i].expected)
             << "\"" << flags[i].value << "\" default " << flags[i].def;
@@ -101,7 +103,7 @@ TEST(ProfileRead, FlagsAreTrueWhenNotZeroAndDefaultWhenNotANumber) {
 
 TEST(ProfileRead, SeesChangesMadeOnDiskBetweenReads) {
     ScratchFolder folder;
-    ProfileFile file(folder.WriteFile("a.rkd", "[function]\r\nButton1=0\r\n"));
+    ProfileFile file(W(folder.WriteFile("a.rkd", "[function]\r\nButton1=0\r\n")));
     EXPECT_EQ(file.ReadInteger("function", "Button1", -1), 0);
     folder.WriteFile("a.rkd", "[function]\r\nButton1=1\r\nButton2=5\r\n");
     EXPECT_EQ(file.ReadInteger("function", "Button1", -1), 1);
@@ -114,7 +116,7 @@ TEST(ProfileText, ValueWithEqualsSignAndShiftJisBytesReadsBackWhole) {
     const std::string values[] = {"ボタン=1", "a=b=c", "表示ソフト能力 ｶﾅ", "C:\\画像\\表.jpg", ".txt"};
     std::string path = folder / "a.rkd";
     {
-        ProfileFile file(path);
+        ProfileFile file(W(path));
         for (size_t i = 0; i < std::size(values); ++i)
             file.WriteString("Caption", Key(i).c_str(), values[i]);
         for (size_t i = 0; i < std::size(values); ++i)
@@ -130,7 +132,7 @@ TEST(ProfileText, LongValuesAreCutTo2047Bytes) {
     ScratchFolder folder;
     std::string exact(2047, 'a');
     std::string longer(5000, 'b');
-    ProfileFile file(folder.WriteFile("a.rkd", "[File]\r\nexact=" + exact + "\r\nlong=" + longer + "\r\n"));
+    ProfileFile file(W(folder.WriteFile("a.rkd", "[File]\r\nexact=" + exact + "\r\nlong=" + longer + "\r\n")));
     EXPECT_EQ(file.ReadString("File", "exact", ""), exact);
     EXPECT_EQ(file.ReadString("File", "long", ""), longer.substr(0, 2047));
 }
@@ -139,7 +141,7 @@ TEST(ProfileText, CutInsideADoubleByteCharacterKeepsOnlyValueBytes) {
     ScratchFolder folder;
     std::string wide;
     for (int i = 0; i < 1500; ++i) wide += "表";  // the 2047th byte is a lead byte
-    ProfileFile file(folder.WriteFile("a.rkd", "[File]\r\nodd=" + wide + "\r\neven=a" + wide + "\r\n"));
+    ProfileFile file(W(folder.WriteFile("a.rkd", "[File]\r\nodd=" + wide + "\r\neven=a" + wide + "\r\n")));
 
     std::string odd = file.ReadString("File", "odd", "");
     // Windows cuts at byte 2047; Wine drops the half character and ends at 2046.
@@ -154,7 +156,7 @@ TEST(ProfileWrite, CreatesFileWithPlainKeyLinesEndingInCrLf) {
     ScratchFolder folder;
     std::string path = folder / "new.rkd";
     {
-        ProfileFile file(path);
+        ProfileFile file(W(path));
         file.WriteBool("Enable", "image1", true);
         file.WriteBool("Enable", "image2", false);
         file.WriteString("Caption", "Form", "");
@@ -189,7 +191,7 @@ TEST(ProfileWrite, ReplacesInPlaceAndAddsMissingKeysUnderTheirSection) {
     ScratchFolder folder;
     std::string path = folder.WriteFile("a.rkd", "[Width]\r\nimage1=10\r\nForm=20\r\n[Height]\r\nForm=30\r\n");
     {
-        ProfileFile file(path);
+        ProfileFile file(W(path));
         file.WriteInteger("Width", "image1", 177);
         file.WriteInteger("Height", "Form", 265);
         file.WriteInteger("Width", "Button1", 89);
@@ -203,7 +205,7 @@ TEST(ProfileWrite, ReplacesInPlaceAndAddsMissingKeysUnderTheirSection) {
     EXPECT_NE(bytes.find("[Height]\r\nForm=265\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("[Top]\r\nButton1=240\r\n"), std::string::npos) << bytes;
 
-    ProfileFile reread(path);
+    ProfileFile reread(W(path));
     EXPECT_EQ(reread.ReadInteger("Width", "Button1", 0), 89);
     EXPECT_EQ(reread.ReadInteger("Width", "Form", 0), 20);
 }
@@ -211,26 +213,26 @@ TEST(ProfileWrite, ReplacesInPlaceAndAddsMissingKeysUnderTheirSection) {
 TEST(ProfileWrite, IntoAMissingFolderFailsAndCreatesNothing) {
     ScratchFolder folder;
     std::string path = folder / "missing\\layout.rkd";
-    ProfileFile file(path);
+    ProfileFile file(W(path));
     try {
         file.WriteString("Caption", "Form", "Menu");
         FAIL() << "write into a missing folder succeeded";
     } catch (const ProfileWriteError& e) {
         EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
     }
-    EXPECT_FALSE(base::IsExistingFolder(folder / "missing"));
+    EXPECT_FALSE(base::IsExistingFolder(W(folder / "missing")));
 
     // Once refused, the object writes nothing more, even where it now could.
     folder.MakeFolder("missing");
     EXPECT_THROW(file.WriteInteger("Width", "Form", 1), ProfileWriteError);
-    EXPECT_FALSE(base::IsExistingFile(path));
+    EXPECT_FALSE(base::IsExistingFile(W(path)));
 }
 
 TEST(ProfileWrite, WritesBeforeARefusalStayInTheFile) {
     ScratchFolder folder;
     std::string path = folder / "a.rkd";
     {
-        ProfileFile file(path);
+        ProfileFile file(W(path));
         file.WriteInteger("Width", "image1", 1);
         {
             // Another program holds the file open without sharing it.
@@ -241,7 +243,7 @@ TEST(ProfileWrite, WritesBeforeARefusalStayInTheFile) {
         }
         EXPECT_THROW(file.WriteInteger("Width", "Button1", 3), ProfileWriteError);
     }
-    ProfileFile reread(path);
+    ProfileFile reread(W(path));
     EXPECT_EQ(reread.ReadInteger("Width", "image1", 0), 1);
     EXPECT_EQ(reread.ReadInteger("Width", "image2", 0), 0);
     EXPECT_EQ(reread.ReadInteger("Width", "Button1", 0), 0);
@@ -254,7 +256,7 @@ TEST(ProfileRead, HugeFileReadsWithinTheLimit) {
     std::string text = "[Width]\r\nForm=" + std::string(25'000'000, '7') + "\r\n";
     for (int i = 0; text.size() < 50'000'000; ++i) text += Key(size_t(i)) + "=" + std::to_string(i) + "\r\n";
     text += "[Height]\r\nForm=99\r\n";
-    ProfileFile file(folder.WriteFile("big.rkd", text));
+    ProfileFile file(W(folder.WriteFile("big.rkd", text)));
     text.clear();
     text.shrink_to_fit();
 
@@ -277,7 +279,7 @@ TEST(ProfileRead, BinaryGarbageReadsWithoutCrashing) {
     const std::string sections("\r\n[Width]\r\nForm=\xFF\x00\x81\r\n[\r\n=", 25);
     for (size_t at = 1000; at + sections.size() < garbage.size(); at += 100'000)
         garbage.replace(at, sections.size(), sections);
-    ProfileFile file(folder.WriteFile("garbage.rkd", garbage));
+    ProfileFile file(W(folder.WriteFile("garbage.rkd", garbage)));
 
     EXPECT_LE(file.ReadString("Width", "Form", "x").size(), 2047u);
     EXPECT_LE(file.ReadString("Caption", "Button1", "").size(), 2047u);

@@ -18,6 +18,7 @@
 #include "support/Pictures.h"
 #include "support/Scratch.h"
 #include "support/TestFolders.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ using Format = ui::PictureFormat;
 
 std::string CorpusBytes(const std::string& name) {
     const std::string path = PictureCorpusPath(name);
-    if (!base::IsExistingFile(path)) ADD_FAILURE() << path << " was not made";
+    if (!base::IsExistingFile(W(path))) ADD_FAILURE() << path << " was not made";
     return ReadWholeFile(path);
 }
 
@@ -195,7 +196,7 @@ TEST(PictureCorpus, EveryPictureLoadsAtItsSizeAndShowsItsColours) {
     for (const CorpusCase& c : Corpus()) {
         SCOPED_TRACE(c.name);
         try {
-            Graphic loaded = picture::LoadPicture(scratch.WriteFile(c.name, c.bytes()));
+            Graphic loaded = picture::LoadPicture(W(scratch.WriteFile(c.name, c.bytes())));
             EXPECT_EQ(loaded.Format(), c.format);
             const int slack = c.format == Format::Metafile ? 1 : 0;  // sizes through millimetres round
             EXPECT_NEAR(loaded.Width(), c.width, slack);

@@ -13,8 +13,11 @@
 
 #include "support/Pictures.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 
 namespace {
+
+using testsupport::W;
 
 using namespace testsupport;
 using ui::Graphic;
@@ -32,7 +35,7 @@ std::string JpegMessage(int code) { return "JPEG エラー #" + std::to_string(c
 // The message LoadPicture fails with, or "(loaded)".
 std::string FailureOf(const std::string& path) {
     try {
-        LoadPicture(path);
+        LoadPicture(W(path));
     } catch (const PictureError& e) {
         return e.what();
     }
@@ -108,7 +111,7 @@ TEST(LoadPicture, MetafilesLoadWithTheSizeTheyWereMadeFor) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         try {
-            Graphic graphic = LoadPicture(scratch.WriteFile(c.name, c.bytes));
+            Graphic graphic = LoadPicture(W(scratch.WriteFile(c.name, c.bytes)));
             EXPECT_EQ(graphic.Format(), ui::PictureFormat::Metafile);
             EXPECT_NEAR(graphic.Width(), c.width, 1);
             EXPECT_NEAR(graphic.Height(), c.height, 1);
@@ -129,7 +132,7 @@ TEST(LoadPicture, MetafilesLoadWithTheSizeTheyWereMadeFor) {
 TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
     for (const char* file : {"quadrants24.bmp", "quadrants_topdown.bmp", "Logo.JPG"}) {
         SCOPED_TRACE(file);
-        Graphic graphic = LoadPicture(PicturePath(file));
+        Graphic graphic = LoadPicture(W(PicturePath(file)));
         Canvas canvas(100, 60);
         graphic.Draw(canvas.Dc(), RECT{10, 10, 90, 50});  // 80 x 40, squeezed both ways
         EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
@@ -142,7 +145,7 @@ TEST(GraphicDraw, PicturesStretchOverTheWholePaneTheRightWayUp) {
 }
 
 TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
-    Graphic icon = LoadPicture(PicturePath("sizes16-32-48.ico"));  // the 32 x 32 image is green
+    Graphic icon = LoadPicture(W(PicturePath("sizes16-32-48.ico")));  // the 32 x 32 image is green
     Canvas canvas(120, 120);
     icon.Draw(canvas.Dc(), RECT{10, 10, 110, 110});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(10, 10), kGreen);
@@ -157,7 +160,7 @@ TEST(GraphicDraw, IconSitsAtItsOwnSizeInThePaneTopLeft) {
 }
 
 TEST(GraphicDraw, EmptyPaneDrawsNothing) {
-    Graphic graphic = LoadPicture(PicturePath("quadrants24.bmp"));
+    Graphic graphic = LoadPicture(W(PicturePath("quadrants24.bmp")));
     Canvas canvas(40, 40);
     graphic.Draw(canvas.Dc(), RECT{30, 30, 10, 10});  // negative size would mirror
     graphic.Draw(canvas.Dc(), RECT{10, 10, 10, 30});
@@ -372,7 +375,7 @@ TEST(LoadPicture, JpegOfThousandsOfScansIsRefused) {
         for (int i = 0; i < count; ++i) copies += header;
         return good.substr(0, scan) + copies + good.substr(scan);
     };
-    EXPECT_NO_THROW(LoadPicture(scratch.WriteFile("scans400.jpg", withEmptyScans(400))));
+    EXPECT_NO_THROW(LoadPicture(W(scratch.WriteFile("scans400.jpg", withEmptyScans(400)))));
     EXPECT_EQ(FailureOf(scratch.WriteFile("scans600.jpg", withEmptyScans(600))), JpegMessage(JERR_BAD_SCAN_SCRIPT));
 }
 
@@ -383,7 +386,7 @@ TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
     ScratchFolder scratch;
     const std::string good = DataBytes("Logo.JPG");
     ASSERT_EQ(good.substr(good.size() - 2), "\xFF\xD9");
-    Graphic whole = LoadPicture(scratch.WriteFile("no_end.jpg", Truncated(good, good.size() - 2)));
+    Graphic whole = LoadPicture(W(scratch.WriteFile("no_end.jpg", Truncated(good, good.size() - 2))));
     Canvas canvas(100, 60);
     whole.Draw(canvas.Dc(), RECT{10, 10, 90, 50});
     EXPECT_PRED_FORMAT2(ColourNear, canvas.At(25, 18), kRed);
@@ -394,7 +397,7 @@ TEST(LoadPicture, JpegsCutShortLoadAsImageViewersShowThem) {
     const size_t scanData = scan + 2 + (uint8_t(good[scan + 2]) << 8 | uint8_t(good[scan + 3]));
     for (size_t keep : {scanData + 2, good.size() - 8}) {
         SCOPED_TRACE(keep);
-        Graphic cut = LoadPicture(scratch.WriteFile("cut.jpg", Truncated(good, keep)));
+        Graphic cut = LoadPicture(W(scratch.WriteFile("cut.jpg", Truncated(good, keep))));
         EXPECT_EQ(cut.Width(), 16);
         EXPECT_EQ(cut.Height(), 16);
     }

@@ -1,5 +1,6 @@
 // Stands in for the program the shell starts: appends the item it was asked
-// to open and its working directory to <this exe>.log, one line each.
+// to open and its working directory to <this exe>.log, one line each, in
+// UTF-8 so that every name arrives whole.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -15,9 +16,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::wstring line = item + L"\t" + cwd + L"\n";
     HANDLE log = CreateFileW((std::wstring(self) + L".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                              OPEN_ALWAYS, 0, nullptr);
-    int n = WideCharToMultiByte(932, 0, line.c_str(), int(line.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), int(line.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(size_t(n), '\0');
-    WideCharToMultiByte(932, 0, line.c_str(), int(line.size()), bytes.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), int(line.size()), bytes.data(), n, nullptr, nullptr);
     DWORD written = 0;
     WriteFile(log, bytes.data(), DWORD(bytes.size()), &written, nullptr);
     CloseHandle(log);

@@ -13,11 +13,14 @@
 #include "support/CurrentDirectory.h"
 #include "support/Scratch.h"
 #include "support/TestFolders.h"
+#include "support/Wide.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
 #include "viewer/MainForm.h"
 
 namespace {
+
+using testsupport::W;
 
 using namespace robustness;
 using testsupport::CurrentDirectoryGuard;
@@ -145,7 +148,7 @@ TEST_F(LayoutMutation, ViewerStartUpSurvivesEveryMutant) {
         ui::Application::Instance().ClearTermination();
         std::string caption;
         {
-            viewer::TForm1 form(folder.dir / "rokabina.exe");
+            viewer::TForm1 form(W(folder.dir / "rokabina.exe"));
             caption = form.Caption();
         }
         watchdog.End();
@@ -175,7 +178,7 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
     CurrentDirectoryGuard keep;  // the open dialog moves it
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     ui::Application::Instance().ClearTermination();
-    auto form = std::make_unique<designer::TForm1>(folder.dir / "rokabina_designer.exe");
+    auto form = std::make_unique<designer::TForm1>(W(folder.dir / "rokabina_designer.exe"));
     const std::string path = folder.dir / "opened.rkd";
     Mutator mutator(kSeed);
     Memory early;
@@ -194,7 +197,7 @@ TEST_F(LayoutMutation, DesignerOpenSurvivesEveryMutant) {
         watchdog.End();
 
         if (!answerer.FileDialogAnswered()) failures.Add(i, mutant, "the open dialog was not answered");
-        if (form->CurrentFileName() != path) failures.Add(i, mutant, "current file " + form->CurrentFileName());
+        if (form->CurrentFileName() != W(path)) failures.Add(i, mutant, "current file " + base::FromWide(form->CurrentFileName()));
         if (form->Get<ui::ListBox>("ListBox1").Count() > 1024) failures.Add(i, mutant, "more than 1024 extensions");
         std::vector<Box> boxes = answerer.Take();
         boxesSeen += int(boxes.size());
@@ -223,13 +226,13 @@ TEST_F(LayoutMutation, OddPictureNamesGiveTheLoadersMessage) {
         folder.dir.WriteFile("rokabina.rkd", LayoutText({"[File]", std::string("image2=") + name, "[extension]", "count=1", "ex1=.txt"}));
         std::string expected;
         try {
-            picture::LoadPicture(RawRead(folder.Layout(), "File", "image2", ""));  // the platform trims the value
+            picture::LoadPicture(W(RawRead(folder.Layout(), "File", "image2", "")));  // the platform trims the value
         } catch (const picture::PictureError& e) {
             expected = std::string(e.what()) + ".";
         }
         watchdog.Begin(std::string("viewer start-up with image2=") + name);
         ui::Application::Instance().ClearTermination();
-        { viewer::TForm1 form(folder.dir / "rokabina.exe"); }
+        { viewer::TForm1 form(W(folder.dir / "rokabina.exe")); }
         watchdog.End();
         std::vector<Box> boxes = answerer.Take();
         if (expected.empty()) {

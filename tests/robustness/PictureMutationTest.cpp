@@ -12,11 +12,14 @@
 #include "picture/Picture.h"
 #include "robustness/Robustness.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 #include "ui/Application.h"
 #include "ui/Sound.h"
 #include "viewer/MainForm.h"
 
 namespace {
+
+using testsupport::W;
 
 using namespace robustness;
 using testsupport::ScratchFolder;
@@ -43,7 +46,7 @@ std::string DecoderMessage(Format format) {
 // Anything but a PictureError is reported as such.
 std::optional<std::string> LoadOutcome(const std::string& path, int* width = nullptr) {
     try {
-        ui::Graphic loaded = picture::LoadPicture(path);
+        ui::Graphic loaded = picture::LoadPicture(W(path));
         if (width) *width = loaded.Width();
         return std::nullopt;
     } catch (const picture::PictureError& e) {
@@ -142,7 +145,7 @@ TEST_F(PictureMutation, TheLoaderGivesAPictureOrItsKindsMessage) {
 TEST_F(PictureMutation, TheDesignersPictureButtonShowsTheLoadersMessage) {
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     ui::Application::Instance().ClearTermination();
-    auto form = std::make_unique<designer::TForm1>(dir / "rokabina_designer.exe");
+    auto form = std::make_unique<designer::TForm1>(W(dir / "rokabina_designer.exe"));
     for (size_t i = 0; i < cases.size(); i += kDesignerShare) {
         const Case& c = cases[i];
         if (c.seed->format != Format::Bitmap && c.seed->format != Format::Jpeg) continue;
@@ -180,7 +183,7 @@ TEST_F(PictureMutation, TheViewerStartUpShowsTheLoadersMessage) {
         ui::Application::Instance().ClearTermination();
         bool shown = false;
         {
-            viewer::TForm1 form(dir / "rokabina.exe");
+            viewer::TForm1 form(W(dir / "rokabina.exe"));
             shown = form.Image1 && form.Image1->Picture();
         }
         watchdog.End();

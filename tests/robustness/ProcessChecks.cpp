@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "base/CodePage.h"
 #include "robustness/Robustness.h"
 #include "support/FolderListing.h"
 
@@ -19,13 +20,14 @@ BOOL CALLBACK CountOwn(HWND hwnd, LPARAM lp) {
 }
 
 void List(const std::string& folder, const std::string& relative, std::vector<std::string>& entries) {
-    for (const WIN32_FIND_DATAA& entry : testsupport::FolderEntries(folder + relative)) {
+    for (const WIN32_FIND_DATAW& entry : testsupport::FolderEntries(base::ToWide(folder + relative))) {
+        const std::string name = base::FromWide(entry.cFileName);
         std::ostringstream line;
-        line << relative << entry.cFileName << " " << entry.dwFileAttributes << " " << entry.nFileSizeLow << " "
+        line << relative << name << " " << entry.dwFileAttributes << " " << entry.nFileSizeLow << " "
              << entry.ftLastWriteTime.dwHighDateTime << ":" << entry.ftLastWriteTime.dwLowDateTime;
         entries.push_back(line.str());
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            List(folder, relative + entry.cFileName + "\\", entries);
+            List(folder, relative + name + "\\", entries);
     }
 }
 

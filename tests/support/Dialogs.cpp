@@ -48,7 +48,8 @@ DialogRecord Read(HWND dlg) {
     DialogRecord r;
     r.found = true;
     r.caption = WindowText(dlg);
-    r.text = WindowText(GetDlgItem(dlg, ui::kBoxTextId));
+    r.wideText = WideWindowText(GetDlgItem(dlg, ui::kBoxTextId));
+    r.text = base::FromWide(r.wideText);
     r.icon = IconOf(dlg);
     GetWindowRect(dlg, &r.frame);
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -122,18 +123,19 @@ LRESULT CALLBACK ThreadBoxAnswer::OnMessageDone(int code, WPARAM wp, LPARAM lp) 
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-std::string WindowText(HWND hwnd) {
+std::wstring WideWindowText(HWND hwnd) {
     if (!hwnd) return {};
     // GetWindowText does not ask the windows of other processes; WM_GETTEXT does.
     wchar_t buffer[4096] = {};
     DWORD_PTR length = 0;
     SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &length);
-    return base::FromWide(buffer);
+    return buffer;
 }
 
-void SetText(HWND hwnd, const std::string& text) {
-    SendMessageW(hwnd, WM_SETTEXT, 0, LPARAM(base::ToWide(text).c_str()));
-}
+std::string WindowText(HWND hwnd) { return base::FromWide(WideWindowText(hwnd)); }
+
+void SetText(HWND hwnd, const std::wstring& text) { SendMessageW(hwnd, WM_SETTEXT, 0, LPARAM(text.c_str())); }
+void SetText(HWND hwnd, const std::string& text) { SetText(hwnd, base::ToWide(text)); }
 
 HWND FindTopWindow(DWORD processId, const char* className) {
     FindArgs args{processId, className, nullptr};
@@ -193,10 +195,13 @@ void DialogAnswer::Watch(Press press, DWORD processId, DWORD timeoutMs) {
     --g_watchers;
 }
 
-FileDialogAnswer::FileDialogAnswer(std::string name, DWORD processId, DWORD timeoutMs) {
+FileDialogAnswer::FileDialogAnswer(std::wstring name, DWORD processId, DWORD timeoutMs) {
     ++g_watchers;
     thread_ = std::thread([=, this] { Watch(name, processId, timeoutMs); });
 }
+
+FileDialogAnswer::FileDialogAnswer(const std::string& name, DWORD processId, DWORD timeoutMs)
+    : FileDialogAnswer(base::ToWide(name), processId, timeoutMs) {}
 
 FileDialogAnswer::~FileDialogAnswer() {
     if (thread_.joinable()) thread_.join();
@@ -207,7 +212,7 @@ const FileDialogRecord& FileDialogAnswer::Wait() {
     return record_;
 }
 
-void FileDialogAnswer::Watch(const std::string& name, DWORD processId, DWORD timeoutMs) {
+void FileDialogAnswer::Watch(const std::wstring& name, DWORD processId, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
         HWND dlg = FindDialog(processId);

@@ -20,6 +20,7 @@ struct DialogRecord {
     bool found = false;
     std::string caption;
     std::string text;
+    std::wstring wideText;  // the text whole, whatever its characters
     std::vector<std::string> buttons;  // in tab order
     std::string defaultButton;
     IconKind icon = IconKind::None;
@@ -72,14 +73,16 @@ struct FileDialogRecord {
 // name field and confirms, or cancels it when `name` is empty.
 class FileDialogAnswer {
 public:
-    explicit FileDialogAnswer(std::string name, DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 10000);
+    explicit FileDialogAnswer(std::wstring name, DWORD processId = GetCurrentProcessId(), DWORD timeoutMs = 10000);
+    explicit FileDialogAnswer(const std::string& name, DWORD processId = GetCurrentProcessId(),
+                              DWORD timeoutMs = 10000);
     ~FileDialogAnswer();
     FileDialogAnswer(const FileDialogAnswer&) = delete;
     FileDialogAnswer& operator=(const FileDialogAnswer&) = delete;
     const FileDialogRecord& Wait();
 
 private:
-    void Watch(const std::string& name, DWORD processId, DWORD timeoutMs);
+    void Watch(const std::wstring& name, DWORD processId, DWORD timeoutMs);
     FileDialogRecord record_;
     std::thread thread_;
 };
@@ -94,7 +97,9 @@ HWND WaitForTopWindow(DWORD processId, const char* className, DWORD ms);
 HWND FileNameField(HWND dlg);
 // Text and class name of a window of any process, in code page 932.
 std::string WindowText(HWND hwnd);
+std::wstring WideWindowText(HWND hwnd);
 void SetText(HWND hwnd, const std::string& text);
+void SetText(HWND hwnd, const std::wstring& text);
 std::string ClassName(HWND hwnd);
 
 // Sets the desktop's work area (what the task bar leaves) for a test and puts

@@ -8,14 +8,17 @@
 
 namespace testsupport {
 
-Process::Process(const std::string& exePath, const std::string& workFolder) {
-    STARTUPINFOA startup{};
+Process::Process(const std::wstring& exePath, const std::wstring& workFolder) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string command = "\"" + exePath + "\"";
-    if (!CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
+    std::wstring command = L"\"" + exePath + L"\"";
+    if (!CreateProcessW(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
                         &startup, &info_))
-        throw std::runtime_error("cannot start " + exePath);
+        throw std::runtime_error("cannot start " + base::FromWide(exePath));
 }
+
+Process::Process(const std::string& exePath, const std::string& workFolder)
+    : Process(base::ToWide(exePath), base::ToWide(workFolder)) {}
 
 Process::~Process() {
     if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
@@ -48,21 +51,31 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
 }
 
 namespace {
-std::vector<std::string> Items(HWND control, UINT countMsg, UINT lengthMsg, UINT textMsg) {
-    std::vector<std::string> items;
+std::vector<std::wstring> Items(HWND control, UINT countMsg, UINT lengthMsg, UINT textMsg) {
+    std::vector<std::wstring> items;
     int count = int(SendMessageW(control, countMsg, 0, 0));
     for (int i = 0; i < count; ++i) {
         std::wstring text(size_t(SendMessageW(control, lengthMsg, WPARAM(i), 0)) + 1, L'\0');
         LRESULT n = SendMessageW(control, textMsg, WPARAM(i), LPARAM(text.data()));
         text.resize(n < 0 ? 0 : size_t(n));
-        items.push_back(base::FromWide(text));
+        items.push_back(text);
     }
+    return items;
+}
+
+std::vector<std::string> Narrow(const std::vector<std::wstring>& wide) {
+    std::vector<std::string> items;
+    for (const std::wstring& item : wide) items.push_back(base::FromWide(item));
     return items;
 }
 }  // namespace
 
-std::vector<std::string> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
-std::vector<std::string> ComboItems(HWND combo) { return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT); }
+std::vector<std::wstring> WideListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+std::vector<std::wstring> WideComboItems(HWND combo) {
+    return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+std::vector<std::string> ListItems(HWND list) { return Narrow(WideListItems(list)); }
+std::vector<std::string> ComboItems(HWND combo) { return Narrow(WideComboItems(combo)); }
 
 RECT ChildRect(HWND child) {
     RECT r;
@@ -79,11 +92,15 @@ HWND ChildAt(HWND parent, const char* className, int left, int top) {
     return nullptr;
 }
 
-std::string InstallProgram(const std::string& distName, const std::string& folder, const std::string& as) {
-    const std::string copy = folder + (as.empty() ? distName : as);
-    if (!CopyFileA((DistFolder() + distName).c_str(), copy.c_str(), FALSE))
-        ADD_FAILURE() << "cannot copy " << DistFolder() + distName << " to " << copy;
+std::wstring InstallProgram(const std::string& distName, const std::wstring& folder, const std::wstring& as) {
+    const std::wstring copy = folder + (as.empty() ? base::ToWide(distName) : as);
+    if (!CopyFileW(base::ToWide(DistFolder() + distName).c_str(), copy.c_str(), FALSE))
+        ADD_FAILURE() << "cannot copy " << DistFolder() + distName << " to " << base::FromWide(copy);
     return copy;
+}
+
+std::string InstallProgram(const std::string& distName, const std::string& folder, const std::string& as) {
+    return base::FromWide(InstallProgram(distName, base::ToWide(folder), base::ToWide(as)));
 }
 
 testing::AssertionResult FrameIs(HWND window, int left, int top, int width, int height) {

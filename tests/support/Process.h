@@ -12,6 +12,7 @@ namespace testsupport {
 class Process {
 public:
     // Starts the executable with the working directory given.
+    Process(const std::wstring& exePath, const std::wstring& workFolder);
     Process(const std::string& exePath, const std::string& workFolder);
     ~Process();
     Process(const Process&) = delete;
@@ -31,15 +32,18 @@ private:
 // folder, whose sub-folders must exist, under the same relative name unless
 // another is given; returns the copy's path. A failure fails the test.
 std::string InstallProgram(const std::string& distName, const std::string& folder, const std::string& as = "");
+std::wstring InstallProgram(const std::string& distName, const std::wstring& folder, const std::wstring& as = L"");
 // Whether a top-level window's frame is at (left, top) on the screen and of that size.
 testing::AssertionResult FrameIs(HWND window, int left, int top, int width, int height);
 
 // Child windows of a window of any process, by class, in stacking order.
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 // Items of a list box or combo box of another process (wide messages, which
-// cross processes safely), in code page 932.
+// cross processes safely), in code page 932 and whole.
 std::vector<std::string> ListItems(HWND list);
 std::vector<std::string> ComboItems(HWND combo);
+std::vector<std::wstring> WideListItems(HWND list);
+std::vector<std::wstring> WideComboItems(HWND combo);
 // Client rectangle of a child relative to its parent's client area.
 RECT ChildRect(HWND child);
 // The child of this class whose rectangle starts at (left, top), or null.

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <atomic>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "support/FolderLinks.h"
 #include "support/FolderListing.h"
@@ -14,37 +14,39 @@
 namespace testsupport {
 namespace {
 
+std::wstring Long(const std::wstring& path) { return base::ForFileSystem(path); }
+
 // Links go first, while what they lead to is still there: a dangling link is
 // not listed. What a link leads to is never touched.
-void RemoveLinks(const std::string& folder) {
-    for (const WIN32_FIND_DATAA& entry : FolderEntries(folder)) {
+void RemoveLinks(const std::wstring& folder) {
+    for (const WIN32_FIND_DATAW& entry : FolderEntries(folder)) {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            RemoveFolderLink(folder + entry.cFileName);
+            RemoveFolderLink(base::FromWide(folder + entry.cFileName));
         else
-            RemoveLinks(folder + entry.cFileName + "\\");
+            RemoveLinks(folder + entry.cFileName + L"\\");
     }
 }
 
-void RemoveTree(const std::string& folder) {
-    for (const WIN32_FIND_DATAA& entry : FolderEntries(folder)) {
-        const std::string full = folder + entry.cFileName;
+void RemoveTree(const std::wstring& folder) {
+    for (const WIN32_FIND_DATAW& entry : FolderEntries(folder)) {
+        const std::wstring full = folder + entry.cFileName;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-            RemoveFolderLink(full);  // never entered: what it leads to is not ours
+            RemoveFolderLink(base::FromWide(full));  // never entered: what it leads to is not ours
             continue;
         }
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(Long(full).c_str(), FILE_ATTRIBUTE_NORMAL);
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            RemoveTree(full + "\\");
+            RemoveTree(full + L"\\");
         else
-            DeleteFileA(full.c_str());
+            DeleteFileW(Long(full).c_str());
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(Long(folder).c_str());
 }
 
-void MakeParents(const std::string& path) {
+void MakeParents(const std::wstring& path) {
     for (size_t i = 3; i < path.size(); ++i)
-        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+        if (path[i] == L'\\') CreateDirectoryW(Long(path.substr(0, i)).c_str(), nullptr);
 }
 
 }  // namespace
@@ -56,29 +58,42 @@ ScratchFolder::ScratchFolder() {
     std::ostringstream name;
     name << temp << "rkt" << GetCurrentProcessId() << "_" << counter++ << "_" << GetTickCount() << "\\";
     path_ = name.str();
-    MakeParents(path_);
-    if (!base::IsExistingFolder(path_)) throw std::runtime_error("cannot create scratch folder " + path_);
+    widePath_ = base::ToWide(path_);
+    MakeParents(widePath_);
+    if (!base::IsExistingFolder(widePath_)) throw std::runtime_error("cannot create scratch folder " + path_);
 }
 
 ScratchFolder::~ScratchFolder() {
     if (kept_) return;
-    RemoveLinks(path_);
-    RemoveTree(path_);
+    RemoveLinks(widePath_);
+    RemoveTree(widePath_);
+}
+
+std::wstring ScratchFolder::MakeFolder(const std::wstring& relative) const {
+    std::wstring full = widePath_ + relative;
+    MakeParents(full + L"\\");
+    return full;
 }
 
 std::string ScratchFolder::MakeFolder(const std::string& relative) const {
-    std::string full = path_ + relative;
-    MakeParents(full + "\\");
+    return base::FromWide(MakeFolder(base::ToWide(relative)));
+}
+
+std::wstring ScratchFolder::WriteFile(const std::wstring& relative, const std::string& bytes) const {
+    std::wstring full = widePath_ + relative;
+    MakeParents(full);
+    HANDLE file = CreateFileW(Long(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!ok) throw std::runtime_error("cannot write " + base::FromWide(full));
     return full;
 }
 
 std::string ScratchFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
-    std::string full = path_ + relative;
-    MakeParents(full);
-    std::ofstream out(full, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + full);
-    return full;
+    return base::FromWide(WriteFile(base::ToWide(relative), bytes));
 }
 
 std::string LayoutText(std::initializer_list<std::string> lines) {
@@ -87,12 +102,19 @@ std::string LayoutText(std::initializer_list<std::string> lines) {
     return text;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream data;
-    data << in.rdbuf();
-    return data.str();
+std::string ReadWholeFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string data;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
+    CloseHandle(file);
+    return data;
 }
+
+std::string ReadWholeFile(const std::string& path) { return ReadWholeFile(base::ToWide(path)); }
 
 const std::string& FreshDesignerLayout() {
     static const std::string text = LayoutText({

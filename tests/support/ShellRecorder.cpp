@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/CodePage.h"
 #include "support/Scratch.h"
 #include "support/TestFolders.h"
 #include "ui/Shell.h"
@@ -18,6 +19,10 @@ void SetDefault(const std::string& key, const std::string& value) {
         RegSetValueExA(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
         RegCloseKey(h);
     }
+}
+
+ShellRecorder::Request MakeRequest(std::wstring item, std::wstring workFolder) {
+    return {item, workFolder, base::FromWide(item), base::FromWide(workFolder)};
 }
 
 }  // namespace
@@ -44,12 +49,12 @@ std::vector<ShellRecorder::Request> ShellRecorder::WaitFor(size_t count, unsigne
     DWORD start = GetTickCount();
     do {
         requests.clear();
-        std::string log = ReadWholeFile(log_);
+        const std::wstring log = base::ToWide(ReadWholeFile(log_), CP_UTF8);
         size_t from = 0;
-        for (size_t end; (end = log.find('\n', from)) != std::string::npos; from = end + 1) {
-            std::string line = log.substr(from, end - from);
-            size_t tab = line.find('\t');
-            requests.push_back({line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
+        for (size_t end; (end = log.find(L'\n', from)) != std::wstring::npos; from = end + 1) {
+            const std::wstring line = log.substr(from, end - from);
+            const size_t tab = line.find(L'\t');
+            requests.push_back(MakeRequest(line.substr(0, tab), tab == std::wstring::npos ? L"" : line.substr(tab + 1)));
         }
         if (requests.size() >= count) break;
         Sleep(50);
@@ -58,8 +63,8 @@ std::vector<ShellRecorder::Request> ShellRecorder::WaitFor(size_t count, unsigne
 }
 
 ShellRequests::ShellRequests() {
-    ui::SetShellObserver([this](const std::string& item, const std::string& workFolder) {
-        items.push_back({item, workFolder});
+    ui::SetShellObserver([this](const base::Path& item, const base::Path& workFolder) {
+        items.push_back(MakeRequest(item, workFolder));
     });
 }
 

@@ -10,6 +10,9 @@ namespace testsupport {
 class ShellRecorder {
 public:
     struct Request {
+        std::wstring wideItem;
+        std::wstring wideWorkFolder;
+        // The same in code page 932, for names it holds.
         std::string item;
         std::string workFolder;
     };

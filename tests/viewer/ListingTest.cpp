@@ -37,16 +37,16 @@ TEST_F(ViewerListing, FoldersAreListedBreadthFirstFromTheExecutablesFolder) {
 
 TEST_F(ViewerListing, TheWindowsDirectoryIsListedButNotWalkedInto) {
     auto form = Start("[extension]\r\ncount=1\r\nex1=.txt\r\n");
-    char windows[MAX_PATH] = {};
-    ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    wchar_t windows[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
     bool ignore = false, goOn = true;
     int before = form->ComboBox1->Count();
     form->SearchDir1Find(&form->SearchDir1, windows, {}, ignore, goOn);
     EXPECT_TRUE(ignore);
     EXPECT_EQ(form->ComboBox1->Count(), before + 1);
     ignore = false;
-    form->SearchDir1Find(&form->SearchDir1, std::string(windows) + "\\system32", {}, ignore, goOn);
-    EXPECT_FALSE(ignore) << "compared whole, byte for byte";
+    form->SearchDir1Find(&form->SearchDir1, std::wstring(windows) + L"\\system32", {}, ignore, goOn);
+    EXPECT_FALSE(ignore) << "compared whole, character for character";
 }
 
 TEST_F(ViewerListing, WithoutThePromptKeyTheExecutablesFolderIsNotListedAtStart) {

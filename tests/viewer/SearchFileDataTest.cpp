@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -23,13 +24,13 @@ double NowAsDateTime() { return double(time(nullptr)) / 86400.0 + 25569.0; }  //
 
 TEST(SearchFileData, KnownFileIsDescribedAsTheFileSystemSeesIt) {
     ScratchFolder root;
-    std::string path = root.WriteFile("long file name.txt", "hello");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    std::wstring path = root.WriteFile(L"long file name.txt", "hello");
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
     auto entries = testsupport::FindEntries(path);
     ASSERT_EQ(entries.size(), 1u);
 
     TSearchFileData data = viewer::MakeSearchFileData(entries[0]);
-    EXPECT_EQ(data.FileName, "long file name.txt");
+    EXPECT_EQ(data.FileName, L"long file name.txt");
     EXPECT_FALSE(data.ShortFileName.empty());
     EXPECT_LE(data.ShortFileName.size(), 12u);  // an 8.3 name
     EXPECT_EQ(data.Size, 5);
@@ -47,19 +48,19 @@ TEST(SearchFileData, KnownFileIsDescribedAsTheFileSystemSeesIt) {
 }
 
 TEST(SearchFileData, NamesSizeAndAttributesComeFromTheEntry) {
-    WIN32_FIND_DATAA entry{};
-    std::memset(entry.cFileName, 'x', sizeof entry.cFileName);  // no terminator at all
-    std::memset(entry.cAlternateFileName, 'y', sizeof entry.cAlternateFileName);
+    WIN32_FIND_DATAW entry{};
+    std::wmemset(entry.cFileName, L'x', std::size(entry.cFileName));  // no terminator at all
+    std::wmemset(entry.cAlternateFileName, L'y', std::size(entry.cAlternateFileName));
     entry.nFileSizeHigh = 1;
     entry.nFileSizeLow = 0xFFFFFFFF;
     TSearchFileData data = viewer::MakeSearchFileData(entry);
-    EXPECT_EQ(data.FileName, std::string(MAX_PATH, 'x'));
-    EXPECT_EQ(data.ShortFileName, std::string(14, 'y'));
+    EXPECT_EQ(data.FileName, std::wstring(MAX_PATH, L'x'));
+    EXPECT_EQ(data.ShortFileName, std::wstring(14, L'y'));
     EXPECT_EQ(data.Size, 8589934591LL);
 
-    std::strcpy(entry.cFileName, "readme.txt");
-    entry.cAlternateFileName[0] = '\0';
-    EXPECT_EQ(viewer::MakeSearchFileData(entry).ShortFileName, "readme.txt");
+    std::wcscpy(entry.cFileName, L"readme.txt");
+    entry.cAlternateFileName[0] = L'\0';
+    EXPECT_EQ(viewer::MakeSearchFileData(entry).ShortFileName, L"readme.txt");
 
     const struct {
         DWORD attribute;
@@ -100,7 +101,7 @@ TEST(SearchFileData, TimesBecomeLocalDateTimesOrAreMarkedMissing) {
         {FILETIME{0, 0}, false, -3},
     };
     for (const auto& c : cases) {
-        WIN32_FIND_DATAA entry{};
+        WIN32_FIND_DATAW entry{};
         entry.ftCreationTime = entry.ftLastWriteTime = entry.ftLastAccessTime = c.utc;
         TSearchFileData data = viewer::MakeSearchFileData(entry);
         EXPECT_EQ(data.HasCreationTime, c.has) << c.dateTime;

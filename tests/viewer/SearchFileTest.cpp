@@ -17,11 +17,13 @@
 #include "support/FolderLinks.h"
 #include "support/FolderListing.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 
 namespace {
 
 using testsupport::BreadthFirst;
 using testsupport::ScratchFolder;
+using testsupport::W;
 using viewer::TSearchDir;
 using viewer::TSearchFileData;
 
@@ -43,14 +45,16 @@ struct Walk {
     }
 };
 
+// Names in code page 932: the trees here have plain and Japanese names.
 Walk WalkFrom(TSearchDir& search, const std::string& baseDir, const Decide& decide = {}) {
     Walk walk;
-    search.BaseDir = baseDir;
-    search.OnFind = [&](TSearchDir* sender, std::string name, TSearchFileData data, bool& ignore, bool& keepOn) {
+    search.BaseDir = W(baseDir);
+    search.OnFind = [&](TSearchDir* sender, base::Path path, TSearchFileData data, bool& ignore, bool& keepOn) {
         EXPECT_EQ(sender, &search);
         EXPECT_TRUE(sender->Busy());
         EXPECT_FALSE(ignore);  // fresh flags for every report
         EXPECT_TRUE(keepOn);
+        std::string name = base::FromWide(path);
         if (decide) decide(walk.reports.size(), name, ignore, keepOn);
         walk.reports.push_back({std::move(name), std::move(data)});
     };
@@ -95,12 +99,12 @@ TEST(SearchDirWalk, ReportsTheRootThenEveryFolderBreadthFirst) {
 
     // The root text ends in a backslash: looked up as an entry it finds nothing.
     const TSearchFileData& rootData = walk.reports[0].data;
-    EXPECT_EQ(rootData.FileName, "");
-    EXPECT_EQ(rootData.ShortFileName, "");
+    EXPECT_EQ(rootData.FileName, L"");
+    EXPECT_EQ(rootData.ShortFileName, L"");
     EXPECT_FALSE(rootData.IsDirectory || rootData.HasLastWriteTime || rootData.IsHidden);
     for (size_t i = 1; i < walk.reports.size(); ++i) {
         const Report& r = walk.reports[i];
-        EXPECT_EQ(r.data.FileName, r.name.substr(r.name.rfind('\\') + 1)) << r.name;
+        EXPECT_EQ(r.data.FileName, W(r.name.substr(r.name.rfind('\\') + 1))) << r.name;
         EXPECT_TRUE(r.data.IsDirectory) << r.name;
         // Wine also takes every name starting with "." for hidden.
         if (r.name != root / "..x") {
@@ -136,7 +140,7 @@ TEST(SearchDirWalk, RootTextIsTheFullPathOfBaseDir) {
         EXPECT_TRUE(walk.result);
         ASSERT_EQ(walk.reports.size(), 1 + c.more.size());
         EXPECT_EQ(walk.reports[0].name, root / c.firstName);
-        EXPECT_EQ(walk.reports[0].data.FileName, c.firstFileName);
+        EXPECT_EQ(walk.reports[0].data.FileName, W(c.firstFileName));
         EXPECT_EQ(walk.reports[0].data.IsDirectory, c.firstIsDirectory);
         std::vector<std::string> names = walk.Names();
         for (const std::string& more : c.more) EXPECT_TRUE(Contains(names, root / more)) << more;
@@ -224,21 +228,21 @@ TEST(SearchDirWalk, SearchDuringAWalkReturnsFalseAndLeavesItAlone) {
     ScratchFolder root;
     MakeTree(root);
     TSearchDir search;
-    search.BaseDir = root.Path();
+    search.BaseDir = root.WidePath();
     std::vector<std::string> names;
     bool nested = false;
     int nestedReports = 0;
-    search.OnFind = [&](TSearchDir* sender, std::string name, TSearchFileData, bool&, bool&) {
+    search.OnFind = [&](TSearchDir* sender, base::Path name, TSearchFileData, bool&, bool&) {
         if (nested) {
             ++nestedReports;
             return;
         }
-        names.push_back(name);
+        names.push_back(base::FromWide(name));
         nested = true;
-        sender->BaseDir = root / "b";  // the running walk keeps its own root
+        sender->BaseDir = root / L"b";  // the running walk keeps its own root
         EXPECT_FALSE(sender->Search());
         EXPECT_TRUE(sender->Busy());
-        sender->BaseDir = root.Path();
+        sender->BaseDir = root.WidePath();
         nested = false;
     };
     EXPECT_TRUE(search.Search());
@@ -270,7 +274,7 @@ public:
     int calls = 0;
 
 protected:
-    void DoFind(const std::string& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
+    void DoFind(const base::Path& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
         ++calls;
         TSearchDir::DoFind(name, data, ignoreSubDir, keepOn);
         ignoreSubDir = true;
@@ -281,12 +285,12 @@ TEST(SearchDirWalk, DoFindCarriesEveryReportAndOnFindMustBeAssigned) {
     ScratchFolder root;
     MakeTree(root);
     CountingSearch search;
-    search.BaseDir = root.Path();
+    search.BaseDir = root.WidePath();
     EXPECT_FALSE(search.Search());
     EXPECT_EQ(search.calls, 0);
 
     int handled = 0;
-    search.OnFind = [&](TSearchDir*, std::string, TSearchFileData, bool&, bool&) { ++handled; };
+    search.OnFind = [&](TSearchDir*, base::Path, TSearchFileData, bool&, bool&) { ++handled; };
     EXPECT_TRUE(search.Search());
     EXPECT_EQ(search.calls, 1);  // the override's IgnoreSubDir reached the walk
     EXPECT_EQ(handled, 1);
@@ -314,19 +318,16 @@ private:
     int made_ = 0;
 };
 
-TEST(SearchDirWalk, DeepTreeIsWalkedAsFarAsPathsReach) {
+TEST(SearchDirWalk, DeepTreeIsWalkedToItsBottomPastThePlatformsPathLimit) {
     ScratchFolder root;
     DeepChain chain(root.Path(), 300);
     ASSERT_EQ(chain.Made(), 300);
     Walk walk = WalkFrom(root.Path());
     EXPECT_TRUE(walk.result);
-    // Each report is the one before it plus "\d", down to where "*.*" no longer
-    // fits in a path; below that the folders are passed over silently.
+    // Each report is the one before it plus "\d", 600 characters below the root.
     std::string expected = root.Path() + "d";
     for (size_t i = 1; i < walk.reports.size(); ++i, expected += "\\d") ASSERT_EQ(walk.reports[i].name, expected);
-    const size_t reachable = (250 - root.Path().size()) / 2;
-    EXPECT_GE(walk.reports.size(), 1 + reachable);
-    EXPECT_LE(walk.reports.size(), 301u);
+    EXPECT_EQ(walk.reports.size(), 301u);
 }
 
 // --- Folder links ------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "support/Dialogs.h"
 #include "support/Items.h"
 #include "support/Scratch.h"
+#include "support/Wide.h"
 #include "ui/Application.h"
 #include "viewer/MainForm.h"
 
@@ -29,7 +30,7 @@ protected:
     // inside, and may show no box.
     std::unique_ptr<viewer::TForm1> Start(const std::string& layout) {
         WriteLayout(layout);
-        auto form = std::make_unique<viewer::TForm1>(dir / "rokabina.exe");
+        auto form = std::make_unique<viewer::TForm1>(W(dir / "rokabina.exe"));
         EXPECT_EQ(StrayDialogCount(), strays_) << "unexpected box: " << LastStrayDialogText();
         return form;
     }
@@ -38,7 +39,7 @@ protected:
     // shows is answered with OK and kept in `box`.
     std::unique_ptr<viewer::TForm1> StartExpectingBox(const std::string& exeName = "rokabina.exe") {
         ThreadBoxAnswer answer(Press::Ok);
-        auto form = std::make_unique<viewer::TForm1>(dir / exeName);
+        auto form = std::make_unique<viewer::TForm1>(W(dir / exeName));
         box = answer.Record();
         EXPECT_TRUE(box.found) << "start-up showed no box";
         EXPECT_EQ(StrayDialogCount(), strays_) << "unexpected box: " << LastStrayDialogText();

@@ -1,0 +1,24 @@
+// Paths as the file system has them: UTF-16, so that every name works, of
+// any length. Every path that reaches a file-system or shell call is a Path;
+// the programs' other text is code page 932 (base/CodePage.h converts).
+#pragma once
+#include <string>
+
+namespace base {
+
+using Path = std::wstring;
+
+// The platform's limit for a path given as it is, its terminator included.
+constexpr size_t kPathLimit = 260;
+
+// The full form of a path (a relative one taken from the current directory),
+// as the platform reads it; empty when it cannot be formed.
+Path FullPathName(const Path& path);
+
+// The path as the file-system calls take it: as it is while it stays below
+// the limit (a folder's own, which leaves room for a file name, being 12
+// characters less), else its full form behind "\\?\" ("\\?\UNC\" for a
+// share), which the platform takes at any length.
+std::wstring ForFileSystem(const Path& path);
+
+}  // namespace base
