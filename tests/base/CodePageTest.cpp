@@ -22,4 +22,29 @@ TEST(CodePage, RoundTripsThroughUtf16) {
     EXPECT_EQ(base::ToWide("表"), L"\u8868");
 }
 
+// A character the code page lacks never turns into a look-alike: "é" into
+// "e" (another existing name, perhaps) or "¥" into a backslash.
+TEST(CodePage, NamesOutsideTheCodePageAreRefusedExactlyAndShownAsQuestionMarks) {
+    const struct {
+        const wchar_t* wide;
+        const char* exact;  // null: refused
+        const char* shown;
+    } cases[] = {
+        {L"表示ソフト①ｶﾅＡ", "表示ソフト①ｶﾅＡ", "表示ソフト①ｶﾅＡ"},
+        {L"café", nullptr, "caf?"},
+        {L"価格\u00A5100.txt", nullptr, "価格?100.txt"},
+        {L"한글.txt", nullptr, "??.txt"},
+        {L"简单", nullptr, "??"},
+        {L"emoji\U0001F600.txt", nullptr, "emoji??.txt"},
+        {L"", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(base::FromWide(c.wide));
+        const std::optional<std::string> exact = base::FromWideExactly(c.wide);
+        EXPECT_EQ(exact.has_value(), c.exact != nullptr);
+        if (c.exact && exact) EXPECT_EQ(*exact, c.exact);
+        EXPECT_EQ(base::FromWide(c.wide), c.shown);
+    }
+}
+
 }  // namespace

@@ -50,6 +50,32 @@ TEST(Paths, JoinAddsOneBackslashWhereNoneEndsTheFolder) {
     EXPECT_EQ(base::JoinPath("", "a.txt"), "a.txt");
 }
 
+// As the file system has them: a yen sign or a Hangul syllable is a
+// character like any other, never part of a separator.
+TEST(Paths, WideNamesSplitAndJoinAsTheFileSystemHasThem) {
+    const struct {
+        std::wstring path, folder, name, extension;
+    } cases[] = {
+        {L"Z:\\메뉴 café\\rokabina.exe", L"Z:\\메뉴 café\\", L"rokabina.exe", L".exe"},
+        {L"C:\\docs\\価格\u00A5100.txt", L"C:\\docs\\", L"価格\u00A5100.txt", L".txt"},
+        {L"C:\\a.b\\emoji\U0001F600", L"C:\\a.b\\", L"emoji\U0001F600", L""},
+        {L"C:name.rkd", L"C:", L"name.rkd", L".rkd"},
+        {L"", L"", L"", L""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(base::FolderPart(c.path), c.folder);
+        EXPECT_EQ(base::FileNamePart(c.path), c.name);
+        EXPECT_EQ(base::ExtensionOf(c.path), c.extension);
+        EXPECT_EQ(base::JoinPath(c.folder, c.name), c.folder.empty() ? c.name : c.path);
+    }
+    // Outside the macros: their texts of the arguments are code page 932.
+    const std::wstring korean = L"Z:\\한국어\\menu", korea = L"C:\\한", relative = L"메뉴\\a.jpg";
+    EXPECT_EQ(base::WithExtension(korean + L".exe", L".rkd"), korean + L".rkd");
+    EXPECT_EQ(base::JoinPath(korea, L"a.txt"), korea + L"\\a.txt");
+    EXPECT_TRUE(base::IsFullName(L"\\\\server\\share\\a.bmp"));
+    EXPECT_FALSE(base::IsFullName(relative));
+}
+
 TEST(Paths, FullNamesStartAtADriveOrASeparator) {
     for (const char* full : {"C:\\a.jpg", "c:a.jpg", "\\\\server\\share\\a.bmp", "\\a.jpg", "/a.jpg"})
         EXPECT_TRUE(base::IsFullName(full)) << full;

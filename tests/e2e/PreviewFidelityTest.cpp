@@ -186,15 +186,6 @@ struct Place {
     RECT rect{};
 };
 
-// Chooses an entry of the menu bar by keyboard, as a user without a mouse does:
-// the first menu, then `entry` steps down from its first entry.
-void ChooseFromMenuBar(HWND window, int entry) {
-    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
-    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);  // opens the first menu at its first entry
-    for (int i = 0; i < entry; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
-}
-
 // Presses Tab in the designer until the element of the mock window at that
 // place has the focus (or, for none, until no element has it): a focused
 // list or button draws its focus as the viewer's does.

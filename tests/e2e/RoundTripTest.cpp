@@ -16,34 +16,6 @@ using namespace testsupport;
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
-// A visible top-level window of this class and caption, of any process,
-// once its program waits for input (start-up has laid it out by then).
-HWND FindWindowTitled(const char* className, const std::string& caption, DWORD ms = 20000) {
-    std::wstring wide = base::ToWide(caption);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(50)) {
-        HWND found = FindWindowW(base::ToWide(className).c_str(), wide.c_str());
-        if (!found || !IsWindowVisible(found)) continue;  // created hidden, shown after start-up
-        DWORD pid = 0;
-        GetWindowThreadProcessId(found, &pid);
-        if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid)) {
-            WaitForInputIdle(process, ms);
-            CloseHandle(process);
-        }
-        return found;
-    }
-    return nullptr;
-}
-
-void EndProcessOf(HWND window) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-        TerminateProcess(process, 0);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-    }
-}
-
 class DesignerAndViewer : public testing::Test {
 protected:
     void SetUp() override {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "support/Scratch.h"
 #include "support/Wide.h"
@@ -247,6 +248,43 @@ TEST(ProfileWrite, WritesBeforeARefusalStayInTheFile) {
     EXPECT_EQ(reread.ReadInteger("Width", "image1", 0), 1);
     EXPECT_EQ(reread.ReadInteger("Width", "image2", 0), 0);
     EXPECT_EQ(reread.ReadInteger("Width", "Button1", 0), 0);
+}
+
+// Where the file lies changes nothing in it: a folder name outside code page
+// 932 or a path past the platform's limit gives the bytes a plain folder gets.
+TEST(ProfileWrite, FilesInFoldersOfAnyNameAndDepthHoldTheSameBytes) {
+    ScratchFolder folder;
+    const std::wstring deep = folder.MakeFolder(L"deep\\" + std::wstring(120, L'd') + L"\\" + std::wstring(120, L'e') +
+                                                L"\\메뉴");
+    const std::wstring files[] = {folder / L"plain.rkd", folder.MakeFolder(L"메뉴 café") + L"\\a.rkd",
+                                  folder.MakeFolder(L"価格\u00A5100") + L"\\a.rkd", deep + L"\\menu.rkd"};
+    ASSERT_GT(files[3].size(), 280u);  // past the limit of 260
+    const std::string values[] = {"表示ソフト①ｶﾅ", "C:\\画像\\表.jpg", ""};
+    for (const std::wstring& path : files) {
+        SCOPED_TRACE(base::FromWide(path));
+        {
+            ProfileFile file(path);
+            for (size_t i = 0; i < std::size(values); ++i) file.WriteString("Caption", Key(i).c_str(), values[i]);
+            file.WriteInteger("Width", "Form", -20);
+        }
+        EXPECT_EQ(ReadWholeFile(path), ReadWholeFile(files[0]));
+        ProfileFile reread(path);
+        for (size_t i = 0; i < std::size(values); ++i)
+            EXPECT_EQ(reread.ReadString("Caption", Key(i).c_str(), "x"), values[i]);
+        EXPECT_EQ(reread.ReadInteger("Width", "Form", 0), -20);
+    }
+}
+
+TEST(ProfileWrite, AValueOutsideTheCodePageIsRefusedNeverWrittenAsAnotherName) {
+    EXPECT_EQ(layout::LayoutValueText(L"表示①ｶﾅ.jpg"), "表示①ｶﾅ.jpg");
+    for (const wchar_t* value : {L"café.jpg", L"価格\u00A5100.jpg", L"한글.jpg"}) {
+        try {
+            layout::LayoutValueText(value);
+            ADD_FAILURE() << "accepted " << base::FromWide(value);
+        } catch (const layout::UnwritableValueError& e) {
+            EXPECT_EQ(e.Text(), value + W(" にはレイアウトファイルに書き込めない文字があります"));
+        }
+    }
 }
 
 // ---- hostile files ----------------------------------------------------------

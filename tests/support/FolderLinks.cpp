@@ -60,6 +60,20 @@ bool MakeFolderLink(const std::string& link, const std::string& target) {
            CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
 }
 
+bool RunUnixScript(const std::string& folder, const std::wstring& script) {
+    UnixFileName convert = WineUnixFileName();
+    if (!convert) return false;
+    const std::string file = folder + "unix-script.sh";
+    const std::string bytes = base::FromWide(script, CP_UTF8);
+    HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool saved = out != INVALID_HANDLE_VALUE && WriteFile(out, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    const bool ran = saved && RunUnixCommand(convert, "cd \\\"$(dirname \\\"$1\\\")\\\" && sh \\\"$1\\\"", file, "");
+    DeleteFileA(file.c_str());
+    return ran;
+}
+
 bool RemoveFolderLink(const std::string& link) {
     if (RemoveDirectoryA(link.c_str())) return true;
     UnixFileName convert = WineUnixFileName();

@@ -1,7 +1,8 @@
-// Folder links for tests. Under Wine, CreateSymbolicLinkA returns TRUE and
-// creates nothing, and a link cannot be removed from the Windows side, so
-// links are made and removed there by the Unix tools; on Windows they are
-// directory symbolic links.
+// What tests make as the machines they stand for make it: folder links, and
+// trees with UTF-8 names made from the Unix side. Under Wine,
+// CreateSymbolicLinkA returns TRUE and creates nothing, and a link cannot be
+// removed from the Windows side, so links are made and removed there by the
+// Unix tools; on Windows they are directory symbolic links.
 #pragma once
 #include <string>
 
@@ -12,5 +13,8 @@ namespace testsupport {
 bool MakeFolderLink(const std::string& link, const std::string& target);
 // Removes the link itself, never what it leads to.
 bool RemoveFolderLink(const std::string& link);
+// Runs a shell script (UTF-16 here, UTF-8 on the Unix side) in folder, from
+// the Unix side of Wine; false on Windows or when it did not run.
+bool RunUnixScript(const std::string& folder, const std::wstring& script);
 
 }  // namespace testsupport

@@ -12,4 +12,11 @@ std::vector<std::string> ItemsOf(const List& list) {
     return items;
 }
 
+template <class List>
+std::vector<std::wstring> WideItemsOf(const List& list) {
+    std::vector<std::wstring> items;
+    for (int i = 0; i < list.Count(); ++i) items.push_back(list.WideItem(i));
+    return items;
+}
+
 }  // namespace testsupport

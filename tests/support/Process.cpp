@@ -42,6 +42,39 @@ HWND Process::WaitForWindow(const char* className, DWORD ms) {
     return found;
 }
 
+HWND FindWindowTitled(const char* className, const std::string& caption, DWORD ms) {
+    std::wstring wide = base::ToWide(caption);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(50)) {
+        HWND found = FindWindowW(base::ToWide(className).c_str(), wide.c_str());
+        if (!found || !IsWindowVisible(found)) continue;  // created hidden, shown after start-up
+        DWORD pid = 0;
+        GetWindowThreadProcessId(found, &pid);
+        if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid)) {
+            WaitForInputIdle(process, ms);
+            CloseHandle(process);
+        }
+        return found;
+    }
+    return nullptr;
+}
+
+void EndProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
+void ChooseFromMenuBar(HWND window, int entry) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);  // opens the first menu at its first entry
+    for (int i = 0; i < entry; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+}
+
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     std::vector<HWND> found;
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {

@@ -36,6 +36,15 @@ std::wstring InstallProgram(const std::string& distName, const std::wstring& fol
 // Whether a top-level window's frame is at (left, top) on the screen and of that size.
 testing::AssertionResult FrameIs(HWND window, int left, int top, int width, int height);
 
+// A visible top-level window of this class and caption, of any process,
+// once its program waits for input (start-up has laid it out by then).
+HWND FindWindowTitled(const char* className, const std::string& caption, DWORD ms = 20000);
+// Ends the process that owns the window.
+void EndProcessOf(HWND window);
+// Chooses an entry of a window's menu bar by keyboard, as a user without a
+// mouse does: the first menu, then `entry` steps down from its first entry.
+void ChooseFromMenuBar(HWND window, int entry);
+
 // Child windows of a window of any process, by class, in stacking order.
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 // Items of a list box or combo box of another process (wide messages, which
