@@ -1,0 +1,83 @@
+#include "ui/Dpi.h"
+
+#include "ui/Control.h"
+
+namespace ui {
+namespace {
+
+// Looked up once: present from Windows 10 1607 on.
+template <class F>
+F Lookup(const char* module, const char* name) {
+    HMODULE library = GetModuleHandleA(module);
+    return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
+
+const auto kGetDpiForWindow = Lookup<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+const auto kGetSystemMetricsForDpi = Lookup<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
+const auto kAdjustWindowRectExForDpi = Lookup<AdjustWindowRectExForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
+const auto kSystemParametersInfoForDpi =
+    Lookup<SystemParametersInfoForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
+
+}  // namespace
+
+int Scale(int value96, UINT dpi) { return dpi == kBaseDpi ? value96 : MulDiv(value96, int(dpi), int(kBaseDpi)); }
+
+int Unscale(int value, UINT dpi) { return dpi == kBaseDpi ? value : MulDiv(value, int(kBaseDpi), int(dpi)); }
+
+RECT ScaleEdges(const Bounds& b, UINT dpi) {
+    return {Scale(b.left, dpi), Scale(b.top, dpi), Scale(b.left + b.width, dpi), Scale(b.top + b.height, dpi)};
+}
+
+UINT SystemDpi() {
+    static const UINT dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int logPixels = screen ? GetDeviceCaps(screen, LOGPIXELSY) : int(kBaseDpi);
+        if (screen) ReleaseDC(nullptr, screen);
+        return logPixels > 0 ? UINT(logPixels) : kBaseDpi;
+    }();
+    return dpi;
+}
+
+UINT DpiOf(HWND window) {
+    DWORD process = 0;
+    if (window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId())
+        if (const LRESULT dpi = SendMessageW(GetAncestor(window, GA_ROOT), kGetLayoutDpi, 0, 0)) return UINT(dpi);
+    if (window && kGetDpiForWindow)
+        if (const UINT dpi = kGetDpiForWindow(window)) return dpi;
+    return SystemDpi();
+}
+
+int SystemMetricForDpi(int index, UINT dpi) {
+    if (kGetSystemMetricsForDpi) return kGetSystemMetricsForDpi(index, dpi);
+    return MulDiv(GetSystemMetrics(index), int(dpi), int(SystemDpi()));
+}
+
+void AdjustForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, UINT dpi) {
+    if (!(kAdjustWindowRectExForDpi && kAdjustWindowRectExForDpi(&rect, style, menu, exStyle, dpi)))
+        AdjustWindowRectEx(&rect, style, menu, exStyle);
+}
+
+LOGFONTW MessageFontForDpi(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!(kSystemParametersInfoForDpi &&
+          kSystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, int(dpi), int(SystemDpi()));
+    }
+    return metrics.lfMessageFont;
+}
+
+void DeclarePerMonitorAware() {
+    const HANDLE kPerMonitorAwareV2 = HANDLE(LONG_PTR(-4));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    if (auto set = Lookup<SetProcessDpiAwarenessContextFn>("user32.dll", "SetProcessDpiAwarenessContext"))
+        set(kPerMonitorAwareV2);
+}
+
+}  // namespace ui
