@@ -8,7 +8,9 @@ void AboutForm::Finish(SIZE client) {
     SetClientSize(client.cx, client.cy);
     CenterOnScreen();
     SetDefaultButton(&Get<Button>("OKButton"));
-    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+    // The icon's image for the size it shows at: crisp at every dpi.
+    const int size = Scale(32, Dpi());
+    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
     if (icon) Get<PicturePane>("ProgramIcon").SetPicture(Graphic::FromIcon(IconHandle(icon), 32, 32));
 }
 

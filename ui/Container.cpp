@@ -29,6 +29,10 @@ void Container::Remove(const Control& control) {
     controls_.erase(it);
 }
 
+void Container::ApplyDpiToControls(UINT dpi, HFONT font) {
+    for (const auto& c : controls_) c->ApplyDpi(dpi, font);
+}
+
 Control& Container::AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font) {
     control->Create(ContainerHandle(), nextId_++, text ? text : "", bounds, font);
     controls_.push_back(std::move(control));

@@ -44,6 +44,8 @@ public:
     }
     // Destroys the control's window and releases it.
     void Remove(const Control& control);
+    // Lays every control out again for the dpi, in the font given.
+    void ApplyDpiToControls(UINT dpi, HFONT font);
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
 protected:

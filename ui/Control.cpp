@@ -15,20 +15,38 @@ namespace {
 constexpr int kMaxCoordinate = 32767;
 int ClampPosition(int v) { return std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
 int ClampSize(int v) { return std::clamp(v, 0, kMaxCoordinate); }
+Bounds InRange(Bounds b) { return {ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height)}; }
+
+// The window's rectangle for 96-dpi bounds at dpi, moved as its parent
+// scrolled, every value one a window can take. Edges are scaled, or the
+// size as a whole where the window stands for a client area of that size.
+RECT WindowRectFor(const Bounds& b, UINT dpi, POINT scrolled, bool wholeSize = false) {
+    RECT r = ScaleEdges(b, dpi);
+    if (wholeSize) {
+        r.right = r.left + Scale(b.width, dpi);
+        r.bottom = r.top + Scale(b.height, dpi);
+    }
+    const int left = ClampPosition(r.left + scrolled.x), top = ClampPosition(r.top + scrolled.y);
+    return {left, top, left + ClampSize(r.right - r.left), top + ClampSize(r.bottom - r.top)};
+}
 
 }  // namespace
 
 void Control::CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                              const std::string& text, Bounds b, HFONT font) {
     id_ = id;
-    CreateSubclassed(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                     ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width), ClampSize(b.height), parent, id);
+    dpi_ = DpiOf(parent);
+    bounds_ = InRange(b);
+    const RECT r = WindowRectFor(bounds_, dpi_, {});
+    CreateSubclassed(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
+                     r.right - r.left, r.bottom - r.top, parent, id);
     SendMessageW(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
 }
 
 void Control::CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
                              Bounds b) {
     id_ = id;
+    dpi_ = DpiOf(parent);
     RegisterWindowClass(className, COLOR_BTNFACE, classStyle);
     CreateHandle(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, id);
     SetBounds(b);
@@ -36,17 +54,40 @@ void Control::CreateOwnClass(const char* className, UINT classStyle, HWND parent
 
 void Control::BindHandler(std::function<void()>) { throw std::logic_error("no event on " + name_); }
 
+// Where the window is in view: its bounds, moved as its parent scrolled.
 Bounds Control::GetBounds() const {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-    return {int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)};
+    Bounds b = bounds_;
+    b.left += Unscale(scrolled_.x, dpi_);
+    b.top += Unscale(scrolled_.y, dpi_);
+    return b;
 }
 
 void Control::SetBounds(Bounds b) {
-    SetWindowPos(hwnd_, nullptr, ClampPosition(b.left), ClampPosition(b.top), ClampSize(b.width),
-                 ClampSize(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    bounds_ = InRange(b);
+    scrolled_ = {};
+    Place();
     SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
+}
+
+void Control::Place() {
+    const RECT r = LaidOutRect();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Control::LaidOutRect() const { return WindowRectFor(bounds_, dpi_, scrolled_, scalesWholeSize_); }
+
+void Control::ScrolledBy(int dx, int dy) {
+    scrolled_.x += dx;
+    scrolled_.y += dy;
+}
+
+void Control::ApplyDpi(UINT dpi, HFONT font) {
+    // A new dpi starts the view afresh: what was scrolled becomes the place.
+    bounds_ = InRange(GetBounds());
+    scrolled_ = {};
+    dpi_ = dpi;
+    if (font) SendMessageW(hwnd_, WM_SETFONT, WPARAM(font), FALSE);
+    Place();
 }
 
 void Control::SetBound(int Bounds::*field, int v) {
@@ -146,16 +187,23 @@ void Edit::SetWideText(const std::wstring& text) {
 // --- Label
 
 void Label::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("STATIC", SS_LEFT | SS_NOPREFIX, 0, parent, id, text, b, font);
+    Place();
+}
+
+// The text's extent in the label's font is its size at every dpi.
+void Label::Place() {
     SIZE size{};
     {
-        WindowDc dc(parent);
-        Selection inFont(dc.Handle(), font);
-        const std::wstring wide = base::ToWide(text);
-        GetTextExtentPoint32W(dc.Handle(), wide.c_str(), int(wide.size()), &size);
+        WindowDc dc(hwnd_);
+        Selection inFont(dc.Handle(), HFONT(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        const std::wstring text = WideText();
+        GetTextExtentPoint32W(dc.Handle(), text.c_str(), int(text.size()), &size);
     }
-    b.width = size.cx;
-    b.height = size.cy;
-    CreateStandard("STATIC", SS_LEFT | SS_NOPREFIX, 0, parent, id, text, b, font);
+    bounds_.width = Unscale(size.cx, dpi_);
+    bounds_.height = Unscale(size.cy, dpi_);
+    const RECT r = LaidOutRect();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // --- ListBox
@@ -193,12 +241,36 @@ int ListBox::FindExact(const std::wstring& text) const {
 int ListBox::FindExact(const std::string& text) const { return FindExact(base::ToWide(text)); }
 
 int ListBox::ItemHeight() const { return int(SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0)); }
-void ListBox::SetItemHeight(int pixels) { SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, pixels); }
 
-void ListBox::SetHorizontalExtent(int pixels) { SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0); }
+void ListBox::SetItemHeight(int pixels96) {
+    itemHeight96_ = pixels96;
+    ApplyItemHeight();
+}
+
+void ListBox::ApplyItemHeight() {
+    if (itemHeight96_ > 0) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Scale(itemHeight96_, dpi_));
+}
+
+void ListBox::SetHorizontalExtent(int pixels) {
+    extent96_ = Unscale(pixels, dpi_);
+    SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0);
+}
+
 void ListBox::SetScrollFactor(int32_t factor) {
     int64_t width = int64_t(ClientWidth()) * factor;
     SetHorizontalExtent(int(std::clamp<int64_t>(width, 0, INT32_MAX)));
+}
+
+void ListBox::ApplyDpi(UINT dpi, HFONT font) {
+    Control::ApplyDpi(dpi, font);  // the new font resets the rows, and Dispatch sets them again
+    if (extent96_ >= 0) SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(Scale(extent96_, dpi_)), 0);
+}
+
+LRESULT ListBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = Control::Dispatch(msg, wp, lp);
+    // A new font gives the rows the font's height: keep ours.
+    if (msg == WM_SETFONT) ApplyItemHeight();
+    return result;
 }
 
 int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
@@ -206,22 +278,51 @@ int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHOR
 
 // --- ComboBox
 
+// The list of a drop-down combo box: eight rows of 12 pixels and its border.
+constexpr int kListHeight = 8 * 12 + 2;
+
 void ComboBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
-    // The window height of a drop-down combo box includes its list: eight rows.
+    // The window height of a drop-down combo box includes its list.
     Bounds withList = b;
-    withList.height = b.height + 8 * 12 + 2;
+    withList.height += kListHeight;
     CreateStandard("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent, id, text,
                    withList, font);
+    bounds_.height = b.height;
     SetRowHeight(12);
     // Given the height again now that the font sets the box's own: the list
-    // takes what lies below the box. Done before anything is painted, as
-    // later moves keep the box closed (see SetBounds).
-    Control::SetBounds(withList);
+    // takes what lies below the box.
+    // Done before anything is painted, as later moves keep the box closed
+    // (see SetBounds).
+    OpenToListHeight();
     SetText(text);  // the combo box leaves its creation text out of its field
 }
 
-void ComboBox::SetRowHeight(int pixels) {
-    rowHeight_ = pixels;
+void ComboBox::OpenToListHeight() {
+    Bounds withList = bounds_;
+    withList.height += kListHeight;
+    const RECT r = WindowRectFor(withList, dpi_, scrolled_);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The box's own height is its font's.
+    RECT closed;
+    GetWindowRect(hwnd_, &closed);
+    closedHeight_ = closed.bottom - closed.top;
+    bounds_.height = Unscale(closedHeight_, dpi_);
+}
+
+RECT ComboBox::LaidOutRect() const {
+    RECT r = Control::LaidOutRect();
+    r.bottom = r.top + closedHeight_;
+    return r;
+}
+
+void ComboBox::SetRowHeight(int pixels96) {
+    rowHeight96_ = pixels96;
+    ApplyRowHeight();
+}
+
+void ComboBox::ApplyRowHeight() {
+    if (rowHeight96_ <= 0) return;
+    const int pixels = Scale(rowHeight96_, dpi_);
     SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, pixels);
     // Wine's combo box passes the rows' height on to its list only when it
     // draws the items itself, and its list takes the font's height: set it
@@ -234,7 +335,7 @@ void ComboBox::SetRowHeight(int pixels) {
 LRESULT ComboBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = Control::Dispatch(msg, wp, lp);
     // A new font gives the list rows of the font's height: keep ours.
-    if (msg == WM_SETFONT && rowHeight_ > 0) SetRowHeight(rowHeight_);
+    if (msg == WM_SETFONT) ApplyRowHeight();
     return result;
 }
 
@@ -243,8 +344,18 @@ void ComboBox::SetBounds(Bounds b) {
     // never taller for a moment. A box that takes a list height shrinks back
     // by itself under Wine without repainting what it uncovers, which left
     // stale pixels below it.
-    b.height = Height();
+    b.height = bounds_.height;
     Control::SetBounds(b);
+}
+
+void ComboBox::Place() {
+    const RECT r = LaidOutRect();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, closedHeight_, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ComboBox::ApplyDpi(UINT dpi, HFONT font) {
+    Control::ApplyDpi(dpi, font);
+    OpenToListHeight();  // the list's height at the new dpi; the box closes to its new font
 }
 
 void ComboBox::Notify(WORD code) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/Dpi.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -58,8 +59,10 @@ public:
     // without an event refuse it (std::logic_error).
     virtual void BindHandler(std::function<void()> handler);
 
-    // Place and size relative to the parent's client area. Values beyond what
-    // a window can have are brought into range; negative sizes count as 0.
+    // Place and size relative to the parent's client area (to what a
+    // scrolling parent has in view), in 96-dpi pixels: the window lies at
+    // these values scaled to its dpi. Values beyond what a window can have
+    // are brought into range; negative sizes count as 0.
     Bounds GetBounds() const;
     virtual void SetBounds(Bounds bounds);
     int Left() const { return GetBounds().left; }
@@ -71,6 +74,16 @@ public:
     void SetWidth(int v);
     void SetHeight(int v);
     int ClientWidth() const;
+
+    // The dpi the control is laid out for.
+    UINT Dpi() const { return dpi_; }
+    // Lays the control out again for another dpi, from its 96-dpi bounds
+    // (never from its scaled ones, so nothing drifts), in the font given.
+    virtual void ApplyDpi(UINT dpi, HFONT font);
+    // Where the window lies in its parent, in device pixels, as laid out.
+    virtual RECT LaidOutRect() const;
+    // A scrolling parent moved the window by this many device pixels.
+    void ScrolledBy(int dx, int dy);
 
     // The control's own flag, whatever its parent shows.
     bool Visible() const;
@@ -92,6 +105,15 @@ protected:
     // A child of a class this program registers, painted by Dispatch.
     void CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
                         Bounds bounds);
+    // Puts the window where its bounds say for its dpi.
+    virtual void Place();
+
+    Bounds bounds_;  // 96-dpi, in range
+    POINT scrolled_{};  // device pixels a scrolling parent moved the window since its bounds were set
+    UINT dpi_ = kBaseDpi;
+    // Its size scaled as a whole rather than by its edges: a window that
+    // stands for a client area of that size, as a form's is scaled.
+    bool scalesWholeSize_ = false;
 
 private:
     // One of the four bounds changed, the others kept.
@@ -146,8 +168,11 @@ public:
 class Label : public Control {
 public:
     using Control::Control;
-    // Sized to its text.
+    // Sized to its text, in its font at its dpi.
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+
+protected:
+    void Place() override;
 };
 
 // Items are kept whole (a Unicode window); the code page 932 forms below
@@ -167,13 +192,25 @@ public:
     void SetItemIndex(int index);
     int FindExact(const std::string& text) const;
     int FindExact(const std::wstring& text) const;
+    // The rows' height in device pixels; set in 96-dpi pixels.
     int ItemHeight() const;
-    void SetItemHeight(int pixels);
+    void SetItemHeight(int pixels96);
+    // The horizontal scroll width in device pixels.
     void SetHorizontalExtent(int pixels);
     // The horizontal scroll width as this many times the list's client width
-    // now; computed in 64 bits and kept between 0 and the largest int.
+    // now; computed in 64 bits and kept between 0 and the largest int. At
+    // another dpi it scales with the list, not computed again.
     void SetScrollFactor(int32_t factor);
     int HorizontalExtent() const;
+    void ApplyDpi(UINT dpi, HFONT font) override;
+
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void ApplyItemHeight();
+    int itemHeight96_ = 0;  // 0: the font's
+    int extent96_ = -1;     // -1: never set
 };
 
 // A drop-down combo box with an editable text field. Its items and text are
@@ -184,10 +221,15 @@ public:
     void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
     void Notify(WORD code) override;
     void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
-    // The height is that of the closed box; the drop-down keeps its own.
+    // The height is that of the closed box, which its font sets; the
+    // drop-down keeps its own.
     void SetBounds(Bounds bounds) override;
-    // The height of the rows of the drop-down list, kept through font changes.
-    void SetRowHeight(int pixels);
+    // The height of the rows of the drop-down list in 96-dpi pixels, kept
+    // through font changes.
+    void SetRowHeight(int pixels96);
+    void ApplyDpi(UINT dpi, HFONT font) override;
+    // Its closed height is the one its font gave it.
+    RECT LaidOutRect() const override;
     // Sets the text field; fires no change.
     void SetWideText(const std::wstring& text) override;
     void Add(const std::string& item);
@@ -205,10 +247,17 @@ public:
 
 protected:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Place() override;
 
 private:
+    // Gives the window the height of the box and its drop-down list, which
+    // it takes as the list's and closes to the box's: at creation and at a
+    // new dpi only, as a moved box keeps its closed height (see SetBounds).
+    void OpenToListHeight();
+    void ApplyRowHeight();
     bool settingText_ = false;
-    int rowHeight_ = 0;
+    int rowHeight96_ = 0;
+    int closedHeight_ = 0;  // device pixels
 };
 
 // A bordered area with a raised inner and a lowered outer bevel. Controls

@@ -59,8 +59,10 @@ int SystemMetricForDpi(int index, UINT dpi) {
 }
 
 void AdjustForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, UINT dpi) {
-    if (!(kAdjustWindowRectExForDpi && kAdjustWindowRectExForDpi(&rect, style, menu, exStyle, dpi)))
-        AdjustWindowRectEx(&rect, style, menu, exStyle);
+    // At the system's dpi the platform's own frame, as ever.
+    if (dpi != SystemDpi() && kAdjustWindowRectExForDpi && kAdjustWindowRectExForDpi(&rect, style, menu, exStyle, dpi))
+        return;
+    AdjustWindowRectEx(&rect, style, menu, exStyle);
 }
 
 LOGFONTW MessageFontForDpi(UINT dpi) {

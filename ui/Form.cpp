@@ -19,13 +19,24 @@ Form::~Form() {
 }
 
 void Form::CreateForm(const FormSpec& design, HWND owner) {
-    font_ = MakeFont(design.fontFace, design.fontHeight);
+    dpi_ = DpiOf(owner);  // the system's for a main window
+    fontFace_ = design.fontFace;
+    fontHeight96_ = design.fontHeight;
+    font_ = MakeFont(fontFace_, Scale(fontHeight96_, dpi_));
     RegisterWindowClass(design.className, COLOR_BTNFACE);
     mainForm_ = owner == nullptr;
-    DWORD exStyle = WS_EX_CONTROLPARENT | (mainForm_ ? 0 : WS_EX_DLGMODALFRAME);
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (mainForm_ ? 0 : WS_EX_DLGMODALFRAME);
+    const DWORD style = WS_OVERLAPPED | WS_CLIPCHILDREN | design.style;
+    // The outer size is given for 96 dpi; what scales is the client area within it.
+    RECT frame96{};
+    AdjustForDpi(frame96, style, false, exStyle, kBaseDpi);
+    client96_ = {design.outer.width - (frame96.right - frame96.left),
+                 design.outer.height - (frame96.bottom - frame96.top)};
+    RECT outer{0, 0, Scale(client96_.cx, dpi_), Scale(client96_.cy, dpi_)};
+    AdjustForDpi(outer, style, false, exStyle, dpi_);
     // A main window belongs to the application window, which stands for it in the task bar.
-    CreateHandle(exStyle, design.className, design.caption, WS_OVERLAPPED | WS_CLIPCHILDREN | design.style,
-                 design.outer.left, design.outer.top, design.outer.width, design.outer.height,
+    CreateHandle(exStyle, design.className, design.caption, style, Scale(design.outer.left, dpi_),
+                 Scale(design.outer.top, dpi_), outer.right - outer.left, outer.bottom - outer.top,
                  mainForm_ ? Application::Instance().Handle() : owner);
 }
 
@@ -36,7 +47,14 @@ void Form::SetMainMenu(MainMenu* menu) {
     if (menu && menu->form_) menu->form_->SetMainMenu(nullptr);  // a bar belongs to one window
     mainMenu_ = menu;
     if (menu) menu->form_ = this;
-    if (hwnd_) SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
+    if (!hwnd_) return;
+    const bool added = menu && !GetMenu(hwnd_);
+    SetMenu(hwnd_, menu ? menu->Handle() : nullptr);
+    if (!added || Destroying()) return;
+    // The bar takes its room from the client area, as at 96 dpi, where the
+    // outer size stays as it was.
+    client96_.cy -= SystemMetricForDpi(SM_CYMENU, kBaseDpi);
+    if (dpi_ != kBaseDpi) SizeToClient();
 }
 
 void Form::SetDefaultButton(Button* button) {
@@ -82,10 +100,26 @@ SIZE Form::ClientSize() const {
 
 void Form::SetClientSize(int width, int height) {
     constexpr int kMax = 32767;
-    RECT r{0, 0, std::clamp(width, 0, kMax), std::clamp(height, 0, kMax)};
-    AdjustWindowRectEx(&r, DWORD(GetWindowLongPtrA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
-                       DWORD(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+    client96_ = {std::clamp(width, 0, kMax), std::clamp(height, 0, kMax)};
+    SizeToClient();
+}
+
+void Form::SizeToClient() {
+    constexpr int kMax = 32767;
+    RECT r{0, 0, std::min(Scale(client96_.cx, dpi_), kMax), std::min(Scale(client96_.cy, dpi_), kMax)};
+    AdjustForDpi(r, DWORD(GetWindowLongPtrA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                 DWORD(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ChangeDpi(UINT dpi, const RECT& suggested) {
+    FontHandle old = std::move(font_);  // in use until every control has the new one
+    dpi_ = dpi;
+    font_ = MakeFont(fontFace_, Scale(fontHeight96_, dpi_));
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyDpiToControls(dpi_, font_.Get());
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Form::ForbidResize() {
@@ -95,6 +129,11 @@ void Form::ForbidResize() {
 
 LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case kGetLayoutDpi:
+        return dpi_;
+    case kDpiChanged:
+        if (!Destroying() && lp) ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
     case WM_NCHITTEST: {
         // Windows refuses frame sizing once the Size command is gone from the
         // system menu; this makes every platform refuse it, cursor included.

@@ -9,6 +9,8 @@
 
 namespace ui {
 
+// In 96-dpi pixels, as every value of a form: at D dpi the form lies at
+// them scaled by D/96.
 struct FormSpec {
     const char* className;
     const char* caption;
@@ -26,9 +28,13 @@ public:
 
     void SetCaption(const std::string& caption);
     std::string Caption() const;
+    // In device pixels.
     SIZE ClientSize() const;
-    // Sizes the window so that its client area has this size.
+    // Sizes the window so that its client area has this size in 96-dpi
+    // pixels, scaled to the window's dpi.
     void SetClientSize(int width, int height);
+    // The dpi the window and its controls are laid out for.
+    UINT Dpi() const { return dpi_; }
     // Removes the Size command from the system menu and refuses sizing by the frame.
     void ForbidResize();
     bool ResizeForbidden() const { return resizeForbidden_; }
@@ -55,12 +61,23 @@ protected:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
     // Right-click or the menu key, at a screen position (-1, -1 from the keyboard).
     virtual void OnContextMenu(int, int) {}
+    // The window moved to a monitor of another scaling: everything is laid
+    // out again for the new dpi from the 96-dpi values, in the font for it,
+    // and the window takes the rectangle the platform suggests.
+    void ChangeDpi(UINT dpi, const RECT& suggested);
     // The main window ends the program when it is destroyed, and minimising
     // it minimises the program.
     bool mainForm_ = true;
 
 private:
+    // The outer size for the client size at the window's dpi.
+    void SizeToClient();
+
     FontHandle font_;
+    const char* fontFace_ = nullptr;
+    int fontHeight96_ = 0;
+    UINT dpi_ = kBaseDpi;
+    SIZE client96_{};  // the client size in 96-dpi pixels
     bool resizeForbidden_ = false;
     bool modal_ = false;
     int modalResult_ = 0;

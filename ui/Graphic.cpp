@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ui/Dpi.h"
 #include "ui/ScopedGdi.h"
 
 namespace ui {
@@ -24,11 +25,11 @@ Graphic Graphic::FromMetafile(EnhMetafileHandle metafile, int width, int height)
     return graphic;
 }
 
-void Graphic::Draw(HDC dc, const RECT& pane) const {
+void Graphic::Draw(HDC dc, const RECT& pane, UINT dpi) const {
     if (pane.right <= pane.left || pane.bottom <= pane.top) return;
     switch (format_) {
     case PictureFormat::Bitmap: DrawBitmap(dc, pane); break;
-    case PictureFormat::Icon: DrawIcon(dc, pane); break;
+    case PictureFormat::Icon: DrawIcon(dc, pane, dpi); break;
     case PictureFormat::Metafile: PlayEnhMetaFile(dc, metafile_.Get(), &pane); break;
     }
 }
@@ -44,11 +45,11 @@ void Graphic::DrawBitmap(HDC dc, const RECT& pane) const {
                source.Handle(), 0, 0, width_, height_, SRCCOPY);
 }
 
-void Graphic::DrawIcon(HDC dc, const RECT& pane) const {
+void Graphic::DrawIcon(HDC dc, const RECT& pane, UINT dpi) const {
     // Panes may share one surface (the designer's mock window): stay inside this one.
     SavedDcState clip(dc);
     IntersectClipRect(dc, pane.left, pane.top, pane.right, pane.bottom);
-    DrawIconEx(dc, pane.left, pane.top, icon_.Get(), width_, height_, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, pane.left, pane.top, icon_.Get(), Scale(width_, dpi), Scale(height_, dpi), 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace ui

@@ -25,14 +25,15 @@ public:
     int Height() const { return height_; }
 
     // Bitmaps and metafiles are stretched over the whole pane, both directions
-    // independently; an icon is drawn at its own size at the pane's top-left,
-    // clipped to the pane. An empty pane draws nothing.
-    void Draw(HDC dc, const RECT& pane) const;
+    // independently; an icon is drawn at its own size at the pane's top-left
+    // (scaled from 96 dpi to the dpi given), clipped to the pane. An empty pane
+    // draws nothing.
+    void Draw(HDC dc, const RECT& pane, UINT dpi = 96) const;
 
 private:
     Graphic(PictureFormat format, int width, int height) : format_(format), width_(width), height_(height) {}
     void DrawBitmap(HDC dc, const RECT& pane) const;
-    void DrawIcon(HDC dc, const RECT& pane) const;
+    void DrawIcon(HDC dc, const RECT& pane, UINT dpi) const;
 
     PictureFormat format_;
     int width_;

@@ -7,6 +7,7 @@
 
 #include "base/CodePage.h"
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/ScopedGdi.h"
 #include "ui/Window.h"
@@ -19,6 +20,7 @@ struct BoxSpec {
     const std::wstring* caption;
     BoxIcon icon;
     BoxButtons buttons;
+    UINT dpi;  // its owner's
 };
 
 struct ButtonSpec {
@@ -31,11 +33,23 @@ std::vector<ButtonSpec> ButtonsOf(BoxButtons buttons) {
     return {{IDOK, L"OK"}};
 }
 
-FontHandle MessageFont() {
+FontHandle MessageFont(UINT dpi) {
+    if (dpi != SystemDpi()) {
+        const LOGFONTW font = MessageFontForDpi(dpi);
+        return FontHandle(CreateFontIndirectW(&font));
+    }
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     return FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
+}
+
+// The system's own icon, at its size for the dpi.
+HICON BoxIconFor(BoxIcon icon, UINT dpi) {
+    const char* id = icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION;
+    if (dpi == SystemDpi()) return LoadIconA(nullptr, id);
+    const int size = SystemMetricForDpi(SM_CXICON, dpi);
+    return HICON(LoadImageA(nullptr, id, IMAGE_ICON, size, size, LR_SHARED));
 }
 
 HWND AddChild(HWND dlg, const wchar_t* cls, const wchar_t* text, DWORD style, int id, RECT r, HFONT font) {
@@ -45,11 +59,13 @@ HWND AddChild(HWND dlg, const wchar_t* cls, const wchar_t* text, DWORD style, in
     return child;
 }
 
-// Lays the box out in pixels: icon, text measured in the message font, a row
-// of buttons centred below.
+// Lays the box out in pixels at its owner's dpi: icon, text measured in the
+// message font, a row of buttons centred below.
 void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     SetWindowTextW(dlg, box.caption->c_str());
-    const int margin = 12, iconSize = 32, buttonW = 88, buttonH = 26, gap = 8;
+    const UINT dpi = box.dpi;
+    const int margin = Scale(12, dpi), iconSize = Scale(32, dpi), buttonW = Scale(88, dpi), buttonH = Scale(26, dpi),
+              gap = Scale(8, dpi);
 
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) * 2 / 3, 0};
     {
@@ -60,9 +76,9 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     }
 
     int textLeft = margin;
-    int contentH = std::max<int>(textRect.bottom, 16);
+    int contentH = std::max<int>(textRect.bottom, Scale(16, dpi));
     if (box.icon != BoxIcon::None) {
-        HICON icon = LoadIconA(nullptr, box.icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION);
+        HICON icon = BoxIconFor(box.icon, dpi);
         HWND pic = AddChild(dlg, L"STATIC", L"", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
         SendMessageA(pic, STM_SETICON, WPARAM(icon), 0);
         textLeft += iconSize + margin;
@@ -91,8 +107,8 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     }
 
     RECT frame{0, 0, clientW, clientH};
-    DWORD style = DWORD(GetWindowLongPtrA(dlg, GWL_STYLE));
-    AdjustWindowRectEx(&frame, style, FALSE, DWORD(GetWindowLongPtrA(dlg, GWL_EXSTYLE)));
+    AdjustForDpi(frame, DWORD(GetWindowLongPtrA(dlg, GWL_STYLE)), false, DWORD(GetWindowLongPtrA(dlg, GWL_EXSTYLE)),
+                 dpi);
     SetWindowPos(dlg, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
     CenterOnScreen(dlg);
 }
@@ -146,11 +162,12 @@ BoxAnswer ShowBox(const std::wstring& text, const std::wstring& caption, BoxIcon
     tmpl.dlg.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND;
     tmpl.dlg.dwExtendedStyle = WS_EX_DLGMODALFRAME;
 
-    BoxState state{{&text, &caption, icon, buttons}, MessageFont()};
     // Before the main window shows, the application window owns the box, so
     // that the box gets no task-bar entry of its own.
     HWND owner = GetActiveWindow();
     if (!owner) owner = Application::Instance().Handle();
+    const UINT dpi = DpiOf(owner);
+    BoxState state{{&text, &caption, icon, buttons, dpi}, MessageFont(dpi)};
     // A Unicode dialog, so that a text in UTF-16 shows whole.
     INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
     if (result == IDYES) return BoxAnswer::Yes;

@@ -15,7 +15,7 @@ void PicturePane::SetPicture(Graphic picture) {
 }
 
 void PicturePane::Paint(HDC dc, const RECT& client) {
-    if (picture_) picture_->Draw(dc, client);
+    if (picture_) picture_->Draw(dc, client, dpi_);
 }
 
 }  // namespace ui

@@ -13,6 +13,7 @@ ScrollBox::ScrollBox(std::string name, const char* className, int backgroundColo
 ScrollBox::~ScrollBox() { DestroyHandle(); }
 
 void ScrollBox::Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT) {
+    dpi_ = DpiOf(parent);
     RegisterWindowClass(className_, backgroundColor_);
     CreateHandle(WS_EX_CONTROLPARENT, className_, text.c_str(),
                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, parent, id);
@@ -28,14 +29,14 @@ void ScrollBox::UpdateScrollBars() {
     long extentX = 0, extentY = 0;
     for (const auto& control : Controls()) {
         if (!control->Handle() || !control->Visible()) continue;
-        const Bounds b = control->GetBounds();
-        extentX = std::max(extentX, long(b.left) + b.width + hpos_);
-        extentY = std::max(extentY, long(b.top) + b.height + vpos_);
+        const RECT r = control->LaidOutRect();
+        extentX = std::max(extentX, long(r.right) + hpos_);
+        extentY = std::max(extentY, long(r.bottom) + vpos_);
     }
     RECT outer;
     GetWindowRect(hwnd_, &outer);
     const long fullW = outer.right - outer.left, fullH = outer.bottom - outer.top;
-    const int barW = GetSystemMetrics(SM_CXVSCROLL), barH = GetSystemMetrics(SM_CYHSCROLL);
+    const int barW = SystemMetricForDpi(SM_CXVSCROLL, dpi_), barH = SystemMetricForDpi(SM_CYHSCROLL, dpi_);
     // Each bar takes room from the other direction, so decide twice.
     bool needH = false, needV = false;
     for (int pass = 0; pass < 2; ++pass) {
@@ -67,6 +68,7 @@ void ScrollBox::ScrollTo(int hpos, int vpos) {
     hpos_ = hpos;
     vpos_ = vpos;
     ScrollWindowEx(hwnd_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    for (const auto& control : Controls()) control->ScrolledBy(dx, dy);
     SetScrollPos(hwnd_, SB_HORZ, hpos_, TRUE);
     SetScrollPos(hwnd_, SB_VERT, vpos_, TRUE);
 }
@@ -78,8 +80,8 @@ void ScrollBox::Scroll(int bar, WORD request) {
     GetScrollInfo(hwnd_, bar, &si);
     int pos = si.nPos;
     switch (request) {
-    case SB_LINEUP: pos -= kLineStep; break;
-    case SB_LINEDOWN: pos += kLineStep; break;
+    case SB_LINEUP: pos -= Scale(kLineStep, dpi_); break;
+    case SB_LINEDOWN: pos += Scale(kLineStep, dpi_); break;
     case SB_PAGEUP: pos -= int(si.nPage); break;
     case SB_PAGEDOWN: pos += int(si.nPage); break;
     case SB_THUMBTRACK:
@@ -90,6 +92,14 @@ void ScrollBox::Scroll(int bar, WORD request) {
     }
     pos = std::clamp(pos, 0, std::max(0, si.nMax - int(si.nPage) + 1));
     bar == SB_HORZ ? ScrollTo(pos, vpos_) : ScrollTo(hpos_, pos);
+}
+
+void ScrollBox::ApplyDpi(UINT dpi, HFONT font) {
+    // Back to the start of the view, where the controls' bounds are.
+    ScrollTo(0, 0);
+    Control::ApplyDpi(dpi, font);
+    for (const auto& control : Controls()) control->ApplyDpi(dpi, font);
+    UpdateScrollBars();
 }
 
 LRESULT ScrollBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

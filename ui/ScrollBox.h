@@ -20,6 +20,8 @@ public:
     // itself whenever a control of this box moves, resizes, shows or hides.
     // A bar is set only when its range or page changes.
     void UpdateScrollBars();
+    // Itself, then its controls, from the start of the view.
+    void ApplyDpi(UINT dpi, HFONT font) override;
 
 protected:
     HWND ContainerHandle() const override { return hwnd_; }

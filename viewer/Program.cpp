@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/Shell.h"
 #include "viewer/AboutBox.h"
 #include "viewer/MainForm.h"
@@ -9,6 +10,7 @@
 namespace viewer {
 
 int RunViewer() {
+    ui::DeclarePerMonitorAware();
     ui::ComApartment com;  // before any shell request
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");

@@ -5,6 +5,7 @@
 #include "designer/Placeholders.h"
 #include "DesignerFixture.h"
 #include "support/Process.h"
+#include "support/Scaling.h"
 
 namespace {
 
@@ -27,6 +28,13 @@ std::string NameOf(const designer::TForm1& form, HWND hwnd) {
 }
 
 using DesignerStart = DesignerTest;
+
+TEST_F(DesignerStart, AMoveToAMonitorOfAnotherScalingLaysTheWindowOutAgain) {
+    Spin("SpinEdit1").SetValue(13);  // odd places, where scaling edges and widths differ
+    Spin("SpinEdit22").SetValue(151);
+    for (UINT dpi : {120u, 144u, 192u}) EXPECT_TRUE(FollowsAMoveToDpiAndBack(form->Handle(), dpi, {"TFrame2"})) << dpi;
+    EXPECT_EQ(Spin("SpinEdit22").Value(), 151) << "the values stay the layout's";
+}
 
 TEST_F(DesignerStart, TheWindowHasItsFixedFrameTitleAndMenu) {
     HWND window = form->Handle();

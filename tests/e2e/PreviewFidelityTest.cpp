@@ -1,6 +1,7 @@
 // The designer's promise, checked on the screen: a layout opened in the real
 // designer shows in its mock window exactly what the real viewer shows in
-// its client area on the same file with the same pictures, pixel for pixel.
+// its client area on the same file with the same pictures, pixel for pixel,
+// at 96 dpi and at 144 (both programs started at that display scaling).
 //
 // The setup makes equal what differs by design: no folders and an extension
 // that matches nothing leave both file lists empty, and both choosers show
@@ -20,6 +21,7 @@
 #include "support/Dialogs.h"
 #include "support/Pictures.h"
 #include "support/Process.h"
+#include "support/Scaling.h"
 #include "support/Scratch.h"
 #include "support/ScreenCapture.h"
 
@@ -151,12 +153,13 @@ RECT TextFieldIn(HWND client) {
 }
 
 // The row height of every folder chooser and file list in `client`, read as
-// another program reads it: 12 pixels, as the viewer's list rows.
-void ExpectRowsOf12(HWND client, const char* program) {
+// another program reads it: 12 pixels at 96 dpi, as the viewer's list rows.
+void ExpectRowsOf12(HWND client, UINT dpi, const char* program) {
+    const LRESULT rows = MulDiv(12, int(dpi), 96);
     for (HWND chooser : ChildrenOfClass(client, "ComboBox"))
-        EXPECT_EQ(SendMessageW(chooser, CB_GETITEMHEIGHT, 0, 0), 12) << "the chooser's rows in the " << program;
+        EXPECT_EQ(SendMessageW(chooser, CB_GETITEMHEIGHT, 0, 0), rows) << "the chooser's rows in the " << program;
     for (HWND list : ChildrenOfClass(client, "ListBox"))
-        EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 12) << "the list's rows in the " << program;
+        EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), rows) << "the list's rows in the " << program;
 }
 
 ClientLook LookOf(HWND client) {
@@ -203,12 +206,12 @@ testing::AssertionResult TabTo(HWND mock, const std::optional<Place>& place) {
     return testing::AssertionFailure() << "Tab never brought the focus to the element the viewer focuses";
 }
 
-class PreviewFidelity : public testing::TestWithParam<FidelityCase> {
+class PreviewFidelity : public testing::TestWithParam<std::tuple<FidelityCase, UINT>> {
 protected:
     void SetUp() override {
         for (auto [name, sample] : kPictures)
             ASSERT_TRUE(CopyFileA(PicturePath(sample).c_str(), (dir / name).c_str(), FALSE));
-        dir.WriteFile("rokabina.rkd", CompleteLayout(GetParam().keys));
+        dir.WriteFile("rokabina.rkd", CompleteLayout(std::get<0>(GetParam()).keys));
     }
 
     // The viewer's client area, and the element that has its focus.
@@ -217,7 +220,7 @@ protected:
         HWND window = viewer.WaitForWindow("TForm1", kWait);
         ASSERT_NE(window, nullptr) << "the viewer did not start";
         if (HWND box = FindDialog(viewer.Id())) FAIL() << "the viewer reported: " << WindowText(box);
-        ExpectRowsOf12(window, "viewer");
+        ExpectRowsOf12(window, std::get<1>(GetParam()), "viewer");
         if (HWND focused = FocusedChild(window)) viewerFocus = Place{ClassName(focused), ChildRect(focused)};
         shown = LookOf(window);
     }  // the viewer ends here: the designer's window would cover it
@@ -239,12 +242,13 @@ protected:
         HWND mock = ChildrenOfClass(ChildrenOfClass(window, "TFrame3").at(0), "TFrame2").at(0);
         ASSERT_FALSE(GetWindowLongW(mock, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
             << "the layout reaches past the window's edge, where only the mock window scrolls";
-        ExpectRowsOf12(mock, "designer");
+        ExpectRowsOf12(mock, std::get<1>(GetParam()), "designer");
         ASSERT_TRUE(TabTo(mock, viewerFocus));
         preview = LookOf(mock);
     }
 
     ScratchFolder dir;
+    ScopedLogPixels scaling{std::get<1>(GetParam())};
     ClientLook preview, shown;
     std::optional<Place> viewerFocus;
 };
@@ -269,7 +273,10 @@ TEST_P(PreviewFidelity, TheMockWindowShowsWhatTheViewerShows) {
                   << diff.first.y << "; designer.bmp, viewer.bmp and difference.bmp are in " << dir.Path();
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, PreviewFidelity, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<FidelityCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Layouts, PreviewFidelity, testing::Combine(testing::ValuesIn(kCases), testing::Values(96u, 144u)),
+                         [](const testing::TestParamInfo<std::tuple<FidelityCase, UINT>>& info) {
+                             return std::string(std::get<0>(info.param).name) + "At" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
 
 }  // namespace

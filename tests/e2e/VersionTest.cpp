@@ -147,6 +147,14 @@ TEST(Version, ManifestsDeclareTheSupportedWindowsVersionsAndTheExecutionLevel) {
             << "the common controls of version 6";
         EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
                   std::string::npos);
+        // Wine treats every program as aware of each monitor's scaling: only
+        // the manifest can tell that Windows will too.
+        EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm"
+                                "</dpiAware>"),
+                  std::string::npos);
+        EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                                "PerMonitorV2</dpiAwareness>"),
+                  std::string::npos);
         EXPECT_NE(manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
                                 "true</longPathAware>"),
                   std::string::npos);

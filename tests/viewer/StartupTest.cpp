@@ -4,6 +4,7 @@
 
 #include "ViewerFixture.h"
 #include "support/CurrentDirectory.h"
+#include "support/Scaling.h"
 #include "support/Sounds.h"
 #include "support/TestFolders.h"
 
@@ -19,6 +20,13 @@ bool HasSizeCommand(HWND window) {
 }
 
 using ViewerStartup = ViewerTest;
+
+// Odd places and sizes, where scaling edges and scaling widths differ.
+TEST_F(ViewerStartup, AMoveToAMonitorOfAnotherScalingLaysTheWindowOutAgain) {
+    auto form = Start("[Width]\r\nimage1=151\r\nListBox1=201\r\n[Left]\r\nimage1=13\r\nListBox1=9\r\n" + kTxtOnly);
+    for (UINT dpi : {120u, 144u, 192u}) EXPECT_TRUE(FollowsAMoveToDpiAndBack(form->Handle(), dpi)) << dpi;
+    EXPECT_EQ(form->ListBox1->ItemHeight(), 12);
+}
 
 TEST_F(ViewerStartup, MissingLayoutBeepsThenSaysWhichFileAndEnds) {
     SoundRecorder sounds;
