@@ -4,6 +4,8 @@
 
 #include "support/Dialogs.h"
 #include "ui/Application.h"
+#include "ui/Dpi.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -30,6 +32,32 @@ INSTANTIATE_TEST_SUITE_P(Presses, YesNoAnswers,
                          testing::Values(YesNoCase{Press::Yes, true}, YesNoCase{Press::No, false},
                                          YesNoCase{Press::Escape, false}, YesNoCase{Press::Close, false},
                                          YesNoCase{Press::Enter, true}));
+
+// A box is laid out for the dpi of the window it belongs to: twice the
+// size at 192 dpi, in a message font of twice the height.
+TEST(MessageBoxes, ABoxScalesWithItsOwnersDpi) {
+    struct Owner : ui::Form {
+        Owner() {
+            CreateForm({"RokabinaBoxOwner", "owner", {40, 40, 300, 200}, WS_CAPTION | WS_SYSMENU, "ＭＳ Ｐゴシック", 12},
+                       ui::Application::Instance().Handle());
+            ShowWindow(Handle(), SW_SHOW);
+            SetActiveWindow(Handle());
+        }
+    } owner;
+    auto frameOfBox = [] {
+        DialogAnswer answer(Press::Ok);
+        ui::ShowPlainMessage("フォルダを選択してください");
+        const RECT r = answer.Wait().frame;
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    const SIZE at96 = frameOfBox();
+    RECT place;
+    GetWindowRect(owner.Handle(), &place);
+    SendMessageW(owner.Handle(), ui::kDpiChanged, MAKEWPARAM(192, 192), LPARAM(&place));
+    const SIZE at192 = frameOfBox();
+    EXPECT_GE(at192.cx, at96.cx * 17 / 10);
+    EXPECT_GE(at192.cy, at96.cy * 17 / 10);
+}
 
 TEST(MessageBoxes, TypedQuestionShowsItsKindAndJapaneseButtons) {
     DialogAnswer answer(Press::No);
