@@ -206,6 +206,12 @@ void Label::Place() {
     SetWindowPos(hwnd_, nullptr, r.left, r.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// --- PathLabel
+
+void PathLabel::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
+    CreateStandard("STATIC", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, 0, parent, id, text, b, font);
+}
+
 // --- ListBox
 
 void ListBox::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {

@@ -175,6 +175,14 @@ protected:
     void Place() override;
 };
 
+// A text of its declared size, whatever its length: a path too long for it
+// is shortened with "..." in its middle.
+class PathLabel : public Control {
+public:
+    using Control::Control;
+    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
+};
+
 // Items are kept whole (a Unicode window); the code page 932 forms below
 // convert on the way in and out.
 class ListBox : public Control {

@@ -22,7 +22,8 @@ struct KindEntry {
 const KindEntry kKinds[] = {
     {ControlKind::Button, &Make<Button>, 1},     {ControlKind::CheckBox, &Make<CheckBox>, 1},
     {ControlKind::Edit, &Make<Edit>, 1},         {ControlKind::SpinEdit, &Make<SpinEdit>, 1},
-    {ControlKind::Label, &Make<Label>, 1},       {ControlKind::ListBox, &Make<ListBox>, 1},
+    {ControlKind::Label, &Make<Label>, 1},       {ControlKind::PathLabel, &Make<PathLabel>, 1},
+    {ControlKind::ListBox, &Make<ListBox>, 1},
     {ControlKind::ComboBox, &Make<ComboBox>, 1}, {ControlKind::Picture, &Make<PicturePane>, 2},
     {ControlKind::Panel, &Make<Panel>, 3},
 };

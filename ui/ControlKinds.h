@@ -7,7 +7,7 @@
 
 namespace ui {
 
-enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, ListBox, ComboBox, Picture, Panel };
+enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, PathLabel, ListBox, ComboBox, Picture, Panel };
 
 // A control of that kind, not yet created.
 std::unique_ptr<Control> MakeControl(ControlKind kind, std::string name);

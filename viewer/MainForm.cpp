@@ -15,7 +15,9 @@
 #include "ui/Shell.h"
 #include "ui/Sound.h"
 #include "viewer/AboutBox.h"
+#include "viewer/BackgroundWalk.h"
 #include "viewer/ProductInfo.h"
+#include "viewer/WalkProgress.h"
 
 namespace viewer {
 namespace {
@@ -38,6 +40,10 @@ const ui::ControlDecl<TForm1> kControls[] = {
 };
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
+
+// A walk that takes longer shows its progress; which repaints this often.
+constexpr DWORD kProgressAfterMs = 500;
+constexpr DWORD kProgressEveryMs = 100;
 
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
@@ -124,8 +130,44 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
         SearchDir1.BaseDir = exeFolder_;
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
-        SearchDir1.Search();
+        WalkFolders();
     }
+}
+
+void TForm1::WalkFolders() {
+    // The worker decides by the same rule as SearchDir1Find, from a copy.
+    BackgroundWalk walk(SearchDir1.BaseDir,
+                        [windows = windowsDirectory_](const base::Path& folder) { return folder == windows; });
+    std::unique_ptr<TWalkProgress> progress;
+    const DWORD start = GetTickCount();
+    bool quit = false;  // the program was asked to end meanwhile
+    while (!quit) {
+        const bool ended = walk.Ended();  // asked first: what it found by then is taken below
+        for (BackgroundWalk::Found& found : walk.TakeFound()) {
+            bool ignoreSubDir = false, goOn = true;
+            SearchDir1Find(&SearchDir1, std::move(found.name), std::move(found.data), ignoreSubDir, goOn);
+            if (!goOn) walk.Stop();
+        }
+        if (ended || (progress && progress->StopAsked())) break;
+        if (!progress && GetTickCount() - start >= kProgressAfterMs)
+            progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
+        if (progress) progress->ShowProgress(folders_.size(), walk.Reading());
+        // Wakes for folders found, the walk's end, input, or the next repaint.
+        HANDLE signal = walk.Signal();
+        MsgWaitForMultipleObjects(1, &signal, FALSE, progress ? kProgressEveryMs : kProgressAfterMs / 5, QS_ALLINPUT);
+        MSG msg;
+        while (!quit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(int(msg.wParam));  // for the program's own loop
+                quit = true;
+            } else if (!progress || !IsDialogMessageW(progress->Handle(), &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+    walk.Stop();  // "中止": the walk ends at its next step, with what was found
+    if (std::exception_ptr error = walk.Error()) std::rethrow_exception(error);
 }
 
 void TForm1::RemoveHiddenElements() {

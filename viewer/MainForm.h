@@ -52,6 +52,10 @@ protected:
 
 private:
     void ApplyLayout(const layout::ProfileFile& file);
+    // The walk of start-up, on a worker; its folders reach SearchDir1Find
+    // here in the walk's order. Past half a second a progress window shows,
+    // whose "中止" ends the walk with the folders found so far.
+    void WalkFolders();
     void RemoveHiddenElements();
     void ListPattern(const base::Path& pattern);
     void ClearFiles();

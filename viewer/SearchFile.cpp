@@ -150,7 +150,7 @@ bool TSearchDir::Search() {
         base::Path dir = std::move(queue_.front());
         queue_.pop_front();
         if (!base::EndsWithBackslash(dir)) dir += L'\\';
-        if (!ReportSubFolders(dir, links)) return false;  // the queue stays as it is
+        if (!DoEnter(dir) || !ReportSubFolders(dir, links)) return false;  // the queue stays as it is
     }
     return true;
 }

@@ -68,6 +68,10 @@ public:
 
 protected:
     virtual void DoFind(const base::Path& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue);
+    // Before each queued folder (ending with a backslash) is listed, for a
+    // derived component that tells which folder is being read; false ends
+    // the walk as a handler's Continue does.
+    virtual bool DoEnter(const base::Path&) { return true; }
 
 private:
     // Reports the sub-folders of dir (which ends with a backslash); false when a

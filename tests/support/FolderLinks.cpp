@@ -60,6 +60,11 @@ bool MakeFolderLink(const std::string& link, const std::string& target) {
            CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
 }
 
+std::string UnixPathOf(const std::string& path) {
+    UnixFileName convert = WineUnixFileName();
+    return convert ? UnixPath(convert, path) : std::string();
+}
+
 bool RunUnixScript(const std::string& folder, const std::wstring& script) {
     UnixFileName convert = WineUnixFileName();
     if (!convert) return false;

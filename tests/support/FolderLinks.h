@@ -16,5 +16,7 @@ bool RemoveFolderLink(const std::string& link);
 // Runs a shell script (UTF-16 here, UTF-8 on the Unix side) in folder, from
 // the Unix side of Wine; false on Windows or when it did not run.
 bool RunUnixScript(const std::string& folder, const std::wstring& script);
+// The Unix path of a Windows path under Wine; empty on Windows.
+std::string UnixPathOf(const std::string& path);
 
 }  // namespace testsupport

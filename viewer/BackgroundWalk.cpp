@@ -1,0 +1,114 @@
+#include "viewer/BackgroundWalk.h"
+
+#include <atomic>
+#include <mutex>
+#include <process.h>
+
+#include "ui/Handles.h"
+
+namespace viewer {
+
+struct BackgroundWalk::State {
+    base::Path baseDir;
+    SkipRule skip;
+    std::atomic<bool> stop{false};
+    std::atomic<bool> ended{false};
+    ui::FileHandle signal{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // an event, auto-reset
+    mutable std::mutex lock;  // guards the three below
+    std::vector<Found> found;
+    base::Path reading;
+    std::exception_ptr error;
+};
+
+namespace {
+
+// The component's walk, telling the shared state what it finds and where it reads.
+class Walker : public TSearchDir {
+public:
+    explicit Walker(BackgroundWalk::State& state) : state_(state) {}
+
+protected:
+    void DoFind(const base::Path& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
+        ignoreSubDir = state_.skip(name);
+        bool first;
+        {
+            std::lock_guard guard(state_.lock);
+            first = state_.found.empty();
+            state_.found.push_back({name, data});
+        }
+        // One wake-up a batch: the window thread takes all that waits.
+        if (first) SetEvent(state_.signal.Get());
+        keepOn = !state_.stop;
+    }
+
+    bool DoEnter(const base::Path& dir) override {
+        std::lock_guard guard(state_.lock);
+        state_.reading = dir;
+        return !state_.stop;
+    }
+
+private:
+    BackgroundWalk::State& state_;
+};
+
+unsigned __stdcall Work(void* parameter) {
+    // The worker's own share of the state: it outlives the owner if need be.
+    std::unique_ptr<std::shared_ptr<BackgroundWalk::State>> held(
+        static_cast<std::shared_ptr<BackgroundWalk::State>*>(parameter));
+    BackgroundWalk::State& state = **held;
+    try {
+        Walker walker(state);
+        walker.BaseDir = state.baseDir;
+        walker.OnFind = [](TSearchDir*, base::Path, TSearchFileData, bool&, bool&) {};  // the walk runs only with one
+        walker.Search();
+    } catch (...) {
+        std::lock_guard guard(state.lock);
+        state.error = std::current_exception();
+    }
+    state.ended = true;
+    SetEvent(state.signal.Get());
+    return 0;
+}
+
+}  // namespace
+
+BackgroundWalk::BackgroundWalk(base::Path baseDir, SkipRule skip) : state_(std::make_shared<State>()) {
+    state_->baseDir = std::move(baseDir);
+    state_->skip = std::move(skip);
+    auto* shared = new std::shared_ptr<State>(state_);
+    worker_ = HANDLE(_beginthreadex(nullptr, 0, Work, shared, 0, nullptr));
+    if (!worker_) {
+        delete shared;
+        state_->ended = true;  // nothing walks: nothing is found
+    }
+}
+
+BackgroundWalk::~BackgroundWalk() {
+    Stop();
+    if (!worker_) return;
+    if (state_->ended) WaitForSingleObject(worker_, INFINITE);  // it is returning: a moment
+    CloseHandle(worker_);
+}
+
+std::vector<BackgroundWalk::Found> BackgroundWalk::TakeFound() {
+    std::lock_guard guard(state_->lock);
+    return std::exchange(state_->found, {});
+}
+
+base::Path BackgroundWalk::Reading() const {
+    std::lock_guard guard(state_->lock);
+    return state_->reading;
+}
+
+bool BackgroundWalk::Ended() const { return state_->ended; }
+
+void BackgroundWalk::Stop() { state_->stop = true; }
+
+HANDLE BackgroundWalk::Signal() const { return state_->signal.Get(); }
+
+std::exception_ptr BackgroundWalk::Error() const {
+    std::lock_guard guard(state_->lock);
+    return state_->error;
+}
+
+}  // namespace viewer
