@@ -19,22 +19,24 @@ using namespace testsupport;
 
 constexpr char kProgressClass[] = "TWalkProgress";
 
+struct WindowSearch {
+    DWORD pid;
+    const char* cls;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == search->pid && ClassName(w) == search->cls) search->found = w;
+    return !search->found;
+}
+
 // A top-level window of the process and class, shown or not.
 HWND AnyTopWindow(DWORD processId, const char* className) {
-    struct Search {
-        DWORD pid;
-        const char* cls;
-        HWND found = nullptr;
-    } search{processId, className};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == s->pid && ClassName(w) == s->cls) s->found = w;
-            return !s->found;
-        },
-        LPARAM(&search));
+    WindowSearch search{processId, className};
+    EnumWindows(MatchWindow, LPARAM(&search));
     return search.found;
 }
 
