@@ -93,6 +93,9 @@ BOOL CALLBACK CheckVisibleWindow(HWND hwnd, LPARAM lp) {
     // The programs' application window (their task-bar entry) has no size.
     RECT r;
     if (GetWindowRect(hwnd, &r) && IsRectEmpty(&r)) return TRUE;
+    // The viewer's progress window shows on the way to its main window on a
+    // slow tree; start-up goes on until the main window shows.
+    if (ClassNameOf(hwnd) == kPassingWindowClass) return TRUE;
     s->found = hwnd;
     return FALSE;
 }

@@ -47,8 +47,12 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// A window a program shows while it starts, before its own: the viewer's
+// progress window on a slow tree.
+inline constexpr char kPassingWindowClass[] = "TWalkProgress";
+
 // The visible top-level window of that process that shows something (has a
-// size), or null.
+// size) and is no passing window, or null.
 HWND VisibleWindowOf(DWORD processId);
 std::string ClassNameOf(HWND window);
 
