@@ -65,12 +65,14 @@ void TForm1::Exit1Click() {
 
 void TForm1::Open1Click() {
     if (!OpenDialog1.Execute(Handle())) return;
+    FreshHistory fresh(*this);
     currentFile_ = OpenDialog1.FileName();
     ReadLayoutFile(currentFile_);
 }
 
 void TForm1::New1Click() {
     if (!ui::AskWarning("保存していない場合、編集中のデータは消えてしまいます。\n\r新規作成しますか？")) return;
+    FreshHistory fresh(*this);
     for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"})
         Get<ui::CheckBox>(name).SetChecked(true);
     // The fresh positions and sizes are the ones the window starts with, set

@@ -137,6 +137,9 @@ TForm1::TForm1(base::Path exePath)
                    {"Save1", "上書き保存", [this] { Save1Click(); }},
                    {"SaveAs1", "名前を付けて保存", [this] { SaveAs1Click(); }},
                    {"Exit1", "終了", [this] { Exit1Click(); }}}},
+                 {"Edit1", "編集",
+                  {{"Undo1", "元に戻す(&U)\tCtrl+Z", [this] { Undo1Click(); }, {{FCONTROL, 'Z'}}},
+                   {"Redo1", "やり直し(&R)\tCtrl+Y", [this] { Redo1Click(); }, {{FCONTROL, 'Y'}, {FCONTROL | FSHIFT, 'Z'}}}}},
                  {"Help1", "ヘルプ", {{"About1", "バージョン情報", [this] { About1Click(); }}}}}),
       OpenDialog1(ui::FileDialog::Mode::Open, kLayoutFilter),
       SaveDialog1(ui::FileDialog::Mode::Save, kLayoutFilter),
@@ -148,7 +151,9 @@ TForm1::TForm1(base::Path exePath)
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
     for (const char* name : {"ComboBox1", "ComboBox2"})
         for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(name).Add(entry);
+    Editor = std::make_unique<PreviewEditor>(*Frame2, static_cast<PreviewEditor::Host&>(*this));
     FormCreate();
+    Recorded();
 }
 
 void TForm1::FormCreate() {

@@ -7,7 +7,9 @@
 #include <string_view>
 
 #include "base/FileSystemPath.h"
+#include "designer/EditHistory.h"
 #include "designer/Preview.h"
+#include "designer/PreviewEditor.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/MainMenu.h"
@@ -18,7 +20,7 @@ namespace designer {
 // The caption, text or value a control of the main window starts with.
 const char* InitialText(std::string_view controlName);
 
-class TForm1 : public ui::Form {
+class TForm1 : public ui::Form, private PreviewEditor::Host {
 public:
     // exePath stands for the running executable: the Test run is found from it.
     explicit TForm1(base::Path exePath);
@@ -85,6 +87,9 @@ public:
     void Exit1Click();
     void Button7Click();  // Test run
     void About1Click();
+    // 編集: back and forth through the user's actions.
+    void Undo1Click();
+    void Redo1Click();
 
     // Writes every key of the layout, in file order, from the controls and
     // the preview; throws layout::ProfileWriteError at the first refused write.
@@ -99,11 +104,50 @@ public:
 
     TFrame3* Frame3 = nullptr;
     TFrame2* Frame2 = nullptr;
+    // Selection, dragging and sizing in the preview.
+    std::unique_ptr<PreviewEditor> Editor;
     ui::MainMenu MainMenu1;
     ui::FileDialog OpenDialog1;
     ui::FileDialog SaveDialog1;
 
+    // Every editable value and what the preview shows of them, now.
+    LayoutState CaptureState() const;
+    const EditHistory& History() const { return history_; }
+
+protected:
+    // Each control's notification: a user's change becomes a step of the history.
+    void BeforeNotify(ui::Control& control, WORD code) override;
+    void AfterNotify(ui::Control& control, WORD code) override;
+
 private:
+    // PreviewEditor::Host
+    ui::SpinEdit* SpinEditOf(const std::string& element, Property property) override;
+    void PreviewActionStarts() override;
+    void PreviewActionEnds() override;
+    void PreviewActionCancelled() override;
+
+    // For New and Open: nothing they set is recorded, and the history starts
+    // afresh from where they leave the designer, also when they fail.
+    class FreshHistory {
+    public:
+        explicit FreshHistory(TForm1& form) : form_(form) { form_.unrecorded_ = true; }
+        ~FreshHistory() {
+            form_.unrecorded_ = false;
+            form_.history_.Clear();
+            form_.Recorded();
+        }
+        FreshHistory(const FreshHistory&) = delete;
+        FreshHistory& operator=(const FreshHistory&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+
+    // Sets every control and the preview to the state, recording nothing.
+    void RestoreState(const LayoutState& state);
+    // The state now is the start of what is recorded next; the 編集 menu
+    // says what can be undone and redone.
+    void Recorded();
     void ReadLayoutFile(const base::Path& path);
     void SaveThroughDialog();
     // Chooses the function entry of that index; anything else chooses none.
@@ -117,6 +161,10 @@ private:
     base::Path exePath_;
     base::Path designerFolder_;
     base::Path currentFile_;
+    EditHistory history_;
+    LayoutState last_;       // the state after the last change recorded
+    int notifying_ = 0;      // notifications under way: only the outermost is the user's action
+    bool unrecorded_ = false;  // the program itself is setting values (Open, New, Undo, a preview action)
 };
 
 }  // namespace designer

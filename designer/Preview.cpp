@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include <windowsx.h>
+
 #include "designer/Placeholders.h"
+#include "designer/PreviewEditor.h"
 
 namespace designer {
 namespace {
@@ -37,6 +40,50 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     ListBox1->SetItemHeight(12);  // the viewer's rows, which its focus frame shows even in an empty list
     Image1->SetPicture(LoadPlaceholder(Placeholder::Header));
     Image2->SetPicture(LoadPlaceholder(Placeholder::Footer));
+    // A click on the preview's controls must not press, drop down or select
+    // them: the mouse goes through them (pictures let it through already).
+    for (ui::Control* element : {static_cast<ui::Control*>(ComboBox1), static_cast<ui::Control*>(ListBox1),
+                                 static_cast<ui::Control*>(Button1), static_cast<ui::Control*>(Button2)})
+        element->LetMouseThrough();
+}
+
+void TFrame2::ApplyDpi(UINT dpi, HFONT font) {
+    ScrollBox::ApplyDpi(dpi, font);
+    if (editor_) editor_->Follow();
+}
+
+LRESULT TFrame2::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    if (editor_) {
+        const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        switch (msg) {
+        case WM_LBUTTONDOWN: editor_->MouseDown(at); return 0;
+        case WM_MOUSEMOVE: editor_->MouseMove(at, GetKeyState(VK_MENU) >= 0); return 0;  // Alt: no snapping
+        case WM_LBUTTONUP: editor_->MouseUp(); return 0;
+        case WM_CAPTURECHANGED:
+            if (HWND(lp) != hwnd_) editor_->CaptureLost();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT) {
+                POINT cursor;
+                GetCursorPos(&cursor);
+                ScreenToClient(hwnd_, &cursor);
+                SetCursor(editor_->CursorAt(cursor));
+                return TRUE;
+            }
+            break;
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS;  // arrows, Tab and Escape edit the preview while it has the focus
+        case WM_KEYDOWN:
+            if (editor_->Key(UINT(wp), GetKeyState(VK_SHIFT) < 0)) return 0;
+            break;
+        case ui::kChildLayoutChanged: {
+            const LRESULT result = ScrollBox::Dispatch(msg, wp, lp);
+            editor_->Follow();
+            return result;
+        }
+        }
+    }
+    return ScrollBox::Dispatch(msg, wp, lp);
 }
 
 TFrame3::TFrame3() : ScrollBox("Frame3", "TFrame3", COLOR_BTNHIGHLIGHT) {}
@@ -44,6 +91,15 @@ TFrame3::TFrame3() : ScrollBox("Frame3", "TFrame3", COLOR_BTNHIGHLIGHT) {}
 void TFrame3::Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) {
     ScrollBox::Create(parent, id, text, bounds, font);
     Frame2 = &static_cast<TFrame2&>(AddControl(std::make_unique<TFrame2>(), "", {64, 23, 177, 265}, font));
+}
+
+LRESULT TFrame3::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_LBUTTONDOWN && Frame2 && Frame2->Editor()) {
+        Frame2->Editor()->Select("");
+        SetFocus(Frame2->Handle());
+        return 0;
+    }
+    return ScrollBox::Dispatch(msg, wp, lp);
 }
 
 }  // namespace designer

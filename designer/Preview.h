@@ -1,12 +1,16 @@
 // The designer's live preview: the canvas TFrame3 holding the mock window
 // TFrame2, which stands for the viewer's client area and holds its six
-// elements. The elements have no behaviour of their own.
+// elements. The elements have no behaviour of their own: the mouse passes
+// through them to the mock window, whose editor (PreviewEditor) selects,
+// drags and sizes them.
 #pragma once
 #include "ui/Control.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
 
 namespace designer {
+
+class PreviewEditor;
 
 class TFrame2 : public ui::ScrollBox {
 public:
@@ -21,6 +25,17 @@ public:
     ui::ListBox* ListBox1 = nullptr;
     ui::Button* Button1 = nullptr;
     ui::Button* Button2 = nullptr;
+    // The mouse and the keys in the preview go to it; none: they do nothing.
+    void SetEditor(PreviewEditor* editor) { editor_ = editor; }
+    PreviewEditor* Editor() const { return editor_; }
+    // The selection's frame and grips follow the elements to the new dpi.
+    void ApplyDpi(UINT dpi, HFONT font) override;
+
+protected:
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    PreviewEditor* editor_ = nullptr;
 };
 
 class TFrame3 : public ui::ScrollBox {
@@ -29,6 +44,10 @@ public:
     void Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) override;
 
     TFrame2* Frame2 = nullptr;
+
+protected:
+    // A click beside the mock window clears the selection.
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 }  // namespace designer

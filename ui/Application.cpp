@@ -4,6 +4,7 @@
 #include "base/ShiftJis.h"
 #include "base/ShownError.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/Form.h"
 #include "ui/MessageBoxes.h"
 
 namespace ui {
@@ -39,8 +40,11 @@ int Application::Run(HWND mainWindow) {
     running_ = true;
     MSG msg;
     while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Tab and arrow navigation between the controls of the active window.
+        // The menu bar's shortcuts, then Tab and arrow navigation between the
+        // controls of the active window.
         HWND active = GetActiveWindow();
+        if (HACCEL keys = active ? HACCEL(SendMessageW(active, AcceleratorsQuery(), 0, 0)) : nullptr)
+            if (TranslateAcceleratorW(active, keys, &msg)) continue;
         if (active && IsDialogMessageW(active, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

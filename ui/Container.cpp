@@ -45,7 +45,10 @@ bool Container::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         if (lp) {
             for (const auto& c : controls_) {
                 if (c->Handle() == HWND(lp)) {
-                    Application::Instance().RunHandler([&] { c->Notify(HIWORD(wp)); });
+                    Control& control = *c;  // the list may change in the handler
+                    BeforeNotify(control, HIWORD(wp));
+                    Application::Instance().RunHandler([&] { control.Notify(HIWORD(wp)); });
+                    AfterNotify(control, HIWORD(wp));
                     result = 0;
                     return true;
                 }

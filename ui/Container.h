@@ -71,6 +71,10 @@ protected:
     // The container's share of its window's messages: notifications of its
     // controls and the colours of its labels. True when it answered the message.
     bool RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Around every notification a control of this container gets (its
+    // handler runs in between), for an owner that follows what the user does.
+    virtual void BeforeNotify(Control&, WORD /*code*/) {}
+    virtual void AfterNotify(Control&, WORD /*code*/) {}
 
 private:
     template <class D>

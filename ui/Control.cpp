@@ -81,6 +81,13 @@ void Control::ScrolledBy(int dx, int dy) {
     scrolled_.y += dy;
 }
 
+void Control::LetMouseThrough() { mouseThrough_ = true; }
+
+LRESULT Control::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCHITTEST && mouseThrough_) return HTTRANSPARENT;
+    return Window::Dispatch(msg, wp, lp);
+}
+
 void Control::ApplyDpi(UINT dpi, HFONT font) {
     // A new dpi starts the view afresh: what was scrolled becomes the place.
     bounds_ = InRange(GetBounds());
@@ -409,6 +416,21 @@ LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, U
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 }  // namespace
+
+namespace {
+LRESULT CALLBACK MouseThrough(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
+    if (msg == WM_NCHITTEST) return HTTRANSPARENT;
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, MouseThrough, id);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+void ComboBox::LetMouseThrough() {
+    Control::LetMouseThrough();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem) SetWindowSubclass(info.hwndItem, MouseThrough, 2, 0);
+}
 
 void ComboBox::ForwardContextMenuToParent() {
     COMBOBOXINFO info{};

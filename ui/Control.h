@@ -15,6 +15,7 @@ namespace ui {
 
 struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Bounds&) const = default;
 };
 
 // Lower and upper bound of a spin edit; equal bounds mean none.
@@ -84,6 +85,9 @@ public:
     virtual RECT LaidOutRect() const;
     // A scrolling parent moved the window by this many device pixels.
     void ScrolledBy(int dx, int dy);
+    // From now on the mouse passes through the control to the window below
+    // it, as through a picture: it neither clicks nor takes the focus.
+    virtual void LetMouseThrough();
 
     // The control's own flag, whatever its parent shows.
     bool Visible() const;
@@ -107,6 +111,7 @@ protected:
                         Bounds bounds);
     // Puts the window where its bounds say for its dpi.
     virtual void Place();
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 
     Bounds bounds_;  // 96-dpi, in range
     POINT scrolled_{};  // device pixels a scrolling parent moved the window since its bounds were set
@@ -114,6 +119,7 @@ protected:
     // Its size scaled as a whole rather than by its edges: a window that
     // stands for a client area of that size, as a form's is scaled.
     bool scalesWholeSize_ = false;
+    bool mouseThrough_ = false;
 
 private:
     // One of the four bounds changed, the others kept.
@@ -238,6 +244,8 @@ public:
     void ApplyDpi(UINT dpi, HFONT font) override;
     // Its closed height is the one its font gave it.
     RECT LaidOutRect() const override;
+    // Its text field too.
+    void LetMouseThrough() override;
     // Sets the text field; fires no change.
     void SetWideText(const std::wstring& text) override;
     void Add(const std::string& item);

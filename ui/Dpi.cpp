@@ -26,6 +26,11 @@ const auto kSystemParametersInfoForDpi =
 
 }  // namespace
 
+UINT LayoutDpiQuery() {
+    static const UINT message = RegisterWindowMessageW(L"RokabinaLayoutDpi");
+    return message;
+}
+
 int Scale(int value96, UINT dpi) { return dpi == kBaseDpi ? value96 : MulDiv(value96, int(dpi), int(kBaseDpi)); }
 
 int Unscale(int value, UINT dpi) { return dpi == kBaseDpi ? value : MulDiv(value, int(kBaseDpi), int(dpi)); }
@@ -47,7 +52,7 @@ UINT SystemDpi() {
 UINT DpiOf(HWND window) {
     DWORD process = 0;
     if (window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId())
-        if (const LRESULT dpi = SendMessageW(GetAncestor(window, GA_ROOT), kGetLayoutDpi, 0, 0)) return UINT(dpi);
+        if (const LRESULT dpi = SendMessageW(GetAncestor(window, GA_ROOT), LayoutDpiQuery(), 0, 0)) return UINT(dpi);
     if (window && kGetDpiForWindow)
         if (const UINT dpi = kGetDpiForWindow(window)) return dpi;
     return SystemDpi();

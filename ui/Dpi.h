@@ -13,8 +13,10 @@ struct Bounds;
 
 constexpr UINT kBaseDpi = 96;
 
-// Sent to a window of this program: answers the dpi it is laid out for.
-inline constexpr UINT kGetLayoutDpi = WM_APP + 0x41;
+// Sent to a window: a form of this program answers the dpi it is laid out
+// for, any other window nothing (a message of its own, registered, so that
+// no other window takes it for one of its own).
+UINT LayoutDpiQuery();
 // The platform's message when a window moved to a monitor of another scaling.
 inline constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 

@@ -127,10 +127,15 @@ void Form::ForbidResize() {
     resizeForbidden_ = true;
 }
 
+UINT AcceleratorsQuery() {
+    static const UINT message = RegisterWindowMessageW(L"RokabinaAccelerators");
+    return message;
+}
+
 LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == LayoutDpiQuery()) return dpi_;
+    if (msg == AcceleratorsQuery()) return LRESULT(mainMenu_ ? mainMenu_->Accelerators() : nullptr);
     switch (msg) {
-    case kGetLayoutDpi:
-        return dpi_;
     case kDpiChanged:
         if (!Destroying() && lp) ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
@@ -178,7 +183,8 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             Application::Instance().RunHandler([this] { defaultButton_->Notify(BN_CLICKED); });
             return 0;
         }
-        if (lp == 0 && HIWORD(wp) == 0 && mainMenu_ && mainMenu_->Run(LOWORD(wp))) return 0;
+        // From the menu (0) or one of its shortcuts (1).
+        if (lp == 0 && HIWORD(wp) <= 1 && mainMenu_ && mainMenu_->Run(LOWORD(wp))) return 0;
         break;
     case WM_CLOSE:
         if (modal_) {

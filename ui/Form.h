@@ -11,6 +11,10 @@ namespace ui {
 
 // In 96-dpi pixels, as every value of a form: at D dpi the form lies at
 // them scaled by D/96.
+// Sent to a window: a form answers the shortcuts of its menu bar (an
+// HACCEL), any other window nothing (registered, as LayoutDpiQuery).
+UINT AcceleratorsQuery();
+
 struct FormSpec {
     const char* className;
     const char* caption;

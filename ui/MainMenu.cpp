@@ -11,11 +11,21 @@ constexpr UINT kFirstCommand = 0x100;
 
 MainMenu::MainMenu(std::vector<Menu> menus) : menus_(std::move(menus)), bar_(CreateMenu()) {
     UINT command = kFirstCommand;
+    std::vector<ACCEL> keys;
     for (const auto& menu : menus_) {
         HMENU dropDown = CreatePopupMenu();  // owned by the bar from here on
-        for (const auto& entry : menu.entries) AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
+        for (const auto& entry : menu.entries) {
+            for (const Shortcut& s : entry.shortcuts) keys.push_back({BYTE(FVIRTKEY | s.modifiers), s.key, WORD(command)});
+            AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
+        }
         AppendMenuA(bar_.Get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
     }
+    if (!keys.empty()) accelerators_ = Unique<HACCEL, &DestroyAcceleratorTable>(CreateAcceleratorTableW(keys.data(), int(keys.size())));
+}
+
+void MainMenu::Enable(const std::string& entryName, bool enabled) {
+    if (UINT command = CommandOf(entryName))
+        EnableMenuItem(bar_.Get(), command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 MainMenu::~MainMenu() {

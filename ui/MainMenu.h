@@ -14,10 +14,16 @@ class Form;
 
 class MainMenu {
 public:
+    // A key that chooses an entry from anywhere in the window, as Ctrl+Z.
+    struct Shortcut {
+        BYTE modifiers = 0;  // FCONTROL, FSHIFT, FALT
+        WORD key = 0;        // a virtual key; 0 for none
+    };
     struct Entry {
         std::string name;
-        std::string caption;
+        std::string caption;  // a shortcut's text follows a tab in it
         std::function<void()> onClick;
+        std::vector<Shortcut> shortcuts = {};
     };
     struct Menu {
         std::string name;
@@ -36,12 +42,17 @@ public:
     UINT CommandOf(const std::string& entryName) const;
     // Runs the handler of the entry with this command identifier; false when it is none of ours.
     bool Run(UINT command) const;
+    // Greys an entry out, or back.
+    void Enable(const std::string& entryName, bool enabled);
+    // The entries' shortcuts, for the message loop; null when there are none.
+    HACCEL Accelerators() const { return accelerators_.Get(); }
 
 private:
     friend class Form;  // keeps form_ in step with the form's own record
 
     std::vector<Menu> menus_;
     MenuHandle bar_;
+    Unique<HACCEL, &DestroyAcceleratorTable> accelerators_;
     Form* form_ = nullptr;  // the form whose bar this is, if any
 };
 

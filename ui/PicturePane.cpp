@@ -9,7 +9,9 @@ void PicturePane::Create(HWND parent, int id, const std::string& text, Bounds b,
     CreateOwnClass(kClassName, CS_HREDRAW | CS_VREDRAW, parent, id, text, b);
 }
 
-void PicturePane::SetPicture(Graphic picture) {
+void PicturePane::SetPicture(Graphic picture) { SetPicture(std::make_shared<const Graphic>(std::move(picture))); }
+
+void PicturePane::SetPicture(std::shared_ptr<const Graphic> picture) {
     picture_ = std::move(picture);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

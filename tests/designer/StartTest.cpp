@@ -47,14 +47,21 @@ TEST_F(DesignerStart, TheWindowHasItsFixedFrameTitleAndMenu) {
     EXPECT_EQ(form->DesignerFolder(), dir.WidePath());
 
     HMENU bar = GetMenu(window);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
     EXPECT_EQ(MenuText(bar, 0), "ファイル");
-    EXPECT_EQ(MenuText(bar, 1), "ヘルプ");
-    HMENU file = GetSubMenu(bar, 0);
-    std::vector<std::string> entries;
-    for (int i = 0; i < GetMenuItemCount(file); ++i) entries.push_back(MenuText(file, UINT(i)));
-    EXPECT_EQ(entries, (std::vector<std::string>{"新規作成", "開く", "上書き保存", "名前を付けて保存", "終了"}));
-    EXPECT_EQ(MenuText(GetSubMenu(bar, 1), 0), "バージョン情報");
+    EXPECT_EQ(MenuText(bar, 1), "編集");
+    EXPECT_EQ(MenuText(bar, 2), "ヘルプ");
+    auto entriesOf = [&](int menu) {
+        HMENU dropDown = GetSubMenu(bar, menu);
+        std::vector<std::string> entries;
+        for (int i = 0; i < GetMenuItemCount(dropDown); ++i) entries.push_back(MenuText(dropDown, UINT(i)));
+        return entries;
+    };
+    EXPECT_EQ(entriesOf(0), (std::vector<std::string>{"新規作成", "開く", "上書き保存", "名前を付けて保存", "終了"}));
+    EXPECT_EQ(entriesOf(1), (std::vector<std::string>{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
+    EXPECT_EQ(GetMenuState(bar, form->MainMenu1.CommandOf("Undo1"), MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED))
+        << "nothing to undo at start";
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 2), 0), "バージョン情報");
 }
 
 TEST_F(DesignerStart, TabGoesThroughThePreviewThenTheControlsInTheirOrder) {
