@@ -25,8 +25,30 @@ export WINEARCH=win64
 WINE64=/usr/lib/wine/wine64
 # Whether this machine runs 32-bit x86 code at all: a Linux kernel without
 # IA-32 emulation (ia32_emulation=off) runs neither the 32-bit Wine loader
-# nor, under Wine, any i686 program.
-runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# nor, under Wine, any i686 program. Asked of the kernel itself, with a
+# program of a few bytes that only exits, so that the answer does not wait
+# for the 32-bit Wine to be installed.
+runs_32bit() {
+    if [ -z "${ROKABINA_RUNS_32BIT:-}" ]; then
+        local probe
+        probe=$(mktemp)
+        python3 -c '
+import struct, sys
+code = bytes([0xB8, 1, 0, 0, 0, 0x31, 0xDB, 0xCD, 0x80])  # exit(0) by int 0x80
+base, header, entry = 0x08048000, 52, 32
+size = header + entry + len(code)
+elf = (b"\x7fELF" + bytes([1, 1, 1, 0]) + bytes(8)
+       + struct.pack("<HHIIIIIHHHHHH", 2, 3, 1, base + header + entry, header, 0, 0, header, entry, 1, 0, 0, 0)
+       + struct.pack("<IIIIIIII", 1, 0, base, base, size, size, 5, 0x1000) + code)
+open(sys.argv[1], "wb").write(elf)
+' "$probe"
+        chmod +x "$probe"
+        if "$probe" 2>/dev/null; then ROKABINA_RUNS_32BIT=yes; else ROKABINA_RUNS_32BIT=no; fi
+        rm -f "$probe"
+        export ROKABINA_RUNS_32BIT
+    fi
+    [ "$ROKABINA_RUNS_32BIT" = yes ]
+}
 # For the scripts that run the programs: where the i686 build cannot run,
 # switch these settings to the x86_64 build, say so (the caller's name is
 # $1) and return 0; otherwise return 1 and change nothing.
