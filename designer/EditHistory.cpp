@@ -2,12 +2,6 @@
 
 namespace designer {
 
-bool LayoutState::SameValues(const LayoutState& other) const {
-    LayoutState mine = *this;
-    mine.selected = other.selected;
-    return mine == other;
-}
-
 void EditHistory::Record(const LayoutState& before, const LayoutState& after, const std::string& group) {
     if (!group.empty() && group == openGroup_ && done_ == steps_.size() && done_ > 0) {
         steps_.back().after = after;

@@ -1,33 +1,25 @@
 // What the designer's Undo and Redo go back and forth through: each step is
-// one user action, held as the state of every editable value before and
-// after it. The views (fields, preview) only apply states; the history never
-// touches them. A run of changes in one field is one step until the field
-// loses the focus or another action comes.
+// one user action, held as the designer's values before and after it. The
+// views (fields, preview) only show values; the history never touches them.
+// A run of changes in one field is one step until the field loses the focus
+// or another action comes.
 #pragma once
 #include <cstddef>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/Graphic.h"
+#include "designer/LayoutModel.h"
 
 namespace designer {
 
-// Every value a user can change in the designer, and what of the preview
-// they cannot see in those values: the elements shown, the pictures loaded,
-// the element selected.
+// A point of the history: the designer's values and the preview element
+// selected then.
 struct LayoutState {
-    std::map<std::string, std::wstring> texts;  // fields and spin edits, by control name
-    std::map<std::string, bool> checks;         // check boxes
-    std::map<std::string, int> choices;         // function combo boxes: the item index
-    std::vector<std::wstring> extensions;       // the registered-extension list
-    std::map<std::string, bool> shown;          // preview elements
-    std::shared_ptr<const ui::Graphic> header, footer;
-    std::string selected;                       // the preview element selected, or ""
+    DesignerModel model;
+    std::string selected;  // "" for none
     bool operator==(const LayoutState&) const = default;
     // The same values, whatever is selected: a selection alone is no step.
-    bool SameValues(const LayoutState& other) const;
+    bool SameValues(const LayoutState& other) const { return model == other.model; }
 };
 
 class EditHistory {

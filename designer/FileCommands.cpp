@@ -2,14 +2,12 @@
 // the designer and the layout files.
 #include <windows.h>
 
-#include <algorithm>
-#include <string_view>
-#include <vector>
+#include <memory>
 
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/MainForm.h"
-#include "designer/SpinEditBindings.h"
+#include "designer/LayoutFile.h"
 #include "picture/Picture.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
@@ -24,12 +22,6 @@ constexpr wchar_t kLayoutExtension[] = L".rkd";
 // "a", "a.txt" and "a.RKD" become "a.rkd", "a.txt.rkd" and "a.RKD.rkd".
 base::Path WithLayoutExtension(const base::Path& name) {
     return base::ExtensionOf(name) == kLayoutExtension ? name : name + kLayoutExtension;
-}
-
-// SpinEdit9 before SpinEdit10: by the length of the name, then by the name.
-bool NumberedBefore(const SpinEditBinding* a, const SpinEditBinding* b) {
-    const std::string_view x = a->spinEdit, y = b->spinEdit;
-    return x.size() != y.size() ? x.size() < y.size() : x < y;
 }
 
 }  // namespace
@@ -63,37 +55,65 @@ void TForm1::Exit1Click() {
     if (ui::AskWarning("本当に終了しますか？")) ui::Application::Instance().Terminate();
 }
 
+template <class Command>
+void TForm1::StartingAfresh(Command command) {
+    struct Afresh {
+        TForm1& form;
+        ~Afresh() {
+            form.history_.Clear();
+            form.UpdateEditMenu();
+        }
+    } afresh{*this};
+    command();
+}
+
 void TForm1::Open1Click() {
     if (!OpenDialog1.Execute(Handle())) return;
-    FreshHistory fresh(*this);
-    currentFile_ = OpenDialog1.FileName();
-    ReadLayoutFile(currentFile_);
+    StartingAfresh([this] {
+        currentFile_ = OpenDialog1.FileName();
+        DesignerModel next = model_;
+        next.layout = ReadLayoutFile(currentFile_, model_.layout);
+        Show(next);
+        // A picture that cannot be shown is reported, and the other is still
+        // loaded, so that the preview shows what it can.
+        for (size_t i = 0; i < kElementCount; ++i)
+            if (Elements()[i].pictureField) LoadPictureReporting(int(i));
+    });
 }
 
 void TForm1::New1Click() {
     if (!ui::AskWarning("保存していない場合、編集中のデータは消えてしまいます。\n\r新規作成しますか？")) return;
-    FreshHistory fresh(*this);
-    for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"})
-        Get<ui::CheckBox>(name).SetChecked(true);
-    // The fresh positions and sizes are the ones the window starts with, set
-    // in the order of the spin edits' numbers; the scroll factor stays.
-    std::vector<const SpinEditBinding*> geometry;
-    for (const auto& b : SpinEditBindings())
-        if (b.property != Property::ScrollFactor) geometry.push_back(&b);
-    std::sort(geometry.begin(), geometry.end(), NumberedBefore);
-    for (const SpinEditBinding* b : geometry) Get<ui::SpinEdit>(b->spinEdit).SetValue(std::stoi(InitialText(b->spinEdit)));
-    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
-        Get<ui::Edit>(name).SetText(InitialText(name));
-    for (const char* name : {"ComboBox1", "ComboBox2"}) {
-        auto& function = Get<ui::ComboBox>(name);
-        if (function.ItemIndex() != -1) function.SetItemIndex(-1);
-        function.SetText(InitialText(name));  // the prompt
-    }
-    // Forgotten before the pictures load: a missing picture must not leave
-    // the old file as the target of the next Save.
-    currentFile_.clear();
-    Frame2->Image1->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit1").WideText()));
-    Frame2->Image2->SetPicture(picture::LoadPicture(Get<ui::Edit>("Edit2").WideText()));
+    StartingAfresh([this] {
+        DesignerModel next = model_;
+        next.layout = Renewed(model_.layout, model_.switchedOn);
+        next.switchedOn.fill(true);
+        Show(next);
+        ShowFunctionPrompts();
+        // Forgotten before the pictures load: a missing picture must not leave
+        // the old file as the target of the next Save.
+        currentFile_.clear();
+        for (size_t i = 0; i < kElementCount; ++i)
+            if (Elements()[i].pictureField) {
+                DesignerModel loaded = model_;
+                loaded.pictures[i] = std::make_shared<const ui::Graphic>(
+                    picture::LoadPicture(model_.layout.elements[i].picture));
+                Show(loaded);
+            }
+    });
 }
+
+void TForm1::LoadPictureReporting(int element) {
+    const std::wstring& name = model_.layout.elements[size_t(element)].picture;
+    if (name.empty()) return;
+    try {
+        DesignerModel next = model_;
+        next.pictures[size_t(element)] = std::make_shared<const ui::Graphic>(picture::LoadPicture(name));
+        Show(next);
+    } catch (const picture::PictureError& e) {
+        ui::Application::Instance().ShowException(e);
+    }
+}
+
+void TForm1::WriteLayoutFile(const base::Path& path) { designer::WriteLayoutFile(model_.layout, path); }
 
 }  // namespace designer

@@ -2,6 +2,8 @@
 // the preview. Only the name is part of the layout; the picture is not.
 #include <windows.h>
 
+#include <memory>
+
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/MainForm.h"
@@ -9,11 +11,11 @@
 #include "ui/MessageBoxes.h"
 
 namespace designer {
-void TForm1::Button1Click() { ChangePicture("Edit1", *Frame2->Image1); }
-void TForm1::Button2Click() { ChangePicture("Edit2", *Frame2->Image2); }
+void TForm1::Button1Click() { ChangePicture(ElementIndex("Image1")); }
+void TForm1::Button2Click() { ChangePicture(ElementIndex("Image2")); }
 
-void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
-    const base::Path name = Get<ui::Edit>(editName).WideText();
+void TForm1::ChangePicture(int element) {
+    const base::Path name = model_.layout.elements[size_t(element)].picture;
     if (!base::IsExistingFile(name)) {
         ui::ShowPlainMessage("ファイルが見つかりません");
         return;
@@ -24,7 +26,9 @@ void TForm1::ChangePicture(const char* editName, ui::PicturePane& pane) {
         ui::ShowPlainMessage("BMPファイルまたはJPGファイルを指定してください。");
         return;
     }
-    pane.SetPicture(picture::LoadPicture(name));  // a failure leaves the old picture
+    DesignerModel next = model_;
+    next.pictures[size_t(element)] = std::make_shared<const ui::Graphic>(picture::LoadPicture(name));  // a failure leaves the old picture
+    Change(next);
 }
 
 }  // namespace designer

@@ -1,7 +1,6 @@
 #include "designer/MainForm.h"
 
 #include <memory>
-#include <stdexcept>
 
 #include "base/Paths.h"
 
@@ -78,7 +77,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"SpinEdit17", ControlKind::SpinEdit, "90", {184, 344, 49, 21}, 31, &F::SpinEdit17Change},
     {"SpinEdit18", ControlKind::SpinEdit, "177", {88, 376, 49, 21}, 32, &F::SpinEdit18Change},
     {"SpinEdit19", ControlKind::SpinEdit, "97", {184, 376, 49, 21}, 33, &F::SpinEdit19Change},
-    {"SpinEdit26", ControlKind::SpinEdit, "1", {184, 408, 49, 21}, 34, &F::SpinEdit26Change, {1, 10}},
+    {"SpinEdit26", ControlKind::SpinEdit, "1", {184, 408, 49, 21}, 34, &F::SpinEdit26Change, {kMinScrollFactor, kMaxScrollFactor}},
     {"Label21", ControlKind::Label, "横：", {64, 348}, -1},
     {"Label22", ControlKind::Label, "縦：", {160, 348}, -1},
     {"Label23", ControlKind::Label, "サイズ：", {48, 384}, -1},
@@ -117,18 +116,13 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Button7", ControlKind::Button, "テスト", {648, 448, 81, 33}, 50, &F::Button7Click},
 };
 
-// The function entries of the two action-button combo boxes, by index.
-const char* const kFunctionEntries[] = {"1.ファイル実行", "2.ファイルパス表示"};
+// The controls whose values have no handler of their own to take them into
+// the model.
+const char* const kUnhandledValues[] = {"Edit1", "Edit2", "Edit4", "Edit7", "CheckBox7", "ComboBox1", "ComboBox2"};
 
 constexpr char kLayoutFilter[] = "RokabinaDesignerファイル（*.rkd）|*.rkd";
 
 }  // namespace
-
-const char* InitialText(std::string_view controlName) {
-    for (const auto& d : kControls)
-        if (controlName == d.name) return d.text;
-    throw std::logic_error("no control " + std::string(controlName));
-}
 
 TForm1::TForm1(base::Path exePath)
     : MainMenu1({{"File1", "ファイル",
@@ -149,11 +143,17 @@ TForm1::TForm1(base::Path exePath)
     Frame3 = &static_cast<TFrame3&>(AddControl(std::make_unique<TFrame3>(), "", {0, 0, 305, 305}, Font()));
     Frame2 = Frame3->Frame2;
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
-    for (const char* name : {"ComboBox1", "ComboBox2"})
-        for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(name).Add(entry);
+    for (const ElementSpec& element : Elements())
+        if (element.functionBox)
+            for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(element.functionBox).Add(entry);
+    for (const char* name : kUnhandledValues) Find(name).BindHandler([this, name] { TakeFromControl(name); });
+    // What the controls were declared with; the preview starts with its placeholders.
+    model_.layout = FreshLayout();
+    for (size_t i = 0; i < kElementCount; ++i)
+        if (auto* pane = dynamic_cast<ui::PicturePane*>(&Frame2->Element(int(i)))) model_.pictures[i] = pane->SharedPicture();
     Editor = std::make_unique<PreviewEditor>(*Frame2, static_cast<PreviewEditor::Host&>(*this));
     FormCreate();
-    Recorded();
+    UpdateEditMenu();
 }
 
 void TForm1::FormCreate() {

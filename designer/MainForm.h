@@ -1,13 +1,17 @@
 // The designer's main window: every control with which a layout is edited,
 // the live preview of the viewer window, the menu bar and the command buttons.
-// The layout being edited is the state of these controls and of the preview.
+// The layout being edited is a model of values (LayoutModel.h); the controls
+// and the preview are its views. A user's change goes into the model and
+// every view of a changed value follows.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/FileSystemPath.h"
 #include "designer/EditHistory.h"
+#include "designer/LayoutModel.h"
 #include "designer/Preview.h"
 #include "designer/PreviewEditor.h"
 #include "ui/FileDialog.h"
@@ -16,9 +20,6 @@
 #include "ui/SpinEdit.h"
 
 namespace designer {
-
-// The caption, text or value a control of the main window starts with.
-const char* InitialText(std::string_view controlName);
 
 class TForm1 : public ui::Form, private PreviewEditor::Host {
 public:
@@ -91,10 +92,7 @@ public:
     void Undo1Click();
     void Redo1Click();
 
-    // Writes every key of the layout, in file order, from the controls and
-    // the preview; throws layout::ProfileWriteError at the first refused write.
-    // A text the file cannot hold (layout::UnwritableValueError) is refused
-    // before anything is written.
+    // Writes the layout being edited (LayoutFile.h).
     void WriteLayoutFile(const base::Path& path);
 
     // The designer's own folder, with its trailing backslash.
@@ -110,61 +108,54 @@ public:
     ui::FileDialog OpenDialog1;
     ui::FileDialog SaveDialog1;
 
-    // Every editable value and what the preview shows of them, now.
+    // The values being edited, which the controls and the preview show.
+    const DesignerModel& Model() const { return model_; }
+    // The values become `next`, and the views of every value that changed
+    // follow, in the order New sets them. Nothing is recorded.
+    void Show(const DesignerModel& next);
+    // The values and the selection now, as the history holds them.
     LayoutState CaptureState() const;
     const EditHistory& History() const { return history_; }
 
 protected:
-    // Each control's notification: a user's change becomes a step of the history.
-    void BeforeNotify(ui::Control& control, WORD code) override;
+    // A field losing the focus ends its run of changes in the history.
     void AfterNotify(ui::Control& control, WORD code) override;
 
 private:
     // PreviewEditor::Host
-    ui::SpinEdit* SpinEditOf(const std::string& element, Property property) override;
+    ui::Bounds PlaceOf(int element) const override;
+    void SetPlace(int element, const ui::Bounds& place) override;
     void PreviewActionStarts() override;
     void PreviewActionEnds() override;
     void PreviewActionCancelled() override;
 
-    // For New and Open: nothing they set is recorded, and the history starts
-    // afresh from where they leave the designer, also when they fail.
-    class FreshHistory {
-    public:
-        explicit FreshHistory(TForm1& form) : form_(form) { form_.unrecorded_ = true; }
-        ~FreshHistory() {
-            form_.unrecorded_ = false;
-            form_.history_.Clear();
-            form_.Recorded();
-        }
-        FreshHistory(const FreshHistory&) = delete;
-        FreshHistory& operator=(const FreshHistory&) = delete;
-
-    private:
-        TForm1& form_;
-    };
-
-    // Sets every control and the preview to the state, recording nothing.
-    void RestoreState(const LayoutState& state);
-    // The state now is the start of what is recorded next; the 編集 menu
-    // says what can be undone and redone.
-    void Recorded();
-    void ReadLayoutFile(const base::Path& path);
+    // A user's change: the values become `next`, the views follow, and the
+    // history records it as a step (a run of changes with the same group,
+    // a field's name, as one).
+    void Change(const DesignerModel& next, const std::string& group = "");
+    // The action combo boxes with no entry chosen show their prompt.
+    void ShowFunctionPrompts();
+    // What a control of the main window now shows, taken into the values as
+    // a user's change; nothing when it shows what they hold.
+    void TakeFromControl(const char* name);
+    // New and Open: the history starts afresh from where they leave the
+    // designer, also when they fail.
+    template <class Command>
+    void StartingAfresh(Command command);
+    // The 編集 menu says what can be undone and redone.
+    void UpdateEditMenu();
     void SaveThroughDialog();
-    // Chooses the function entry of that index; anything else chooses none.
-    void ChooseFunction(const char* comboName, int32_t index);
-    void LoadPictureReporting(const base::Path& name, ui::PicturePane& pane);
-
-    void ApplyCheckBox(const char* checkBoxName);
-    void ApplySpinEdit(const char* spinEditName);
-    void ChangePicture(const char* editName, ui::PicturePane& pane);
+    // Loads the picture the element's name gives into the values; a picture
+    // that cannot be loaded is reported, and the values stay.
+    void LoadPictureReporting(int element);
+    void ChangePicture(int element);
 
     base::Path exePath_;
     base::Path designerFolder_;
     base::Path currentFile_;
+    DesignerModel model_;
     EditHistory history_;
-    LayoutState last_;       // the state after the last change recorded
-    int notifying_ = 0;      // notifications under way: only the outermost is the user's action
-    bool unrecorded_ = false;  // the program itself is setting values (Open, New, Undo, a preview action)
+    std::optional<LayoutState> action_;  // where a preview action under way started
 };
 
 }  // namespace designer

@@ -1,6 +1,7 @@
 #include "designer/Preview.h"
 
 #include <memory>
+#include <vector>
 
 #include <windowsx.h>
 
@@ -10,18 +11,13 @@
 namespace designer {
 namespace {
 
-using ui::ControlKind;
-
-// The mock window's own design: where the preview starts, before any spin
-// edit has moved an element.
-const ui::ControlDecl<TFrame2> kElements[] = {
-    {"Image1", ControlKind::Picture, "", {0, 0, 177, 73}, -1},
-    {"ComboBox1", ControlKind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0},
-    {"ListBox1", ControlKind::ListBox, "", {0, 92, 177, 97}, 1},
-    {"Image2", ControlKind::Picture, "", {0, 189, 177, 50}, -1},
-    {"Button1", ControlKind::Button, "ボタン1", {0, 240, 89, 25}, 2},
-    {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3},
-};
+// The mock window's own design: where the preview starts, before any value
+// has moved an element.
+std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
+    std::vector<ui::ControlDecl<TFrame2>> decls;
+    for (const ElementSpec& e : Elements()) decls.push_back({e.name, e.kind, e.freshCaption, e.startUp, e.tabOrder});
+    return decls;
+}
 
 }  // namespace
 
@@ -30,7 +26,9 @@ TFrame2::TFrame2() : ScrollBox("Frame2", "TFrame2", COLOR_BTNFACE) { scalesWhole
 
 void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) {
     ScrollBox::Create(parent, id, text, bounds, font);
-    CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(kElements), font);
+    const std::vector<ui::ControlDecl<TFrame2>> decls = ElementDeclarations();
+    CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(decls), font);
+    for (size_t i = 0; i < kElementCount; ++i) elements_[i] = &Find(Elements()[i].name);
     Image1 = &Get<ui::PicturePane>("Image1");
     Image2 = &Get<ui::PicturePane>("Image2");
     ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
@@ -42,9 +40,8 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     Image2->SetPicture(LoadPlaceholder(Placeholder::Footer));
     // A click on the preview's controls must not press, drop down or select
     // them: the mouse goes through them (pictures let it through already).
-    for (ui::Control* element : {static_cast<ui::Control*>(ComboBox1), static_cast<ui::Control*>(ListBox1),
-                                 static_cast<ui::Control*>(Button1), static_cast<ui::Control*>(Button2)})
-        element->LetMouseThrough();
+    for (size_t i = 0; i < kElementCount; ++i)
+        if (Elements()[i].kind != ui::ControlKind::Picture) elements_[i]->LetMouseThrough();
 }
 
 void TFrame2::ApplyDpi(UINT dpi, HFONT font) {

@@ -4,6 +4,9 @@
 // through them to the mock window, whose editor (PreviewEditor) selects,
 // drags and sizes them.
 #pragma once
+#include <array>
+
+#include "designer/LayoutElements.h"
 #include "ui/Control.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
@@ -25,6 +28,8 @@ public:
     ui::ListBox* ListBox1 = nullptr;
     ui::Button* Button1 = nullptr;
     ui::Button* Button2 = nullptr;
+    // The element of that index in Elements().
+    ui::Control& Element(int index) const { return *elements_.at(size_t(index)); }
     // The mouse and the keys in the preview go to it; none: they do nothing.
     void SetEditor(PreviewEditor* editor) { editor_ = editor; }
     PreviewEditor* Editor() const { return editor_; }
@@ -35,6 +40,7 @@ protected:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    std::array<ui::Control*, kElementCount> elements_{};
     PreviewEditor* editor_ = nullptr;
 };
 

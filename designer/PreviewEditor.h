@@ -3,18 +3,18 @@
 // it, dragging a handle resizes it, arrows nudge it and Shift+arrows size it
 // by one pixel, Tab goes through the shown elements. Edges snap to the mock
 // window's and the other elements' within 4 pixels (Alt held: not), with a
-// guide line where they snap. Every value goes through the element's spin
-// edit, as if typed; Escape or a lost capture puts a drag back.
+// guide line where they snap. Every value goes into the layout through the
+// host, as a user's change; Escape or a lost capture puts a drag back.
+// The geometry is DragGeometry's, the marks are ui::SelectionMarks; this
+// is the controller between them, the mouse and the keys.
 #pragma once
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
-#include "designer/SpinEditBindings.h"
-#include "ui/Control.h"
-#include "ui/SpinEdit.h"
+#include "designer/DragGeometry.h"
+#include "ui/SelectionMarks.h"
 
 namespace designer {
 
@@ -25,9 +25,11 @@ public:
     // What the editor needs of the designer.
     class Host {
     public:
-        // The spin edit of an element's property; null where the layout has
-        // none (the chooser's height).
-        virtual ui::SpinEdit* SpinEditOf(const std::string& element, Property property) = 0;
+        // An element's place and size as the layout holds them.
+        virtual ui::Bounds PlaceOf(int element) const = 0;
+        // A new place and size for it, as the user's; an element without a
+        // height keeps its own.
+        virtual void SetPlace(int element, const ui::Bounds& place) = 0;
         // Around each user action in the preview: one drag, one key. A
         // cancelled one puts back every value as it was when it started.
         virtual void PreviewActionStarts() = 0;
@@ -59,36 +61,30 @@ public:
     void Follow();
 
 private:
-    // The eight grab handles, clockwise from the top-left corner, and what
-    // each moves: -1 the left or top edge, +1 the right or bottom, 0 neither.
-    enum Grip { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left, kGrips };
     struct Drag {
-        std::optional<int> grip;  // none: a move
-        POINT start{};            // where the button went down
-        ui::Bounds bounds{};      // the element's place then, 96-dpi
-        std::array<int, 4> values{};  // its spin edits' values then: left, top, width, height
+        std::optional<Grip> grip;  // none: a move
+        POINT start{};             // where the button went down
+        ui::Bounds shown{};        // where the preview showed the element then
+        ui::Bounds values{};       // the layout's values then
     };
 
-    ui::Control* Element(const std::string& name) const;
+    int SelectedIndex() const;
     std::string ElementAt(POINT at) const;
-    std::optional<int> GripAt(POINT at) const;
-    bool GripOffered(int grip) const;
-    RECT GripRect(int grip) const;
-    void PlaceDecorations();
-    void HideGuides();
-    // Sets the element's spin edits to the bounds; the layout's values.
+    std::optional<Grip> GripAt(POINT at) const;
+    bool GripOffered(Grip grip) const;
+    RECT GripRect(Grip grip) const;
+    void PlaceMarks();
+    // Takes the dragged bounds into the layout: the edges the drag moved;
+    // the others keep the values they had when it started.
     void Apply(const ui::Bounds& bounds);
-    // Snaps the moving edges of bounds to the others', showing the guides.
-    ui::Bounds Snapped(ui::Bounds bounds, int horizontal, int vertical);
+    SnapLines LinesOfOthers() const;
     void CancelDrag();
 
     TFrame2& mock_;
     Host& host_;
     std::string selected_;
     std::optional<Drag> drag_;
-    std::array<HWND, kGrips> grips_{};
-    std::array<HWND, 4> frame_{};   // the frame's four sides
-    std::array<HWND, 2> guides_{};  // vertical, horizontal
+    ui::SelectionMarks marks_;
 };
 
 }  // namespace designer

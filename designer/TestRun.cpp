@@ -1,33 +1,14 @@
 // The Test run and the About box.
-#include <optional>
-
 #include "base/CodePage.h"
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "designer/AboutBox.h"
+#include "designer/LayoutFile.h"
 #include "designer/MainForm.h"
 #include "ui/Shell.h"
 
 namespace designer {
 namespace {
-
-// Puts the texts of the picture fields back however the run ends.
-class PictureNamesKept {
-public:
-    PictureNamesKept(ui::Edit& header, ui::Edit& footer)
-        : header_(header), footer_(footer), headerText_(header.WideText()), footerText_(footer.WideText()) {}
-    ~PictureNamesKept() {
-        header_.SetWideText(headerText_);
-        footer_.SetWideText(footerText_);
-    }
-    PictureNamesKept(const PictureNamesKept&) = delete;
-    PictureNamesKept& operator=(const PictureNamesKept&) = delete;
-
-private:
-    ui::Edit& header_;
-    ui::Edit& footer_;
-    std::wstring headerText_, footerText_;
-};
 
 // A name joined to a folder that code page 932 cannot write (the layout file
 // kept in such a folder) reaches the test file by the short form of its
@@ -41,19 +22,14 @@ base::Path WritableName(const base::Path& joined) {
 }  // namespace
 
 void TForm1::Button7Click() {
-    const base::Path testLayout = designerFolder_ + L"test\\test.rkd";
-    {
-        auto& header = Get<ui::Edit>("Edit1");
-        auto& footer = Get<ui::Edit>("Edit2");
-        PictureNamesKept kept(header, footer);
-        // Names relative to the layout file's folder reach the viewer as full names.
-        const base::Path folder = base::FolderPart(currentFile_);
-        for (ui::Edit* field : {&header, &footer}) {
-            const std::wstring name = field->WideText();
-            if (!name.empty() && !base::IsFullName(name)) field->SetWideText(WritableName(folder + name));
-        }
-        WriteLayoutFile(testLayout);
+    // Names relative to the layout file's folder reach the viewer as full names.
+    LayoutValues test = model_.layout;
+    const base::Path folder = base::FolderPart(currentFile_);
+    for (size_t i = 0; i < kElementCount; ++i) {
+        std::wstring& name = test.elements[i].picture;
+        if (Elements()[i].pictureField && !name.empty() && !base::IsFullName(name)) name = WritableName(folder + name);
     }
+    designer::WriteLayoutFile(test, designerFolder_ + L"test\\test.rkd");
     ui::ShellOpen(Handle(), designerFolder_ + L"test\\test.exe", designerFolder_);
 }
 

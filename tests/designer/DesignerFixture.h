@@ -34,6 +34,26 @@ protected:
         for (char c : keys) SendMessageA(field, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
     }
 
+    // Picks an action's entry as the user does: the list's choice, then its notification.
+    void ChooseFunction(const char* combo, int index) const {
+        auto& box = form->Get<ui::ComboBox>(combo);
+        SendMessageW(box.Handle(), CB_SETCURSEL, WPARAM(index), 0);
+        SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(box.Id(), CBN_SELCHANGE), LPARAM(box.Handle()));
+    }
+    // Registers extensions as the user does: typed, then "追加 >>".
+    void AddExtensions(std::initializer_list<const char*> extensions) const {
+        for (const char* extension : extensions) {
+            Field("Edit7").SetText(extension);
+            form->Button3Click();
+        }
+    }
+    // Shows or hides a preview element as Open does, its check box untouched.
+    void ShowElement(const char* name, bool shown) const {
+        designer::DesignerModel model = form->Model();
+        model.layout.Element(name).shown = shown;
+        form->Show(model);
+    }
+
     // Runs a handler that shows one plain message and returns what it said.
     template <class Handler>
     std::string MessageFrom(Handler handler) {

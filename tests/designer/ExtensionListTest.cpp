@@ -40,7 +40,7 @@ TEST_F(ExtensionList, EmptyAndDuplicateInputAreRefusedAndKept) {
 
 TEST_F(ExtensionList, RemovingTakesTheSelectedEntryOnly) {
     auto& list = form->Get<ui::ListBox>("ListBox1");
-    for (const char* e : {".a", ".b", ".c"}) list.Add(e);
+    AddExtensions({".a", ".b", ".c"});
     form->Button4Click();
     EXPECT_EQ(list.Count(), 3) << "nothing selected: nothing removed";
     list.SetItemIndex(1);
@@ -51,7 +51,7 @@ TEST_F(ExtensionList, RemovingTakesTheSelectedEntryOnly) {
 
 TEST_F(ExtensionList, AllFilesDisablesTheEditingAndKeepsTheEntries) {
     auto& list = form->Get<ui::ListBox>("ListBox1");
-    list.Add(".txt");
+    AddExtensions({".txt"});
     const char* editing[] = {"Edit7", "Button3", "Button4", "ListBox1"};
     SendMessageA(Box("CheckBox8").Handle(), BM_CLICK, 0, 0);
     for (const char* name : editing) EXPECT_FALSE(form->Find(name).Enabled()) << name;

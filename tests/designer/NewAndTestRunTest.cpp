@@ -45,13 +45,13 @@ TEST_F(NewLayout, FreshValuesReturnAndTheRestStays) {
     Spin("SpinEdit22").SetValue(12);
     Field("Edit3").SetText("x");
     Field("Edit4").SetText("title");
-    form->Get<ui::ComboBox>("ComboBox1").SetItemIndex(1);
+    ChooseFunction("ComboBox1", 1);
     Box("CheckBox7").SetChecked(false);
     Box("CheckBox8").SetChecked(true);
     Spin("SpinEdit26").SetValue(3);
-    form->Get<ui::ListBox>("ListBox1").Add(".txt");
+    AddExtensions({".txt"});
     Field("Edit7").SetText("pdf");
-    Element("Image2").SetVisible(false);  // as Open leaves it: hidden, its box still checked
+    ShowElement("Image2", false);  // as Open leaves it: hidden, its box still checked
 
     EXPECT_TRUE(RunNew(Press::Yes).found);
     EXPECT_TRUE(Box("CheckBox1").Checked());

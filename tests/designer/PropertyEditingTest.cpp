@@ -162,7 +162,7 @@ TEST_F(PropertyEditing, ControlsWithoutAPreviewPartChangeNothingThere) {
     auto before = positions();
     Field("Edit4").SetText("タイトル");
     Box("CheckBox7").SetChecked(false);
-    form->Get<ui::ComboBox>("ComboBox1").SetItemIndex(1);
+    ChooseFunction("ComboBox1", 1);
     Field("Edit1").SetText("other.jpg");
     EXPECT_EQ(positions(), before);
 }

@@ -91,13 +91,12 @@ TEST_F(Saving, CancellingSaveAsForgetsTheCurrentFile) {
 }
 
 TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
-    auto& list = form->Get<ui::ListBox>("ListBox1");
-    for (const char* e : {".txt", ".pdf", ".doc"}) list.Add(e);
+    AddExtensions({".txt", ".pdf", ".doc"});
     dir.WriteFile("layout.rkd", LayoutText({"[extension]", "count=5", "ex1=.a", "ex2=.b", "ex3=.c", "ex4=.d", "ex5=.e"}));
     Spin("SpinEdit1").SetText("abc");  // not a number: saved as the lower bound
     Spin("SpinEdit26").SetText("");
     Spin("SpinEdit2").SetValue(-12);
-    form->Get<ui::ComboBox>("ComboBox1").SetItemIndex(1);
+    ChooseFunction("ComboBox1", 1);
     Box("CheckBox3").SetChecked(false);
     form->WriteLayoutFile(W(dir / "layout.rkd"));
     std::string saved = ReadWholeFile(dir / "layout.rkd");
@@ -112,7 +111,11 @@ TEST_F(Saving, ValuesAreWrittenAsTheControlsHoldThem) {
     EXPECT_NE(saved.find("count=1\r\nex1=.*\r\nex2=.pdf\r\n"), std::string::npos) << saved;
 
     Box("CheckBox8").SetChecked(false);
-    list.Clear();
+    auto& list = form->Get<ui::ListBox>("ListBox1");
+    for (int left = list.Count(); left > 0; --left) {  // removed as the user does
+        list.SetItemIndex(0);
+        form->Button4Click();
+    }
     form->WriteLayoutFile(W(dir / "empty.rkd"));
     saved = ReadWholeFile(dir / "empty.rkd");
     EXPECT_EQ(saved.substr(saved.size() - 22), "[extension]\r\ncount=0\r\n");

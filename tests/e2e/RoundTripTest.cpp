@@ -40,7 +40,8 @@ protected:
         HWND add = Button(272, 472);
         SendMessageW(add, BM_CLICK, 0, 0);
         HWND function = ChildAt(window, "ComboBox", 360, 186);
-        SendMessageW(function, CB_SETCURSEL, 1, 0);  // 2.ファイルパス表示
+        SendMessageW(function, CB_SETCURSEL, 1, 0);  // 2.ファイルパス表示, picked as the list reports a pick
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(function), CBN_SELCHANGE), LPARAM(function));
     }
 
     ScratchFolder dir;

@@ -1,0 +1,88 @@
+#include "designer/LayoutElements.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "layout/LayoutKeys.h"
+
+namespace designer {
+namespace {
+
+using ui::ControlKind;
+
+// The footer picture and the list start one and two pixels below their fresh
+// places: the mock window's own design, kept until their tops first change.
+const ElementSpec kElements[] = {
+    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, {0, 0, 177, 73}, true, "CheckBox1",
+     {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "", "Edit1", "image1.jpg", nullptr,
+     {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
+    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, {0, 72, 177, 0}, false, "CheckBox4",
+     {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", "フォルダを選択してください", nullptr, "", nullptr,
+     {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
+    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, {0, 90, 177, 97}, true, "CheckBox3",
+     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, "", nullptr, "", nullptr,
+     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
+    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, {0, 188, 177, 50}, true, "CheckBox2",
+     {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "", "Edit2", "image2.jpg", nullptr,
+     {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
+    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, {0, 240, 89, 25}, true, "CheckBox5",
+     {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", "ボタン1", nullptr, "", "ComboBox1",
+     {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
+    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, {88, 240, 89, 25}, true, "CheckBox6",
+     {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", "ボタン2", nullptr, "", "ComboBox2",
+     {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
+};
+static_assert(std::size(kElements) == kElementCount);
+
+std::vector<NumberBinding> MakeNumberBindings() {
+    constexpr Property kEdges[] = {Property::Left, Property::Top, Property::Width, Property::Height};
+    std::vector<NumberBinding> bindings{{"SpinEdit20", -1, Property::Width},
+                                        {"SpinEdit21", -1, Property::Height},
+                                        {"SpinEdit26", -1, Property::ScrollFactor}};
+    for (int e = 0; e < int(kElementCount); ++e)
+        for (size_t edge = 0; edge < 4; ++edge)
+            if (const char* spinEdit = kElements[e].spinEdits[edge]) bindings.push_back({spinEdit, e, kEdges[edge]});
+    std::sort(bindings.begin(), bindings.end(),
+              [](const NumberBinding& a, const NumberBinding& b) { return NumberOf(a.spinEdit) < NumberOf(b.spinEdit); });
+    return bindings;
+}
+
+std::vector<TextField> MakeTextFields() {
+    std::vector<TextField> fields{{"Edit4", -1, TextKind::Title}, {"Edit7", -1, TextKind::ExtensionInput}};
+    for (int e = 0; e < int(kElementCount); ++e) {
+        if (const char* field = kElements[e].captionField) fields.push_back({field, e, TextKind::Caption});
+        if (const char* field = kElements[e].pictureField) fields.push_back({field, e, TextKind::Picture});
+    }
+    std::sort(fields.begin(), fields.end(),
+              [](const TextField& a, const TextField& b) { return NumberOf(a.name) < NumberOf(b.name); });
+    return fields;
+}
+
+}  // namespace
+
+std::span<const TextField> TextFields() {
+    static const std::vector<TextField> fields = MakeTextFields();
+    return fields;
+}
+
+std::span<const ElementSpec> Elements() { return kElements; }
+
+int ElementIndex(std::string_view name) {
+    for (int i = 0; i < int(kElementCount); ++i)
+        if (name == kElements[i].name) return i;
+    return -1;
+}
+
+std::span<const NumberBinding> NumberBindings() {
+    static const std::vector<NumberBinding> bindings = MakeNumberBindings();
+    return bindings;
+}
+
+int NumberOf(std::string_view controlName) {
+    const size_t digits = controlName.find_last_not_of("0123456789") + 1;
+    int number = 0;
+    for (char c : controlName.substr(digits)) number = number * 10 + (c - '0');
+    return number;
+}
+
+}  // namespace designer

@@ -1,0 +1,67 @@
+// The six elements of a layout, listed once: what each is called in the
+// preview and in the layout file, where the mock window shows it at start,
+// its fresh values, and which controls of the main window edit it. Every
+// part of the designer that goes through the elements goes through this.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "ui/ControlKinds.h"
+
+namespace designer {
+
+inline constexpr size_t kElementCount = 6;
+
+enum class Property { Left, Top, Width, Height, ScrollFactor };
+
+struct ElementSpec {
+    const char* name;      // the preview element, named as the viewer's control
+    const char* key;       // its key in every section of the layout file
+    ui::ControlKind kind;  // of the preview element
+    int tabOrder;          // in the mock window; -1 for none
+    ui::Bounds startUp;    // where the mock window shows it before any change
+    ui::Bounds fresh;      // its place and size as New sets them
+    bool hasHeight;        // the chooser's height is its font's: no key, no field
+    const char* checkBox;  // shows or hides it
+    std::array<const char*, 4> spinEdits;  // left, top, width, height; null where there is no key
+    const char* captionField;   // the field of its caption, or null
+    const char* freshCaption;   // its caption as New sets it
+    const char* pictureField;   // the field of its picture's file name, or null
+    const char* freshPicture;
+    const char* functionBox;    // the combo box of its action, or null
+    // Enabled with its check box and disabled without, in this order; null ends the list.
+    std::array<const char*, 6> switchedControls;
+};
+
+// In the order the mock window lays them out from the top, which is the
+// order Tab goes through them.
+std::span<const ElementSpec> Elements();
+// The index of the element of that name in Elements(); -1 for none.
+int ElementIndex(std::string_view name);
+
+// A spin edit of the main window and the value it holds: an element's
+// place or size, or (element -1) the window's size or the list's scroll factor.
+struct NumberBinding {
+    const char* spinEdit;
+    int element;
+    Property property;
+};
+// Every spin edit, in the order of their numbers (SpinEdit1 ... SpinEdit26).
+std::span<const NumberBinding> NumberBindings();
+
+// A text field of the main window and the value it holds.
+enum class TextKind { Caption, Picture, Title, ExtensionInput };
+struct TextField {
+    const char* name;
+    int element;  // for a caption or a picture name; else -1
+    TextKind kind;
+};
+// Every text field, in the order of their numbers (Edit1 ... Edit7).
+std::span<const TextField> TextFields();
+
+// The number at the end of a control's name: 12 for "SpinEdit12".
+int NumberOf(std::string_view controlName);
+
+}  // namespace designer
