@@ -1,13 +1,17 @@
 // New, Open, Save, Save As and Exit: the commands that move a layout between
-// the designer and the layout files.
+// the designer and the layout files, and the question before a changed
+// layout would be lost (Exit, Open, the close box, a dropped file).
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <cwchar>
 #include <memory>
 
 #include "base/Files.h"
 #include "base/Paths.h"
-#include "designer/MainForm.h"
 #include "designer/LayoutFile.h"
+#include "designer/MainForm.h"
 #include "picture/Picture.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
@@ -26,31 +30,48 @@ base::Path WithLayoutExtension(const base::Path& name) {
 
 }  // namespace
 
-void TForm1::Save1Click() {
-    if (!currentFile_.empty()) {
-        WriteLayoutFile(currentFile_);
-        return;
-    }
-    SaveThroughDialog();
-}
+void TForm1::Save1Click() { SaveLayout(); }
 
 void TForm1::SaveAs1Click() { SaveThroughDialog(); }
 
-void TForm1::SaveThroughDialog() {
+bool TForm1::SaveLayout() {
+    if (currentFile_.empty()) return SaveThroughDialog();
+    WriteLayoutFile(currentFile_);
+    saved_ = model_.layout;
+    return true;
+}
+
+bool TForm1::SaveThroughDialog() {
     if (!SaveDialog1.Execute(Handle())) {
         currentFile_.clear();  // Save As cancelled: the next Save asks for a name again
-        return;
+        return false;
     }
     base::Path name = WithLayoutExtension(SaveDialog1.FileName());
     if (base::IsExistingFile(name)) {
         ui::PlaySystemSound(kWarningSound);
-        if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return;
+        if (!ui::AskWarning("そのファイルは既に存在します。上書きしますか？")) return false;
     }
     WriteLayoutFile(name);  // a refused write leaves the current name as it was
     currentFile_ = name;
+    saved_ = model_.layout;
+    return true;
+}
+
+bool TForm1::ChangesMayGo() {
+    if (!Changed()) return true;
+    ui::PlaySystemSound(kWarningSound);
+    switch (ui::AskWarningOrCancel("変更内容を保存しますか？")) {
+    case ui::BoxAnswer::Yes: return SaveLayout();  // a failed write goes on to the error box
+    case ui::BoxAnswer::No: return true;
+    default: return false;
+    }
 }
 
 void TForm1::Exit1Click() {
+    if (Changed()) {
+        if (ChangesMayGo()) ui::Application::Instance().Terminate();
+        return;
+    }
     ui::PlaySystemSound(kWarningSound);
     if (ui::AskWarning("本当に終了しますか？")) ui::Application::Instance().Terminate();
 }
@@ -68,9 +89,16 @@ void TForm1::StartingAfresh(Command command) {
 }
 
 void TForm1::Open1Click() {
-    if (!OpenDialog1.Execute(Handle())) return;
-    StartingAfresh([this] {
-        currentFile_ = OpenDialog1.FileName();
+    if (!ChangesMayGo() || !OpenDialog1.Execute(Handle())) return;
+    OpenLayout(OpenDialog1.FileName());
+}
+
+void TForm1::OpenLayout(const base::Path& name) {
+    StartingAfresh([this, &name] {
+        currentFile_ = name;
+        // Picture names relative to the layout file's folder are found there,
+        // as after the open dialog.
+        if (const base::Path folder = base::FolderPart(name); !folder.empty()) SetCurrentDirectoryW(folder.c_str());
         DesignerModel next = model_;
         next.layout = ReadLayoutFile(currentFile_, model_.layout);
         Show(next);
@@ -78,6 +106,7 @@ void TForm1::Open1Click() {
         // loaded, so that the preview shows what it can.
         for (size_t i = 0; i < kElementCount; ++i)
             if (Elements()[i].pictureField) LoadPictureReporting(int(i));
+        saved_ = model_.layout;
     });
 }
 
@@ -99,6 +128,7 @@ void TForm1::New1Click() {
                     picture::LoadPicture(model_.layout.elements[i].picture));
                 Show(loaded);
             }
+        saved_ = model_.layout;
     });
 }
 
@@ -115,5 +145,28 @@ void TForm1::LoadPictureReporting(int element) {
 }
 
 void TForm1::WriteLayoutFile(const base::Path& path) { designer::WriteLayoutFile(model_.layout, path); }
+
+LRESULT TForm1::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CLOSE: {  // the close box, Close on the system menu, Alt+F4
+        bool close = false;
+        ui::Application::Instance().RunHandler([&] { close = ChangesMayGo(); });
+        if (!close) return 0;
+        break;
+    }
+    case WM_DROPFILES: {
+        const HDROP drop = HDROP(wp);
+        base::Path name(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+        name.resize(DragQueryFileW(drop, 0, name.data(), UINT(name.size())));
+        DragFinish(drop);
+        if (_wcsicmp(base::ExtensionOf(name).c_str(), kLayoutExtension) == 0)  // Explorer's names: any case
+            ui::Application::Instance().RunHandler([&] {
+                if (ChangesMayGo()) OpenLayout(name);
+            });
+        return 0;
+    }
+    }
+    return ui::Form::Dispatch(msg, wp, lp);
+}
 
 }  // namespace designer

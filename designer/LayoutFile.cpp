@@ -6,6 +6,7 @@
 #include "base/CodePage.h"
 #include "layout/LayoutKeys.h"
 #include "layout/ProfileFile.h"
+#include "layout/WholeFileWrite.h"
 
 namespace designer {
 namespace {
@@ -42,12 +43,6 @@ Field FieldOf(LayoutValues& layout, const LayoutKey& k) {
     return &element.place.top;
 }
 
-struct KeyText {
-    const char* section;
-    std::string key;
-    std::string value;
-};
-
 std::string TextOf(const Field& field) {
     if (auto* flag = std::get_if<bool*>(&field)) return **flag ? "1" : "0";
     if (auto* number = std::get_if<int32_t*>(&field)) return std::to_string(**number);
@@ -56,10 +51,8 @@ std::string TextOf(const Field& field) {
 
 }  // namespace
 
-void WriteLayoutFile(const LayoutValues& values, const base::Path& path) {
+std::vector<KeyText> LayoutKeyTexts(const LayoutValues& values) {
     LayoutValues layout = values;  // fields are taken by pointer
-    // Every value is taken first, so that a text the file cannot hold is
-    // refused before the file is touched.
     std::vector<KeyText> texts;
     for (const LayoutKey& k : LayoutKeys()) texts.push_back({k.section, k.key, TextOf(FieldOf(layout, k))});
     // Only count and the keys up to it are written: readers go by count, and
@@ -72,8 +65,13 @@ void WriteLayoutFile(const LayoutValues& values, const base::Path& path) {
         for (size_t k = 1; k <= layout.extensions.size(); ++k)
             texts.push_back({kExtension, ExtensionKey(int(k)), LayoutValueText(layout.extensions[k - 1])});
     }
-    ProfileFile file(path);
-    for (const KeyText& t : texts) file.WriteString(t.section, t.key.c_str(), t.value);
+    return texts;
+}
+
+void WriteLayoutFile(const LayoutValues& values, const base::Path& path) {
+    // Every value is taken first, so that a text the file cannot hold is
+    // refused before the file is touched.
+    WriteWholeFile(path, LayoutKeyTexts(values));
 }
 
 LayoutValues ReadLayoutFile(const base::Path& path, LayoutValues layout) {

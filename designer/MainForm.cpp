@@ -1,5 +1,7 @@
 #include "designer/MainForm.h"
 
+#include <shellapi.h>
+
 #include <memory>
 
 #include "base/Paths.h"
@@ -153,12 +155,14 @@ TForm1::TForm1(base::Path exePath)
         if (auto* pane = dynamic_cast<ui::PicturePane*>(&Frame2->Element(int(i)))) model_.pictures[i] = pane->SharedPicture();
     Editor = std::make_unique<PreviewEditor>(*Frame2, static_cast<PreviewEditor::Host&>(*this));
     FormCreate();
+    saved_ = model_.layout;
     UpdateEditMenu();
 }
 
 void TForm1::FormCreate() {
     designerFolder_ = base::FolderPart(exePath_);
     ForbidResize();
+    DragAcceptFiles(Handle(), TRUE);  // a layout file dropped from Explorer opens
 }
 
 }  // namespace designer

@@ -95,6 +95,13 @@ public:
     // Writes the layout being edited (LayoutFile.h).
     void WriteLayoutFile(const base::Path& path);
 
+    // Opens the layout file of that name as 開く does with the name chosen:
+    // from the command line, or dropped onto the window.
+    void OpenLayout(const base::Path& name);
+    // Some value Save writes differs from what the layout held at start, at
+    // the last completed New or Open, or at the last completed save.
+    bool Changed() const { return model_.layout != saved_; }
+
     // The designer's own folder, with its trailing backslash.
     const base::Path& DesignerFolder() const { return designerFolder_; }
     // The layout file last opened or saved; empty when there is none.
@@ -120,6 +127,9 @@ public:
 protected:
     // A field losing the focus ends its run of changes in the history.
     void AfterNotify(ui::Control& control, WORD code) override;
+    // The close box asks before a changed layout is lost; a layout file
+    // dropped onto the window opens.
+    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     // PreviewEditor::Host
@@ -144,7 +154,12 @@ private:
     void StartingAfresh(Command command);
     // The 編集 menu says what can be undone and redone.
     void UpdateEditMenu();
-    void SaveThroughDialog();
+    // Before a command that would lose a changed layout: asks whether to
+    // save it first, and does; false when the command is to stop.
+    bool ChangesMayGo();
+    // Save and Save As; true when the layout was written.
+    bool SaveLayout();
+    bool SaveThroughDialog();
     // Loads the picture the element's name gives into the values; a picture
     // that cannot be loaded is reported, and the values stay.
     void LoadPictureReporting(int element);
@@ -154,6 +169,7 @@ private:
     base::Path designerFolder_;
     base::Path currentFile_;
     DesignerModel model_;
+    LayoutValues saved_;  // what Changed() compares with
     EditHistory history_;
     std::optional<LayoutState> action_;  // where a preview action under way started
 };

@@ -30,6 +30,8 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsOf(BoxButtons buttons) {
     if (buttons == BoxButtons::YesNo) return {{IDYES, base::ToWide("はい(&Y)")}, {IDNO, base::ToWide("いいえ(&N)")}};
+    if (buttons == BoxButtons::YesNoCancel)
+        return {{IDYES, base::ToWide("はい(&Y)")}, {IDNO, base::ToWide("いいえ(&N)")}, {IDCANCEL, base::ToWide("キャンセル")}};
     return {{IDOK, L"OK"}};
 }
 
@@ -128,18 +130,18 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_COMMAND: {
         auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dlg, DWLP_USER));
-        bool yesNo = state->box.buttons == BoxButtons::YesNo;
+        const BoxButtons buttons = state->box.buttons;
         switch (LOWORD(wp)) {
         case IDOK:
             // Enter with the focus off the buttons: the default button answers.
-            EndDialog(dlg, yesNo ? IDYES : IDOK);
+            EndDialog(dlg, buttons == BoxButtons::Ok ? IDOK : IDYES);
             return TRUE;
         case IDYES:
         case IDNO:
             EndDialog(dlg, LOWORD(wp));
             return TRUE;
-        case IDCANCEL:  // Escape and the close box
-            EndDialog(dlg, yesNo ? IDNO : IDOK);
+        case IDCANCEL:  // Escape, the close box, and "キャンセル"
+            EndDialog(dlg, buttons == BoxButtons::YesNo ? IDNO : buttons == BoxButtons::Ok ? IDOK : IDCANCEL);
             return TRUE;
         }
         break;
@@ -172,6 +174,7 @@ BoxAnswer ShowBox(const std::wstring& text, const std::wstring& caption, BoxIcon
     INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tmpl.dlg, owner, BoxProc, LPARAM(&state));
     if (result == IDYES) return BoxAnswer::Yes;
     if (result == IDNO) return BoxAnswer::No;
+    if (buttons == BoxButtons::YesNoCancel) return BoxAnswer::Cancel;
     return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
 }
 
@@ -195,6 +198,10 @@ void ShowErrorMessage(const std::string& text) { ShowErrorMessage(base::ToWide(t
 
 bool AskError(const std::string& question) {
     return ShowBox(question, "エラー", BoxIcon::Stop, BoxButtons::YesNo) == BoxAnswer::Yes;
+}
+
+BoxAnswer AskWarningOrCancel(const std::string& question) {
+    return ShowBox(question, "警告", BoxIcon::Warning, BoxButtons::YesNoCancel);
 }
 
 bool AskWarning(const std::string& question) {

@@ -7,16 +7,16 @@
 namespace ui {
 
 enum class BoxIcon { None, Stop, Warning };
-enum class BoxButtons { Ok, YesNo };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxButtons { Ok, YesNo, YesNoCancel };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 // Control identifiers inside every box, the same as the platform's message box.
 constexpr int kBoxTextId = 0xFFFF;
 constexpr int kBoxIconId = 20;
 
 // A modal box owned by the thread's active window, centred on the screen.
-// Yes/No boxes answer "No" to Escape and to the close box; the first button
-// is the default. Texts are code page 932, or UTF-16 where they may hold a
+// Yes/No boxes answer "No" to Escape and to the close box, Yes/No/Cancel
+// boxes "Cancel"; the first button is the default. Texts are code page 932, or UTF-16 where they may hold a
 // name that the code page lacks.
 BoxAnswer ShowBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, BoxButtons buttons);
 BoxAnswer ShowBox(const std::string& text, const std::string& caption, BoxIcon icon, BoxButtons buttons);
@@ -31,5 +31,7 @@ void ShowErrorMessage(const std::string& text);
 void ShowErrorMessage(const std::wstring& text);
 bool AskError(const std::string& question);
 bool AskWarning(const std::string& question);
+// "警告" with the warning icon: "はい(&Y)", "いいえ(&N)" and "キャンセル".
+BoxAnswer AskWarningOrCancel(const std::string& question);
 
 }  // namespace ui

@@ -42,6 +42,7 @@ TEST_F(DesignerNames, SaveAndOpenInFoldersOfAnyNameAndDepth) {
         EXPECT_EQ(ReadWholeFile(target + L".rkd"), plain);
 
         Spin("SpinEdit1").SetValue(33);
+        ThreadBoxAnswer dontSave(Press::No);
         FileDialogAnswer open(target + L".rkd");
         form->Open1Click();
         ASSERT_TRUE(open.Wait().found);

@@ -81,6 +81,7 @@ void Answer(HWND dlg, Press press) {
     case Press::Ok: click(IDOK); break;
     case Press::Yes: click(IDYES); break;
     case Press::No: click(IDNO); break;
+    case Press::Cancel: click(IDCANCEL); break;
     case Press::Escape: PostKey(dlg, VK_ESCAPE); break;
     case Press::Enter: PostKey(dlg, VK_RETURN); break;
     case Press::Close: PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); break;

@@ -13,7 +13,7 @@
 
 namespace testsupport {
 
-enum class Press { Ok, Yes, No, Escape, Enter, Close, Nothing };
+enum class Press { Ok, Yes, No, Cancel, Escape, Enter, Close, Nothing };
 enum class IconKind { None, Stop, Warning, Other };
 
 struct DialogRecord {

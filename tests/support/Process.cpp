@@ -8,10 +8,11 @@
 
 namespace testsupport {
 
-Process::Process(const std::wstring& exePath, const std::wstring& workFolder) {
+Process::Process(const std::wstring& exePath, const std::wstring& workFolder, const std::wstring& argument) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + exePath + L"\"";
+    if (!argument.empty()) command += L" \"" + argument + L"\"";
     if (!CreateProcessW(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
                         &startup, &info_))
         throw std::runtime_error("cannot start " + base::FromWide(exePath));

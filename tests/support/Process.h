@@ -11,8 +11,8 @@ namespace testsupport {
 
 class Process {
 public:
-    // Starts the executable with the working directory given.
-    Process(const std::wstring& exePath, const std::wstring& workFolder);
+    // Starts the executable with the working directory given, and an argument if any.
+    Process(const std::wstring& exePath, const std::wstring& workFolder, const std::wstring& argument = L"");
     Process(const std::string& exePath, const std::string& workFolder);
     ~Process();
     Process(const Process&) = delete;

@@ -40,6 +40,8 @@ SlowMount::SlowMount(const std::string& source, const std::string& mountPoint, c
                            L" --delay-ms=" + std::to_wstring(listing.delayMs);
     if (!listing.block.empty())
         command += L" --block=" + Quoted(listing.block) + L" --block-ms=" + std::to_wstring(listing.blockMs);
+    if (listing.fullBytes > 0) command += L" --full-bytes=" + std::to_wstring(listing.fullBytes);
+    if (listing.failRename) command += L" --fail-rename";
     // In the background, in the foreground of its own: the script returns at once.
     if (!RunUnixScript(base::FolderPart(mountPoint), command + L" >/dev/null 2>&1 &\n")) return;
     for (int waited = 0; waited < 10000 && !mounted_; waited += 20) {

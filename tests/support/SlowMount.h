@@ -1,6 +1,7 @@
 // A slow file system mounted for a test (tests/slowfs): a folder's tree seen
 // at another place, each folder listing taking a set time, one named folder
-// much longer, as on a share over a slow link or one that went away. Made
+// much longer, as on a share over a slow link or one that went away; or
+// writable, as a volume that is full or fails. Made
 // from the Unix side of Wine; unmounted when the object goes, also when the
 // test failed.
 #pragma once
@@ -12,6 +13,10 @@ struct SlowListing {
     int delayMs = 0;        // every folder listing
     std::string block;      // a folder name whose listing takes blockMs
     int blockMs = 0;
+    // Writable instead, as a volume with almost no room: a write past this
+    // many bytes of a file fails (ENOSPC); with failRename every rename fails.
+    int fullBytes = 0;
+    bool failRename = false;
 };
 
 class SlowMount {

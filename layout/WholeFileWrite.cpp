@@ -1,0 +1,107 @@
+#include "layout/WholeFileWrite.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "base/CodePage.h"
+#include "base/Paths.h"
+#include "layout/ProfileFile.h"
+#include "layout/ProfileText.h"
+
+namespace layout {
+namespace {
+
+// A name beside the target that nothing else uses.
+base::Path CopyNameFor(const base::Path& target) {
+    static unsigned counter = 0;
+    wchar_t unique[32];
+    swprintf(unique, std::size(unique), L"~rkd%04lx%04x.tmp", GetCurrentProcessId() & 0xFFFF, ++counter & 0xFFFF);
+    return base::FolderPart(target) + unique;
+}
+
+// The file's bytes now, from the disk; nothing when it cannot be read.
+std::optional<std::string> BytesOf(const base::Path& path) {
+    HANDLE file = CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return bytes;
+}
+
+// The text as code page 932, whatever form the profile functions kept it in:
+// a file that began with a byte-order mark keeps it.
+std::string AsShiftJis(const std::string& bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        return base::FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));
+    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return base::FromWide(base::ToWide(std::string_view(bytes).substr(3), CP_UTF8));
+    return bytes;
+}
+
+bool Flushed(const base::Path& path) {
+    HANDLE file = CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = FlushFileBuffers(file);
+    return CloseHandle(file) && flushed;
+}
+
+bool HoldsEveryKey(const base::Path& path, const std::vector<KeyText>& keys) {
+    const std::optional<std::string> bytes = BytesOf(path);
+    if (!bytes) return false;
+    const std::string text = AsShiftJis(*bytes);
+    for (const KeyText& k : keys) {
+        const std::optional<std::string> value = ProfileValue(text, k.section, k.key);
+        if (!value || StoredValue(*value) != StoredValue(k.value)) return false;
+    }
+    return true;
+}
+
+// Takes the copy away however the write ends.
+class CopyRemoved {
+public:
+    explicit CopyRemoved(base::Path copy) : copy_(std::move(copy)) {}
+    ~CopyRemoved() {
+        if (!copy_.empty()) DeleteFileW(base::ForFileSystem(copy_).c_str());
+    }
+    void Release() { copy_.clear(); }
+    CopyRemoved(const CopyRemoved&) = delete;
+    CopyRemoved& operator=(const CopyRemoved&) = delete;
+
+private:
+    base::Path copy_;
+};
+
+}  // namespace
+
+void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys) {
+    const DWORD attributes = GetFileAttributesW(base::ForFileSystem(target).c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) throw ProfileWriteError(target);
+
+    const base::Path copy = CopyNameFor(target);
+    CopyRemoved removed(copy);
+    // Keys the designer does not write stay as the file has them.
+    if (exists && !CopyFileW(base::ForFileSystem(target).c_str(), base::ForFileSystem(copy).c_str(), TRUE))
+        throw ProfileWriteError(target);
+    try {
+        ProfileFile file(copy);
+        for (const KeyText& k : keys) file.WriteString(k.section, k.key.c_str(), k.value);
+    } catch (const ProfileWriteError&) {
+        throw ProfileWriteError(target);
+    }
+    if (!Flushed(copy) || !HoldsEveryKey(copy, keys)) throw ProfileWriteError(target);
+    if (!MoveFileExW(base::ForFileSystem(copy).c_str(), base::ForFileSystem(target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw ProfileWriteError(target);
+    removed.Release();
+}
+
+}  // namespace layout

@@ -1,0 +1,28 @@
+// Writing a layout file whole, so that a save that fails never leaves it
+// half-written: the keys go into a copy of the file in its folder, the copy
+// is flushed and read back from the disk key by key, and only then does it
+// replace the file, in one step. The profile functions rewrite a whole file
+// on every write and report a full disk as success, so a write's result
+// alone says nothing about what reached the disk.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "base/FileSystemPath.h"
+
+namespace layout {
+
+struct KeyText {
+    const char* section;
+    std::string key;
+    std::string value;  // code page 932
+};
+
+// Writes the keys in their order; keys it does not write keep what the file
+// held, as the profile functions keep them. On any failure (a read-only or
+// unreadable file, a write, the read-back, the replacement) it throws
+// ProfileWriteError naming `target`, leaves the file as it was, byte for
+// byte, and removes the copy.
+void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys);
+
+}  // namespace layout
