@@ -132,6 +132,7 @@ TForm1::TForm1(base::Path exePath)
                    {"Open1", "開く", [this] { Open1Click(); }},
                    {"Save1", "上書き保存", [this] { Save1Click(); }},
                    {"SaveAs1", "名前を付けて保存", [this] { SaveAs1Click(); }},
+                   {"Publish1", "配布用フォルダに書き出し(&P)...", [this] { Publish1Click(); }},
                    {"Exit1", "終了", [this] { Exit1Click(); }}}},
                  {"Edit1", "編集",
                   {{"Undo1", "元に戻す(&U)\tCtrl+Z", [this] { Undo1Click(); }, {{FCONTROL, 'Z'}}},

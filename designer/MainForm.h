@@ -13,6 +13,7 @@
 #include "designer/EditHistory.h"
 #include "designer/LayoutModel.h"
 #include "designer/Preview.h"
+#include "designer/PublishBox.h"
 #include "designer/PreviewEditor.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
@@ -87,6 +88,11 @@ public:
     void SaveAs1Click();
     void Exit1Click();
     void Button7Click();  // Test run
+    // 配布用フォルダに書き出し: a ready menu folder, started once written.
+    void Publish1Click();
+    // Checks and writes the menu folder chosen, then starts its program;
+    // false (nothing written) when the user keeps the files there.
+    bool Publish(const PublishChoice& choice);
     void About1Click();
     // 編集: back and forth through the user's actions.
     void Undo1Click();
@@ -165,6 +171,7 @@ private:
     void LoadPictureReporting(int element);
     void ChangePicture(int element);
 
+
     base::Path exePath_;
     base::Path designerFolder_;
     base::Path currentFile_;
@@ -172,6 +179,7 @@ private:
     LayoutValues saved_;  // what Changed() compares with
     EditHistory history_;
     std::optional<LayoutState> action_;  // where a preview action under way started
+    base::Path lastPublished_;           // the folder published to last in this run
 };
 
 }  // namespace designer

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "base/CodePage.h"
@@ -79,17 +80,49 @@ private:
     base::Path copy_;
 };
 
-}  // namespace
-
-void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys) {
+// Whether the file exists, refusing one that cannot be replaced.
+bool ExistsReplaceable(const base::Path& target) {
     const DWORD attributes = GetFileAttributesW(base::ForFileSystem(target).c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) throw ProfileWriteError(target);
+    return exists;
+}
 
+void Replace(const base::Path& copy, const base::Path& target) {
+    if (!MoveFileExW(base::ForFileSystem(copy).c_str(), base::ForFileSystem(target).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw ProfileWriteError(target);
+}
+
+}  // namespace
+
+void WriteBytesWhole(const base::Path& target, std::string_view bytes) {
+    ExistsReplaceable(target);
+    const base::Path copy = CopyNameFor(target);
+    CopyRemoved removed(copy);
+    HANDLE file = CreateFileW(base::ForFileSystem(copy).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw ProfileWriteError(target);
+    bool written = true;
+    for (size_t at = 0; written && at < bytes.size();) {
+        DWORD done = 0;
+        const DWORD chunk = DWORD(std::min<size_t>(bytes.size() - at, 1 << 20));
+        written = WriteFile(file, bytes.data() + at, chunk, &done, nullptr) && done > 0;
+        at += done;
+    }
+    written = FlushFileBuffers(file) && written;
+    written = CloseHandle(file) && written;
+    if (!written || BytesOf(copy) != std::string(bytes)) throw ProfileWriteError(target);
+    Replace(copy, target);
+    removed.Release();
+}
+
+void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys, bool fresh) {
+    const bool exists = ExistsReplaceable(target);
     const base::Path copy = CopyNameFor(target);
     CopyRemoved removed(copy);
     // Keys the designer does not write stay as the file has them.
-    if (exists && !CopyFileW(base::ForFileSystem(target).c_str(), base::ForFileSystem(copy).c_str(), TRUE))
+    if (exists && !fresh && !CopyFileW(base::ForFileSystem(target).c_str(), base::ForFileSystem(copy).c_str(), TRUE))
         throw ProfileWriteError(target);
     try {
         ProfileFile file(copy);
@@ -98,9 +131,7 @@ void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys) 
         throw ProfileWriteError(target);
     }
     if (!Flushed(copy) || !HoldsEveryKey(copy, keys)) throw ProfileWriteError(target);
-    if (!MoveFileExW(base::ForFileSystem(copy).c_str(), base::ForFileSystem(target).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw ProfileWriteError(target);
+    Replace(copy, target);
     removed.Release();
 }
 

@@ -6,6 +6,7 @@
 // alone says nothing about what reached the disk.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/FileSystemPath.h"
@@ -19,10 +20,16 @@ struct KeyText {
 };
 
 // Writes the keys in their order; keys it does not write keep what the file
-// held, as the profile functions keep them. On any failure (a read-only or
+// held, as the profile functions keep them; fresh: the file is replaced by
+// one that holds these keys only. On any failure (a read-only or
 // unreadable file, a write, the read-back, the replacement) it throws
 // ProfileWriteError naming `target`, leaves the file as it was, byte for
 // byte, and removes the copy.
-void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys);
+void WriteWholeFile(const base::Path& target, const std::vector<KeyText>& keys, bool fresh = false);
+
+// Replaces the file (or makes it) with exactly these bytes, by the same
+// steps: a copy beside it, read back, then the replacement. On any failure
+// it throws ProfileWriteError naming `target` and leaves the file as it was.
+void WriteBytesWhole(const base::Path& target, std::string_view bytes);
 
 }  // namespace layout

@@ -57,7 +57,8 @@ TEST_F(DesignerStart, TheWindowHasItsFixedFrameTitleAndMenu) {
         for (int i = 0; i < GetMenuItemCount(dropDown); ++i) entries.push_back(MenuText(dropDown, UINT(i)));
         return entries;
     };
-    EXPECT_EQ(entriesOf(0), (std::vector<std::string>{"新規作成", "開く", "上書き保存", "名前を付けて保存", "終了"}));
+    EXPECT_EQ(entriesOf(0), (std::vector<std::string>{"新規作成", "開く", "上書き保存", "名前を付けて保存",
+                                                               "配布用フォルダに書き出し(&P)...", "終了"}));
     EXPECT_EQ(entriesOf(1), (std::vector<std::string>{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
     EXPECT_EQ(GetMenuState(bar, form->MainMenu1.CommandOf("Undo1"), MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED))
         << "nothing to undo at start";
