@@ -1,6 +1,7 @@
 // The registered extensions: the entries of ListBox1, added from Edit7 and
 // removed by selection, or all files when CheckBox8 is ticked.
 #include "designer/MainForm.h"
+#include "ui/Buttons.h"
 #include "ui/MessageBoxes.h"
 
 namespace designer {

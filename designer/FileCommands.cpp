@@ -12,6 +12,7 @@
 #include "designer/SpinEditBindings.h"
 #include "picture/Picture.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
 

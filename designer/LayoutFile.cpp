@@ -9,6 +9,7 @@
 #include "layout/ProfileFile.h"
 #include "picture/Picture.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 
 namespace designer {
 namespace {

@@ -4,7 +4,9 @@
 // through them to the mock window, whose editor (PreviewEditor) selects,
 // drags and sizes them.
 #pragma once
-#include "ui/Control.h"
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
+#include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
 

@@ -7,6 +7,7 @@
 
 #include "designer/MainForm.h"
 #include "designer/SpinEditBindings.h"
+#include "ui/Buttons.h"
 
 namespace designer {
 namespace {
