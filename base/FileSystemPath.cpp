@@ -6,6 +6,8 @@ namespace base {
 namespace {
 
 constexpr size_t kFolderLimit = kPathLimit - 12;
+// The longest path the wide calls take, its terminator included.
+constexpr size_t kLongPathLimit = 32768;
 
 bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
 
@@ -14,17 +16,24 @@ bool IsDevicePath(const std::wstring& path) { return StartsWith(path, L"\\\\?\\"
 
 }  // namespace
 
+Path FilledPath(const PathFill& fill) {
+    Path path(kPathLimit, L'\0');
+    for (;;) {
+        const size_t length = fill(path.data(), static_cast<unsigned long>(path.size()));
+        if (length < path.size()) {  // it fits, or the call failed (0)
+            path.resize(length);
+            return path;
+        }
+        if (path.size() >= kLongPathLimit) return {};
+        // A call that cuts the path short tells no size: twice the room then.
+        path.resize(length > path.size() ? length : path.size() * 2);
+    }
+}
+
 Path FullPathName(const Path& path) {
     if (path.empty()) return {};
-    std::wstring full(kPathLimit, L'\0');
-    DWORD length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {  // too small: length is the size needed, terminator included
-        full.resize(length);
-        length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) return {};
-    full.resize(length);
-    return full;
+    return FilledPath(
+        [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(path.c_str(), size, buffer, nullptr); });
 }
 
 std::wstring ForFileSystem(const Path& path) {

@@ -15,27 +15,11 @@ bool IsExistingFolder(const Path& path) {
 }
 
 Path ModulePath() {
-    Path path(kPathLimit, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return FilledPath([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 Path ShortPathName(const Path& path) {
-    Path shortPath(kPathLimit, L'\0');
-    DWORD n = GetShortPathNameW(path.c_str(), shortPath.data(), DWORD(shortPath.size()));
-    if (n >= shortPath.size()) {  // too small: n is the size needed, terminator included
-        shortPath.resize(n);
-        n = GetShortPathNameW(path.c_str(), shortPath.data(), DWORD(shortPath.size()));
-    }
-    if (n == 0 || n >= shortPath.size()) return {};
-    shortPath.resize(n);
-    return shortPath;
+    return FilledPath([&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(path.c_str(), buffer, size); });
 }
 
 }  // namespace base

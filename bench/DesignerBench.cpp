@@ -26,6 +26,7 @@
 #include "core/StartupProbe.h"
 #include "designer/MainForm.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/Control.h"
+#include "ui/Dpi.h"
 
 namespace designer {
 

@@ -1,6 +1,7 @@
 // The registered extensions: added from Edit7 and removed by the selection
 // of ListBox1, which shows them; or all files when CheckBox8 is ticked.
 #include "designer/MainForm.h"
+#include "ui/Buttons.h"
 #include "ui/MessageBoxes.h"
 
 namespace designer {

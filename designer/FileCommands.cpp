@@ -14,6 +14,7 @@
 #include "designer/MainForm.h"
 #include "picture/Picture.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Sound.h"
 

@@ -22,7 +22,7 @@ std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
 }  // namespace
 
 // The viewer's client area, whose size the viewer scales as a whole.
-TFrame2::TFrame2() : ScrollBox("Frame2", "TFrame2", COLOR_BTNFACE) { scalesWholeSize_ = true; }
+TFrame2::TFrame2() : ScrollBox("Frame2", "TFrame2", COLOR_BTNFACE) { SetScalesWholeSize(true); }
 
 void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) {
     ScrollBox::Create(parent, id, text, bounds, font);

@@ -7,7 +7,9 @@
 #include <array>
 
 #include "designer/LayoutElements.h"
-#include "ui/Control.h"
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
+#include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "designer/MainForm.h"
+#include "ui/Buttons.h"
 #include "ui/SpinEdit.h"
 
 namespace designer {

@@ -8,7 +8,9 @@
 #include <cwctype>
 
 #include "base/CodePage.h"
+#include "ui/Buttons.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TextControls.h"
 
 namespace designer {
 namespace {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/CodePage.h"
+#include "base/Files.h"
 #include "base/Paths.h"
 #include "base/ShiftJis.h"
 #include "layout/ProfileInteger.h"
@@ -15,11 +16,8 @@ namespace {
 // form where the volume keeps one and that is short enough.
 std::wstring ProfileFileName(const base::Path& path) {
     if (path.size() < base::kPathLimit) return path;
-    const base::Path folder = base::FolderPart(path);
-    std::wstring shortFolder(base::kPathLimit, L'\0');
-    const DWORD n = GetShortPathNameW(base::ForFileSystem(folder).c_str(), shortFolder.data(), DWORD(shortFolder.size()));
-    if (n > 0 && n < shortFolder.size()) {
-        shortFolder.resize(n);
+    base::Path shortFolder = base::ShortPathName(base::ForFileSystem(base::FolderPart(path)));
+    if (!shortFolder.empty() && shortFolder.size() < base::kPathLimit) {
         if (shortFolder.rfind(L"\\\\?\\", 0) == 0 && shortFolder.rfind(L"\\\\?\\UNC\\", 0) != 0)
             shortFolder.erase(0, 4);
         std::wstring shortPath = base::JoinPath(shortFolder, base::FileNamePart(path));

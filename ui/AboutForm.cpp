@@ -1,5 +1,6 @@
 #include "ui/AboutForm.h"
 
+#include "ui/Buttons.h"
 #include "ui/PicturePane.h"
 
 namespace ui {

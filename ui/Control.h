@@ -1,10 +1,12 @@
-// Thin wrappers of the standard controls, each with the events the programs
-// use. A change made by the program fires the same event as one made by the
-// user, and a setting that changes nothing fires nothing.
+// The core every control stands on: its name and identifier, its place kept
+// in 96-dpi pixels and laid out for its dpi, its event, its text. The kinds
+// of control are thin wrappers of the standard controls, each in a header of
+// its own (Buttons.h, TextControls.h, ListBox.h, ComboBox.h, Panel.h...): a
+// change made by the program fires the same event as one made by the user,
+// and a setting that changes nothing fires nothing.
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,11 +14,6 @@
 #include "ui/Window.h"
 
 namespace ui {
-
-struct Bounds {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const Bounds&) const = default;
-};
 
 // Lower and upper bound of a spin edit; equal bounds mean none.
 struct Limits {
@@ -31,6 +28,11 @@ inline constexpr UINT kChildLayoutChanged = WM_APP + 0x40;
 // character the code page lacks becomes "?"), and whole.
 std::string WindowTextOf(HWND hwnd);
 std::wstring WideWindowTextOf(HWND hwnd);
+
+// The text of an item of a list box (LB_GETTEXTLEN, LB_GETTEXT) or a combo
+// box (CB_GETLBTEXTLEN, CB_GETLBTEXT), by the length and text messages given;
+// empty for an index it does not hold.
+std::wstring ListItemText(HWND list, UINT lengthMsg, UINT textMsg, int index);
 
 // Called after an item went in at addedIndex of a list box (reserveMessage
 // LB_INITSTORAGE) or a combo box (CB_INITSTORAGE). The platform grows its item
@@ -106,20 +108,26 @@ protected:
     // A child of a platform class, subclassed so that it hears its own messages.
     void CreateStandard(const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                         const std::string& text, Bounds bounds, HFONT font);
-    // A child of a class this program registers, painted by Dispatch.
+    // A child of a class this program registers (once, filled with the
+    // system colour given), with the styles given beyond WS_CHILD,
+    // WS_VISIBLE and WS_CLIPSIBLINGS; its messages reach Dispatch.
     void CreateOwnClass(const char* className, UINT classStyle, HWND parent, int id, const std::string& text,
-                        Bounds bounds);
+                        Bounds bounds, int backgroundColor = COLOR_BTNFACE, DWORD style = 0, DWORD exStyle = 0);
     // Puts the window where its bounds say for its dpi.
     virtual void Place();
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
 
-    Bounds bounds_;  // 96-dpi, in range
-    POINT scrolled_{};  // device pixels a scrolling parent moved the window since its bounds were set
-    UINT dpi_ = kBaseDpi;
     // Its size scaled as a whole rather than by its edges: a window that
     // stands for a client area of that size, as a form's is scaled.
-    bool scalesWholeSize_ = false;
-    bool mouseThrough_ = false;
+    void SetScalesWholeSize(bool wholeSize) { scalesWholeSize_ = wholeSize; }
+    // Where the window would lie, as laid out, were its 96-dpi height this
+    // one: for a window taller than its bounds (a combo box opened to its list).
+    RECT LaidOutRectWithHeight(int height96) const;
+    // The platform sized the window (a label to its text, a combo box to its
+    // font): its 96-dpi bounds take that length, given in device pixels.
+    // Nothing moves.
+    void AdoptWidth(int pixels);
+    void AdoptHeight(int pixels);
 
 private:
     // One of the four bounds changed, the others kept.
@@ -127,164 +135,22 @@ private:
 
     std::string name_;
     int id_ = 0;
+    Bounds bounds_;     // 96-dpi, in range
+    POINT scrolled_{};  // device pixels a scrolling parent moved the window since its bounds were set
+    UINT dpi_ = kBaseDpi;
+    bool scalesWholeSize_ = false;
+    bool mouseThrough_ = false;
 };
 
 // A control of a class this program registers that paints itself and lets
-// clicks through to the window below.
+// the mouse through to the window below: clicks and context menus go there.
 class PaintedControl : public Control {
 public:
-    using Control::Control;
+    explicit PaintedControl(std::string name) : Control(std::move(name)) { Control::LetMouseThrough(); }
 
 protected:
     virtual void Paint(HDC dc, const RECT& client) = 0;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
-};
-
-class Button : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-    void Notify(WORD code) override;
-    void BindHandler(std::function<void()> handler) override { OnClick = std::move(handler); }
-    std::function<void()> OnClick;
-};
-
-class CheckBox : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-    void Notify(WORD code) override;
-    void SetInitialState(Limits, bool checked) override { SetChecked(checked); }
-    void BindHandler(std::function<void()> handler) override { OnClick = std::move(handler); }
-    bool Checked() const;
-    void SetChecked(bool checked);
-    std::function<void()> OnClick;
-};
-
-class Edit : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-    void Notify(WORD code) override;
-    void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
-    void SetWideText(const std::wstring& text) override;
-    std::function<void()> OnChange;
-};
-
-class Label : public Control {
-public:
-    using Control::Control;
-    // Sized to its text, in its font at its dpi.
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-
-protected:
-    void Place() override;
-};
-
-// A text of its declared size, whatever its length: a path too long for it
-// is shortened with "..." in its middle.
-class PathLabel : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-};
-
-// Items are kept whole (a Unicode window); the code page 932 forms below
-// convert on the way in and out.
-class ListBox : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-    void Add(const std::string& item);
-    void Add(const std::wstring& item);
-    void Clear();
-    void Delete(int index);
-    int Count() const;
-    std::string Item(int index) const;
-    std::wstring WideItem(int index) const;
-    int ItemIndex() const;
-    void SetItemIndex(int index);
-    int FindExact(const std::string& text) const;
-    int FindExact(const std::wstring& text) const;
-    // The rows' height in device pixels; set in 96-dpi pixels.
-    int ItemHeight() const;
-    void SetItemHeight(int pixels96);
-    // The horizontal scroll width in device pixels.
-    void SetHorizontalExtent(int pixels);
-    // The horizontal scroll width as this many times the list's client width
-    // now; computed in 64 bits and kept between 0 and the largest int. At
-    // another dpi it scales with the list, not computed again.
-    void SetScrollFactor(int32_t factor);
-    int HorizontalExtent() const;
-    void ApplyDpi(UINT dpi, HFONT font) override;
-
-protected:
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    void ApplyItemHeight();
-    int itemHeight96_ = 0;  // 0: the font's
-    int extent96_ = -1;     // -1: never set
-};
-
-// A drop-down combo box with an editable text field. Its items and text are
-// kept whole, as a list box's.
-class ComboBox : public Control {
-public:
-    using Control::Control;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-    void Notify(WORD code) override;
-    void BindHandler(std::function<void()> handler) override { OnChange = std::move(handler); }
-    // The height is that of the closed box, which its font sets; the
-    // drop-down keeps its own.
-    void SetBounds(Bounds bounds) override;
-    // The height of the rows of the drop-down list in 96-dpi pixels, kept
-    // through font changes.
-    void SetRowHeight(int pixels96);
-    void ApplyDpi(UINT dpi, HFONT font) override;
-    // Its closed height is the one its font gave it.
-    RECT LaidOutRect() const override;
-    // Its text field too.
-    void LetMouseThrough() override;
-    // Sets the text field; fires no change.
-    void SetWideText(const std::wstring& text) override;
-    void Add(const std::string& item);
-    void Add(const std::wstring& item);
-    int Count() const;
-    std::string Item(int index) const;
-    std::wstring WideItem(int index) const;
-    int ItemIndex() const;
-    void SetItemIndex(int index);
-    // Right-clicks in the text field show the parent's menu, not the field's own.
-    void ForwardContextMenuToParent();
-    // Fired when the user edits the text or picks an item; a picked item is
-    // in the text field by then.
-    std::function<void()> OnChange;
-
-protected:
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;
-    void Place() override;
-
-private:
-    // Gives the window the height of the box and its drop-down list, which
-    // it takes as the list's and closes to the box's: at creation and at a
-    // new dpi only, as a moved box keeps its closed height (see SetBounds).
-    void OpenToListHeight();
-    void ApplyRowHeight();
-    bool settingText_ = false;
-    int rowHeight96_ = 0;
-    int closedHeight_ = 0;  // device pixels
-};
-
-// A bordered area with a raised inner and a lowered outer bevel. Controls
-// placed over it are its siblings, stacked above it.
-class Panel : public PaintedControl {
-public:
-    using PaintedControl::PaintedControl;
-    void Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT font) override;
-
-protected:
-    void Paint(HDC dc, const RECT& client) override;
 };
 
 }  // namespace ui

@@ -2,8 +2,13 @@
 
 #include <stdexcept>
 
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
+#include "ui/ListBox.h"
+#include "ui/Panel.h"
 #include "ui/PicturePane.h"
 #include "ui/SpinEdit.h"
+#include "ui/TextControls.h"
 
 namespace ui {
 namespace {

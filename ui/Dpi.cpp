@@ -1,7 +1,5 @@
 #include "ui/Dpi.h"
 
-#include "ui/Control.h"
-
 namespace ui {
 namespace {
 
@@ -24,6 +22,11 @@ const auto kAdjustWindowRectExForDpi = Lookup<AdjustWindowRectExForDpiFn>("user3
 const auto kSystemParametersInfoForDpi =
     Lookup<SystemParametersInfoForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
 
+// A length at one dpi as it is at another.
+int Rescale(int value, UINT fromDpi, UINT toDpi) {
+    return fromDpi == toDpi ? value : MulDiv(value, int(toDpi), int(fromDpi));
+}
+
 }  // namespace
 
 UINT LayoutDpiQuery() {
@@ -31,9 +34,9 @@ UINT LayoutDpiQuery() {
     return message;
 }
 
-int Scale(int value96, UINT dpi) { return dpi == kBaseDpi ? value96 : MulDiv(value96, int(dpi), int(kBaseDpi)); }
+int Scale(int value96, UINT dpi) { return Rescale(value96, kBaseDpi, dpi); }
 
-int Unscale(int value, UINT dpi) { return dpi == kBaseDpi ? value : MulDiv(value, int(kBaseDpi), int(dpi)); }
+int Unscale(int value, UINT dpi) { return Rescale(value, dpi, kBaseDpi); }
 
 RECT ScaleEdges(const Bounds& b, UINT dpi) {
     return {Scale(b.left, dpi), Scale(b.top, dpi), Scale(b.left + b.width, dpi), Scale(b.top + b.height, dpi)};
@@ -60,7 +63,7 @@ UINT DpiOf(HWND window) {
 
 int SystemMetricForDpi(int index, UINT dpi) {
     if (kGetSystemMetricsForDpi) return kGetSystemMetricsForDpi(index, dpi);
-    return MulDiv(GetSystemMetrics(index), int(dpi), int(SystemDpi()));
+    return Rescale(GetSystemMetrics(index), SystemDpi(), dpi);
 }
 
 void AdjustForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, UINT dpi) {
@@ -76,7 +79,7 @@ LOGFONTW MessageFontForDpi(UINT dpi) {
     if (!(kSystemParametersInfoForDpi &&
           kSystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))) {
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, int(dpi), int(SystemDpi()));
+        metrics.lfMessageFont.lfHeight = Rescale(metrics.lfMessageFont.lfHeight, SystemDpi(), dpi);
     }
     return metrics.lfMessageFont;
 }

@@ -9,9 +9,13 @@
 
 namespace ui {
 
-struct Bounds;
-
 constexpr UINT kBaseDpi = 96;
+
+// A place and size in 96-dpi pixels, as the forms' tables give them.
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Bounds&) const = default;
+};
 
 // Sent to a window: a form of this program answers the dpi it is laid out
 // for, any other window nothing (a message of its own, registered, so that
@@ -20,9 +24,13 @@ UINT LayoutDpiQuery();
 // The platform's message when a window moved to a monitor of another scaling.
 inline constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
+// A length in 96-dpi pixels at dpi: every length that is not a rectangle's
+// edge (sizes, margins, steps, thicknesses) scales through it.
 int Scale(int value96, UINT dpi);
-// The inverse, for a length the platform chose (rounded to nearest).
+// The inverse, for a length the platform chose or the mouse moved, in
+// device pixels at dpi (rounded to nearest).
 int Unscale(int value, UINT dpi);
+// A rectangle, by its edges.
 RECT ScaleEdges(const Bounds& bounds96, UINT dpi);
 
 // The dpi the system started with (the primary monitor's).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/Buttons.h"
+
 namespace ui {
 
 FontHandle MakeFont(const char* face, int pixelHeight) {

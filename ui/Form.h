@@ -9,6 +9,8 @@
 
 namespace ui {
 
+class Button;
+
 // In 96-dpi pixels, as every value of a form: at D dpi the form lies at
 // them scaled by D/96.
 // Sent to a window: a form answers the shortcuts of its menu bar (an

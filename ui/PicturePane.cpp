@@ -17,7 +17,7 @@ void PicturePane::SetPicture(std::shared_ptr<const Graphic> picture) {
 }
 
 void PicturePane::Paint(HDC dc, const RECT& client) {
-    if (picture_) picture_->Draw(dc, client, dpi_);
+    if (picture_) picture_->Draw(dc, client, Dpi());
 }
 
 }  // namespace ui

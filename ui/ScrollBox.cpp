@@ -13,11 +13,8 @@ ScrollBox::ScrollBox(std::string name, const char* className, int backgroundColo
 ScrollBox::~ScrollBox() { DestroyHandle(); }
 
 void ScrollBox::Create(HWND parent, int id, const std::string& text, Bounds bounds, HFONT) {
-    dpi_ = DpiOf(parent);
-    RegisterWindowClass(className_, backgroundColor_);
-    CreateHandle(WS_EX_CONTROLPARENT, className_, text.c_str(),
-                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, parent, id);
-    SetBounds(bounds);
+    CreateOwnClass(className_, 0, parent, id, text, bounds, backgroundColor_, WS_CLIPCHILDREN | WS_TABSTOP,
+                   WS_EX_CONTROLPARENT);
 }
 
 void ScrollBox::UpdateScrollBars() {
@@ -36,7 +33,7 @@ void ScrollBox::UpdateScrollBars() {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
     const long fullW = outer.right - outer.left, fullH = outer.bottom - outer.top;
-    const int barW = SystemMetricForDpi(SM_CXVSCROLL, dpi_), barH = SystemMetricForDpi(SM_CYHSCROLL, dpi_);
+    const int barW = SystemMetricForDpi(SM_CXVSCROLL, Dpi()), barH = SystemMetricForDpi(SM_CYHSCROLL, Dpi());
     // Each bar takes room from the other direction, so decide twice.
     bool needH = false, needV = false;
     for (int pass = 0; pass < 2; ++pass) {
@@ -80,8 +77,8 @@ void ScrollBox::Scroll(int bar, WORD request) {
     GetScrollInfo(hwnd_, bar, &si);
     int pos = si.nPos;
     switch (request) {
-    case SB_LINEUP: pos -= Scale(kLineStep, dpi_); break;
-    case SB_LINEDOWN: pos += Scale(kLineStep, dpi_); break;
+    case SB_LINEUP: pos -= Scale(kLineStep, Dpi()); break;
+    case SB_LINEDOWN: pos += Scale(kLineStep, Dpi()); break;
     case SB_PAGEUP: pos -= int(si.nPage); break;
     case SB_PAGEDOWN: pos += int(si.nPage); break;
     case SB_THUMBTRACK:

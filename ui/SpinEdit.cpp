@@ -96,7 +96,7 @@ void SpinEdit::ClampTypedValue() {
 void SpinEdit::PlaceArrows() {
     RECT client;
     GetClientRect(hwnd_, &client);
-    int width = std::min<int>(SystemMetricForDpi(SM_CXVSCROLL, dpi_), client.right);
+    int width = std::min<int>(SystemMetricForDpi(SM_CXVSCROLL, Dpi()), client.right);
     SetWindowPos(arrows_.Handle(), nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/Control.h"
+#include "ui/TextControls.h"
 
 namespace ui {
 

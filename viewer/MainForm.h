@@ -8,8 +8,10 @@
 
 #include "base/FileSystemPath.h"
 #include "layout/ProfileFile.h"
-#include "ui/Control.h"
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
 #include "ui/Form.h"
+#include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/PopupMenu.h"
 #include "viewer/SearchFile.h"

@@ -4,6 +4,8 @@
 
 #include "base/CodePage.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
+#include "ui/TextControls.h"
 
 namespace viewer {
 namespace {

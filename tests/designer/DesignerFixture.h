@@ -11,6 +11,7 @@
 #include "support/Scratch.h"
 #include "support/Wide.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 
 namespace testsupport {
 

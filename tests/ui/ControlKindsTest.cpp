@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
 #include "ui/Form.h"
 #include "ui/SpinEdit.h"
 

@@ -13,10 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
 #include "ui/Form.h"
+#include "ui/ListBox.h"
+#include "ui/Panel.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
 #include "ui/SpinEdit.h"
+#include "ui/TextControls.h"
 
 namespace {
 

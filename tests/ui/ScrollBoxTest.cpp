@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"

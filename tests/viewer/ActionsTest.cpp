@@ -7,6 +7,7 @@
 #include "ViewerFixture.h"
 #include "support/ShellRecorder.h"
 #include "support/Sounds.h"
+#include "ui/TextControls.h"
 #include "viewer/AboutBox.h"
 #include "viewer/ProductInfo.h"
 
