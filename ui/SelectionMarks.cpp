@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Dpi.h"
+#include "ui/MouseThrough.h"
 
 namespace ui {
 namespace {
@@ -13,7 +14,6 @@ constexpr wchar_t kMarkClass[] = L"RokabinaMark";
 
 LRESULT CALLBACK MarkProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -48,6 +48,7 @@ HWND MakeMark(HWND edited, MarkKind kind) {
                                 instance, nullptr);
     if (!mark) throw std::runtime_error("a selection mark cannot be created");
     SetWindowLongPtrW(mark, GWLP_USERDATA, kind);
+    LetMouseThrough(mark);
     return mark;
 }
 
