@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/CodePage.h"
+#include "ui/Application.h"
 
 namespace ui {
 
@@ -58,6 +59,22 @@ void ListBox::ApplyDpi(UINT dpi, HFONT font) {
 }
 
 LRESULT ListBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    if (OnItemChosen) {
+        if (msg == WM_GETDLGCODE && lp && reinterpret_cast<const MSG*>(lp)->message == WM_KEYDOWN &&
+            reinterpret_cast<const MSG*>(lp)->wParam == VK_RETURN && ItemIndex() >= 0)
+            return Control::Dispatch(msg, wp, lp) | DLGC_WANTMESSAGE;  // Enter is the list's, not the dialog's
+        if (msg == WM_KEYDOWN && wp == VK_RETURN && ItemIndex() >= 0) {
+            Application::Instance().RunHandler(OnItemChosen);
+            return 0;
+        }
+        if (msg == WM_LBUTTONDBLCLK) {
+            const LRESULT result = Control::Dispatch(msg, wp, lp);
+            // Below the last item is no item: HIWORD 1.
+            const LRESULT hit = SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, lp);
+            if (HIWORD(hit) == 0 && ItemIndex() >= 0) Application::Instance().RunHandler(OnItemChosen);
+            return result;
+        }
+    }
     LRESULT result = Control::Dispatch(msg, wp, lp);
     // A new font gives the rows the font's height: keep ours.
     if (msg == WM_SETFONT) ApplyItemHeight();

@@ -4,6 +4,7 @@
 // changes.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "ui/Control.h"
 
@@ -35,6 +36,10 @@ public:
     void SetScrollFactor(int32_t factor);
     int HorizontalExtent() const;
     void ApplyDpi(UINT dpi, HFONT font) override;
+    // Fired by a double-click on an item, and by Enter while the list has the
+    // focus and an item is selected: the way every file list opens a file.
+    // Enter then goes no further (no default button takes it too).
+    std::function<void()> OnItemChosen;
 
 protected:
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -15,17 +15,11 @@ namespace {
 
 using namespace testsupport;
 
-TEST(PublishNames, AProgramNameIsAFileNameTheLayoutCanHold) {
-    const std::pair<const wchar_t*, bool> names[] = {
-        {L"menu", true}, {L"資料 2026", true}, {L"com0", true}, {L"CONSOLE", true}, {L"", false},
-        {L"a/b", false}, {L"a\\b", false}, {L"a:b", false}, {L"a*", false}, {L"a?", false}, {L"\"a\"", false},
-        {L"<a>", false}, {L"a|b", false}, {L"CON", false}, {L"nul", false}, {L"Com1", false}, {L"LPT9.txt", false},
-        {L"aux ", false}, {L"\uBA54\uB274", false},  // Hangul: not in code page 932
-    };
-    for (auto [name, fine] : names) EXPECT_EQ(designer::NameProblem(name).empty(), fine) << base::FromWide(name);
-}
-
-TEST(PublishNames, PicturesAreFoundAsTheTestRunFindsThem) {
+TEST(PublishNames, ANameIsAFileNameTheLayoutCanHoldAndPicturesAreFoundAsByTheTestRun) {
+    for (const wchar_t* fine : {L"menu", L"資料 2026", L"com0", L"CONSOLE"}) EXPECT_EQ(designer::NameProblem(fine), "");
+    for (const wchar_t* bad : {L"", L"a/b", L"a\\b", L"a:b", L"a*", L"a?", L"\"a\"", L"<a>", L"a|b", L"CON", L"nul",
+                               L"Com1", L"LPT9.txt", L"aux ", L"\uBA54\uB274"})  // the last: Hangul
+        EXPECT_NE(designer::NameProblem(bad), "") << base::FromWide(bad);
     CurrentDirectoryGuard here("C:\\windows");
     EXPECT_EQ(designer::PictureSource(L"pics\\a.jpg", L"D:\\menus\\m.rkd"), L"D:\\menus\\pics\\a.jpg");
     EXPECT_EQ(designer::PictureSource(L"a.jpg", L""), L"C:\\windows\\a.jpg");
@@ -35,7 +29,6 @@ TEST(PublishNames, PicturesAreFoundAsTheTestRunFindsThem) {
 class Publishing : public DesignerTest {
 protected:
     designer::PublishChoice Into(const std::string& folder) const { return {W(folder), L"menu", true}; }
-    // What the folder holds, without "." and "..".
     size_t EntriesIn(const std::string& folder) const { return FolderEntries(W(folder + "\\")).size(); }
 };
 

@@ -32,8 +32,7 @@ HWND Publish(HWND designer, const std::string& folder, bool autorun, std::string
 }
 
 void End(HWND viewer) {
-    EndProcessOf(viewer);
-    for (DWORD start = GetTickCount(); IsWindow(viewer) && GetTickCount() - start < 10000;) Sleep(50);
+    for (DWORD start = (EndProcessOf(viewer), GetTickCount()); IsWindow(viewer) && GetTickCount() - start < 10000;) Sleep(50);
 }
 
 bool IsRed(uint32_t rgb) { return (rgb >> 16) > 200 && ((rgb >> 8) & 0xFF) < 60 && (rgb & 0xFF) < 60; }
@@ -61,9 +60,10 @@ TEST(Publishing, TheMenuFolderHoldsWhatItNeedsAndRunsAsItsUsersSeeIt) {
     EXPECT_EQ(ListItems(ChildrenOfClass(viewer, "ListBox").at(0)), std::vector<std::string>{"案内.txt"});
     End(viewer);
 
-    EXPECT_EQ(ReadWholeFile(first + "menu.exe"), ReadWholeFile(DistFolder() + "rokabina.exe"));
-    EXPECT_EQ(ReadWholeFile(first + "head.jpg"), ReadWholeFile(dir / "work\\pics\\head.jpg"));
-    EXPECT_EQ(ReadWholeFile(first + "foot.bmp"), ReadWholeFile(dir / "work\\pics\\foot.bmp"));
+    for (auto [copy, original] : {std::pair{first + "menu.exe", DistFolder() + "rokabina.exe"},
+                                  {first + "head.jpg", dir / "work\\pics\\head.jpg"},
+                                  {first + "foot.bmp", dir / "work\\pics\\foot.bmp"}})
+        EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(original)) << copy;
     const std::string autorun = ReadWholeFile(first + "autorun.inf");
     EXPECT_EQ(autorun.substr(0, 2), "\xFF\xFE") << "UTF-16 with its byte-order mark";
     const std::wstring lines(reinterpret_cast<const wchar_t*>(autorun.data() + 2), (autorun.size() - 2) / 2);
