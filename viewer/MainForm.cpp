@@ -18,6 +18,7 @@
 #include "viewer/BackgroundWalk.h"
 #include "viewer/ProductInfo.h"
 #include "viewer/WalkProgress.h"
+#include "viewer/WindowsDirectoryRule.h"
 
 namespace viewer {
 namespace {
@@ -67,10 +68,6 @@ TForm1::TForm1(base::Path exePath)
     Button2 = &Get<ui::Button>("Button2");
     ListBox1->SetItemHeight(12);  // as the folder chooser's rows
     ComboBox1->ForwardContextMenuToParent();
-    SearchDir1.OnFind = [this](TSearchDir* sender, base::Path name, TSearchFileData data, bool& ignoreSubDir,
-                               bool& goOn) {
-        SearchDir1Find(sender, std::move(name), std::move(data), ignoreSubDir, goOn);
-    };
     ui::Application::Instance().RunHandler([this] { FormCreate(); });
 }
 
@@ -126,8 +123,6 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     RemoveHiddenElements();
 
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
-        windowsDirectory_ = WindowsDirectory();
-        SearchDir1.BaseDir = exeFolder_;
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
         WalkFolders();
@@ -135,19 +130,13 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
 }
 
 void TForm1::WalkFolders() {
-    // The worker decides by the same rule as SearchDir1Find, from a copy.
-    BackgroundWalk walk(SearchDir1.BaseDir,
-                        [windows = windowsDirectory_](const base::Path& folder) { return folder == windows; });
+    BackgroundWalk walk(exeFolder_, SkipWindowsDirectory(WindowsDirectory()));
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = GetTickCount();
     bool quit = false;  // the program was asked to end meanwhile
     while (!quit) {
         const bool ended = walk.Ended();  // asked first: what it found by then is taken below
-        for (BackgroundWalk::Found& found : walk.TakeFound()) {
-            bool ignoreSubDir = false, goOn = true;
-            SearchDir1Find(&SearchDir1, std::move(found.name), std::move(found.data), ignoreSubDir, goOn);
-            if (!goOn) walk.Stop();
-        }
+        for (base::Path& folder : walk.TakeFound()) SearchDir1Find(std::move(folder));
         if (ended || (progress && progress->StopAsked())) break;
         if (!progress && GetTickCount() - start >= kProgressAfterMs)
             progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
@@ -185,9 +174,7 @@ void TForm1::RemoveHiddenElements() {
     removeIfHidden(Button2);
 }
 
-void TForm1::SearchDir1Find(TSearchDir*, base::Path Name, TSearchFileData, bool& IgnoreSubDir, bool&) {
-    // The Windows directory is listed but not walked into.
-    IgnoreSubDir = Name == windowsDirectory_;
+void TForm1::SearchDir1Find(base::Path Name) {
     ComboBox1->Add(Name);
     folders_.push_back(std::move(Name));
 }

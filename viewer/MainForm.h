@@ -12,7 +12,6 @@
 #include "ui/Form.h"
 #include "ui/PicturePane.h"
 #include "ui/PopupMenu.h"
-#include "viewer/SearchFile.h"
 
 namespace viewer {
 
@@ -24,8 +23,8 @@ public:
 
     // Start-up: runs once while the window is created, before it is shown.
     void FormCreate();
-    void SearchDir1Find(TSearchDir* Sender, base::Path Name, TSearchFileData Data, bool& IgnoreSubDir,
-                        bool& Continue);
+    // Takes in a folder the start-up walk found: the chooser lists it.
+    void SearchDir1Find(base::Path Name);
     void ComboBox1Change();
     void Button1Click();
     void Button2Click();
@@ -44,7 +43,6 @@ public:
     ui::ComboBox* ComboBox1 = nullptr;
     ui::Button* Button1 = nullptr;
     ui::Button* Button2 = nullptr;
-    TSearchDir SearchDir1;
     ui::PopupMenu PopupMenu1;
 
 protected:
@@ -69,7 +67,6 @@ private:
 
     base::Path exePath_;
     base::Path exeFolder_;
-    base::Path windowsDirectory_;
     std::vector<base::Path> folders_;  // the chooser's items, in its order
     std::vector<std::wstring> files_;  // the list's items, in its order
 };
