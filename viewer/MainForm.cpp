@@ -136,11 +136,11 @@ void TForm1::WalkFolders() {
     bool quit = false;  // the program was asked to end meanwhile
     while (!quit) {
         const bool ended = walk.Ended();  // asked first: what it found by then is taken below
-        for (base::Path& folder : walk.TakeFound()) SearchDir1Find(std::move(folder));
+        for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
         if (ended || (progress && progress->StopAsked())) break;
         if (!progress && GetTickCount() - start >= kProgressAfterMs)
             progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
-        if (progress) progress->ShowProgress(folders_.size(), walk.Reading());
+        if (progress) progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
         // Wakes for folders found, the walk's end, input, or the next repaint.
         HANDLE signal = walk.Signal();
         MsgWaitForMultipleObjects(1, &signal, FALSE, progress ? kProgressEveryMs : kProgressAfterMs / 5, QS_ALLINPUT);
@@ -174,24 +174,11 @@ void TForm1::RemoveHiddenElements() {
     removeIfHidden(Button2);
 }
 
-void TForm1::SearchDir1Find(base::Path Name) {
-    ComboBox1->Add(Name);
-    folders_.push_back(std::move(Name));
-}
+void TForm1::SearchDir1Find(const base::Path& Name) { ComboBox1->Add(Name); }
 
-base::Path TForm1::ChosenFolder() const {
-    std::wstring text = ComboBox1->WideText();
-    const int index = ComboBox1->ItemIndex();
-    if (index >= 0 && size_t(index) < folders_.size() && ComboBox1->WideItem(index) == text) return folders_[index];
-    return text;
-}
+base::Path TForm1::ChosenFolder() const { return ComboBox1->WideText(); }
 
-void TForm1::ClearFiles() {
-    ListBox1->Clear();
-    files_.clear();
-}
-
-const std::wstring& TForm1::SelectedFile() const { return files_.at(size_t(ListBox1->ItemIndex())); }
+std::wstring TForm1::SelectedFile() const { return ListBox1->WideItem(ListBox1->ItemIndex()); }
 
 void TForm1::ComboBox1Change() {
     // From the emptying to the end of the refill the list neither redraws nor
@@ -200,7 +187,7 @@ void TForm1::ComboBox1Change() {
     std::optional<ui::RedrawLock> redraw;
     if (ListBox1) {
         redraw.emplace(ListBox1->Handle());
-        ClearFiles();
+        ListBox1->Clear();
     }
     int32_t count;
     {
@@ -242,7 +229,6 @@ void TForm1::ListPattern(const base::Path& pattern) {
     if (!find) return;
     do {
         ListBox1->Add(entry.cFileName);
-        files_.emplace_back(entry.cFileName);
     } while (FindNextFileW(find.Get(), &entry));
 }
 
