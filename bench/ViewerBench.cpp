@@ -135,10 +135,12 @@ StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& optio
             row.peakWorkingSetMb.push_back(double(peak.workingSet) / kMegabyte);
             row.peakPrivateMb.push_back(double(peak.pagefile) / kMegabyte);
         }
-        Keep(row.floorMs,
-             MeasureOnce(both, tree.folder, options.timeoutMs, nullptr,
-                         TimeRefills(both, refills, row.files, options.timeoutMs, row.floorRefillMs)),
-             counted);
+        MemoryPeak floorPeak;
+        auto floorMs = MeasureOnce(both, tree.folder, options.timeoutMs, &floorPeak,
+                                   TimeRefills(both, refills, row.files, options.timeoutMs, row.floorRefillMs));
+        Keep(row.floorMs, floorMs, counted);
+        if (counted && floorMs && floorPeak.pagefile)
+            row.floorPeakPrivateMb.push_back(double(floorPeak.pagefile) / kMegabyte);
         Keep(row.walkMs, MeasureOnce(walk, tree.folder, options.timeoutMs), counted);
         Keep(row.windowMs, MeasureOnce(window, tree.folder, options.timeoutMs), counted);
     }

@@ -5,6 +5,7 @@
 #include <process.h>
 
 #include "ui/Handles.h"
+#include "viewer/SearchFile.h"
 
 namespace viewer {
 
@@ -15,7 +16,7 @@ struct BackgroundWalk::State {
     std::atomic<bool> ended{false};
     ui::FileHandle signal{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // an event, auto-reset
     mutable std::mutex lock;  // guards the three below
-    std::vector<Found> found;
+    std::vector<base::Path> found;
     base::Path reading;
     std::exception_ptr error;
 };
@@ -28,20 +29,21 @@ public:
     explicit Walker(BackgroundWalk::State& state) : state_(state) {}
 
 protected:
-    void DoFind(const base::Path& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
-        ignoreSubDir = state_.skip(name);
+    TFindAnswer OnFind(const TFoundFolder& folder) override {
+        const bool skip = state_.skip(folder.Name());
         bool first;
         {
             std::lock_guard guard(state_.lock);
             first = state_.found.empty();
-            state_.found.push_back({name, data});
+            state_.found.push_back(folder.Name());
         }
         // One wake-up a batch: the window thread takes all that waits.
         if (first) SetEvent(state_.signal.Get());
-        keepOn = !state_.stop;
+        if (state_.stop) return TFindAnswer::Stop;
+        return skip ? TFindAnswer::Skip : TFindAnswer::Enter;
     }
 
-    bool DoEnter(const base::Path& dir) override {
+    bool OnEnter(const base::Path& dir) override {
         std::lock_guard guard(state_.lock);
         state_.reading = dir;
         return !state_.stop;
@@ -59,7 +61,6 @@ unsigned __stdcall Work(void* parameter) {
     try {
         Walker walker(state);
         walker.BaseDir = state.baseDir;
-        walker.OnFind = [](TSearchDir*, base::Path, TSearchFileData, bool&, bool&) {};  // the walk runs only with one
         walker.Search();
     } catch (...) {
         std::lock_guard guard(state.lock);
@@ -90,7 +91,7 @@ BackgroundWalk::~BackgroundWalk() {
     CloseHandle(worker_);
 }
 
-std::vector<BackgroundWalk::Found> BackgroundWalk::TakeFound() {
+std::vector<base::Path> BackgroundWalk::TakeFound() {
     std::lock_guard guard(state_->lock);
     return std::exchange(state_->found, {});
 }

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "base/FileSystemPath.h"
-#include "viewer/SearchFile.h"
 
 namespace viewer {
 
@@ -26,11 +25,6 @@ public:
     // of it. It must use nothing but what it holds itself.
     using SkipRule = std::function<bool(const base::Path& folder)>;
 
-    struct Found {
-        base::Path name;
-        TSearchFileData data;
-    };
-
     // Starts the walk below baseDir at once.
     BackgroundWalk(base::Path baseDir, SkipRule skip);
     // Stops the walk; waits for a worker that has ended, leaves one that has not.
@@ -39,7 +33,7 @@ public:
     BackgroundWalk& operator=(const BackgroundWalk&) = delete;
 
     // The folders found since the last call, in the walk's order.
-    std::vector<Found> TakeFound();
+    std::vector<base::Path> TakeFound();
     // The folder being listed now, with its trailing backslash.
     base::Path Reading() const;
     // The worker has returned: nothing more will be found.

@@ -18,6 +18,7 @@
 #include "viewer/BackgroundWalk.h"
 #include "viewer/ProductInfo.h"
 #include "viewer/WalkProgress.h"
+#include "viewer/WindowsDirectoryRule.h"
 
 namespace viewer {
 namespace {
@@ -67,10 +68,6 @@ TForm1::TForm1(base::Path exePath)
     Button2 = &Get<ui::Button>("Button2");
     ListBox1->SetItemHeight(12);  // as the folder chooser's rows
     ComboBox1->ForwardContextMenuToParent();
-    SearchDir1.OnFind = [this](TSearchDir* sender, base::Path name, TSearchFileData data, bool& ignoreSubDir,
-                               bool& goOn) {
-        SearchDir1Find(sender, std::move(name), std::move(data), ignoreSubDir, goOn);
-    };
     ui::Application::Instance().RunHandler([this] { FormCreate(); });
 }
 
@@ -126,8 +123,6 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     RemoveHiddenElements();
 
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
-        windowsDirectory_ = WindowsDirectory();
-        SearchDir1.BaseDir = exeFolder_;
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
         WalkFolders();
@@ -135,23 +130,17 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
 }
 
 void TForm1::WalkFolders() {
-    // The worker decides by the same rule as SearchDir1Find, from a copy.
-    BackgroundWalk walk(SearchDir1.BaseDir,
-                        [windows = windowsDirectory_](const base::Path& folder) { return folder == windows; });
+    BackgroundWalk walk(exeFolder_, SkipWindowsDirectory(WindowsDirectory()));
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = GetTickCount();
     bool quit = false;  // the program was asked to end meanwhile
     while (!quit) {
         const bool ended = walk.Ended();  // asked first: what it found by then is taken below
-        for (BackgroundWalk::Found& found : walk.TakeFound()) {
-            bool ignoreSubDir = false, goOn = true;
-            SearchDir1Find(&SearchDir1, std::move(found.name), std::move(found.data), ignoreSubDir, goOn);
-            if (!goOn) walk.Stop();
-        }
+        for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
         if (ended || (progress && progress->StopAsked())) break;
         if (!progress && GetTickCount() - start >= kProgressAfterMs)
             progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
-        if (progress) progress->ShowProgress(folders_.size(), walk.Reading());
+        if (progress) progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
         // Wakes for folders found, the walk's end, input, or the next repaint.
         HANDLE signal = walk.Signal();
         MsgWaitForMultipleObjects(1, &signal, FALSE, progress ? kProgressEveryMs : kProgressAfterMs / 5, QS_ALLINPUT);
@@ -185,26 +174,11 @@ void TForm1::RemoveHiddenElements() {
     removeIfHidden(Button2);
 }
 
-void TForm1::SearchDir1Find(TSearchDir*, base::Path Name, TSearchFileData, bool& IgnoreSubDir, bool&) {
-    // The Windows directory is listed but not walked into.
-    IgnoreSubDir = Name == windowsDirectory_;
-    ComboBox1->Add(Name);
-    folders_.push_back(std::move(Name));
-}
+void TForm1::SearchDir1Find(const base::Path& Name) { ComboBox1->Add(Name); }
 
-base::Path TForm1::ChosenFolder() const {
-    std::wstring text = ComboBox1->WideText();
-    const int index = ComboBox1->ItemIndex();
-    if (index >= 0 && size_t(index) < folders_.size() && ComboBox1->WideItem(index) == text) return folders_[index];
-    return text;
-}
+base::Path TForm1::ChosenFolder() const { return ComboBox1->WideText(); }
 
-void TForm1::ClearFiles() {
-    ListBox1->Clear();
-    files_.clear();
-}
-
-const std::wstring& TForm1::SelectedFile() const { return files_.at(size_t(ListBox1->ItemIndex())); }
+std::wstring TForm1::SelectedFile() const { return ListBox1->WideItem(ListBox1->ItemIndex()); }
 
 void TForm1::ComboBox1Change() {
     // From the emptying to the end of the refill the list neither redraws nor
@@ -213,7 +187,7 @@ void TForm1::ComboBox1Change() {
     std::optional<ui::RedrawLock> redraw;
     if (ListBox1) {
         redraw.emplace(ListBox1->Handle());
-        ClearFiles();
+        ListBox1->Clear();
     }
     int32_t count;
     {
@@ -255,7 +229,6 @@ void TForm1::ListPattern(const base::Path& pattern) {
     if (!find) return;
     do {
         ListBox1->Add(entry.cFileName);
-        files_.emplace_back(entry.cFileName);
     } while (FindNextFileW(find.Get(), &entry));
 }
 

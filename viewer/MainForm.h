@@ -1,10 +1,10 @@
 // The viewer's main window: laid out from the layout file beside the
 // executable, with the folder chooser, the file list and the two buttons.
 // Folders and files keep the names the file system has, whatever their
-// characters: each item's path is kept beside it, and the lists show it.
+// characters: the lists are Unicode windows whose items are the paths and
+// names themselves.
 #pragma once
 #include <string>
-#include <vector>
 
 #include "base/FileSystemPath.h"
 #include "layout/ProfileFile.h"
@@ -14,7 +14,6 @@
 #include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/PopupMenu.h"
-#include "viewer/SearchFile.h"
 
 namespace viewer {
 
@@ -26,8 +25,8 @@ public:
 
     // Start-up: runs once while the window is created, before it is shown.
     void FormCreate();
-    void SearchDir1Find(TSearchDir* Sender, base::Path Name, TSearchFileData Data, bool& IgnoreSubDir,
-                        bool& Continue);
+    // Takes in a folder the start-up walk found: the chooser lists it.
+    void SearchDir1Find(const base::Path& Name);
     void ComboBox1Change();
     void Button1Click();
     void Button2Click();
@@ -46,7 +45,6 @@ public:
     ui::ComboBox* ComboBox1 = nullptr;
     ui::Button* Button1 = nullptr;
     ui::Button* Button2 = nullptr;
-    TSearchDir SearchDir1;
     ui::PopupMenu PopupMenu1;
 
 protected:
@@ -60,20 +58,16 @@ private:
     void WalkFolders();
     void RemoveHiddenElements();
     void ListPattern(const base::Path& pattern);
-    void ClearFiles();
-    // The folder the chooser names: the kept path of the picked item while
-    // the text shows it, else the text as typed.
+    // The folder the chooser names: its text, which is the full path of a
+    // picked item (the items are the paths themselves) or a path as typed.
     base::Path ChosenFolder() const;
-    // The kept name of the selected file.
-    const std::wstring& SelectedFile() const;
+    // The name of the selected file, as the list holds it.
+    std::wstring SelectedFile() const;
     // Both buttons: act on the selected file as the layout's function key says.
     void ButtonAction(const char* functionKey);
 
     base::Path exePath_;
     base::Path exeFolder_;
-    base::Path windowsDirectory_;
-    std::vector<base::Path> folders_;  // the chooser's items, in its order
-    std::vector<std::wstring> files_;  // the list's items, in its order
 };
 
 }  // namespace viewer

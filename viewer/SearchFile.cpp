@@ -60,19 +60,11 @@ bool IsDotEntry(const wchar_t* name) {
     return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
-// Entries with their short names, which the reports carry; a share sends
-// them in large batches.
+// Entries with their short names, which the reports' data carries; a share
+// sends them in large batches.
 HANDLE FindFirst(const base::Path& pattern, WIN32_FIND_DATAW& entry) {
     return FindFirstFileExW(base::ForFileSystem(pattern).c_str(), FindExInfoStandard, &entry, FindExSearchNameMatch,
                             nullptr, FIND_FIRST_EX_LARGE_FETCH);
-}
-
-// The root looked up as a single entry. A path ending in a backslash finds
-// nothing and gives empty data.
-TSearchFileData LookUpEntry(const base::Path& path) {
-    WIN32_FIND_DATAW entry;
-    ui::FindHandle find = ui::AdoptFind(FindFirst(path, entry));
-    return find ? MakeSearchFileData(entry) : TSearchFileData{};
 }
 
 // Holds the busy flag for one walk, whichever way the walk leaves.
@@ -121,36 +113,38 @@ TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAW& entry) {
     return data;
 }
 
+// The base is looked up as a single entry.
+TSearchFileData TFoundFolder::Data() const {
+    if (entry_) return MakeSearchFileData(*entry_);
+    WIN32_FIND_DATAW entry;
+    const ui::FindHandle find = ui::AdoptFind(FindFirst(name_, entry));
+    return find ? MakeSearchFileData(entry) : TSearchFileData{};
+}
+
 TSearchDir::TSearchDir() = default;
 
 TSearchDir::~TSearchDir() = default;
-
-void TSearchDir::DoFind(const base::Path& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue) {
-    if (OnFind) OnFind(this, Name, Data, IgnoreSubDir, Continue);
-}
 
 // Breadth first through a queue, never by recursion, so a deep tree costs no
 // stack; at most one enumeration is open at a time. Paths of any length are
 // walked: the file system takes long ones in their "\\?\" form.
 bool TSearchDir::Search() {
-    if (busy_ || !OnFind) return false;
+    if (busy_) return false;
     const base::Path root = base::FullPathName(BaseDir);
     if (root.empty() || GetFileAttributesW(base::ForFileSystem(root).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
 
     BusyScope busy(busy_);
     queue_.clear();
     LinkGuard links(root);
-    bool ignoreSubDir = false;
-    bool keepOn = true;
-    DoFind(root, LookUpEntry(root), ignoreSubDir, keepOn);
-    if (!keepOn) return false;
-    if (!ignoreSubDir) queue_.push_back(root);
+    const TFindAnswer answer = OnFind(TFoundFolder(root, nullptr));
+    if (answer == TFindAnswer::Stop) return false;
+    if (answer == TFindAnswer::Enter) queue_.push_back(root);
 
     while (!queue_.empty()) {
         base::Path dir = std::move(queue_.front());
         queue_.pop_front();
         if (!base::EndsWithBackslash(dir)) dir += L'\\';
-        if (!DoEnter(dir) || !ReportSubFolders(dir, links)) return false;  // the queue stays as it is
+        if (!OnEnter(dir) || !ReportSubFolders(dir, links)) return false;  // the queue stays as it is
     }
     return true;
 }
@@ -162,25 +156,12 @@ bool TSearchDir::ReportSubFolders(const base::Path& dir, LinkGuard& links) {
     do {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
         base::Path name = dir + entry.cFileName;
-        bool ignoreSubDir = false;
-        bool keepOn = true;
-        DoFind(name, MakeSearchFileData(entry), ignoreSubDir, keepOn);
-        if (!keepOn) return false;
-        if (!ignoreSubDir && (!IsFolderLink(entry) || links.MayEnter(name))) queue_.push_back(std::move(name));
+        const TFindAnswer answer = OnFind(TFoundFolder(name, &entry));
+        if (answer == TFindAnswer::Stop) return false;
+        if (answer == TFindAnswer::Enter && (!IsFolderLink(entry) || links.MayEnter(name)))
+            queue_.push_back(std::move(name));
     } while (FindNextFileW(find.Get(), &entry));
     return true;
-}
-
-base::Path WindowsDirectory() {
-    base::Path directory(base::kPathLimit, L'\0');
-    UINT length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
-    if (length >= directory.size()) {  // too small: length is the size needed, terminator included
-        directory.resize(length);
-        length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
-        if (length >= directory.size()) return {};
-    }
-    directory.resize(length);
-    return directory;
 }
 
 }  // namespace viewer

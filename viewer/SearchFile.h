@@ -1,7 +1,8 @@
 // TSearchDir walks the folder tree below a base folder, breadth first, and
-// reports every folder it meets (the base first) through OnFind. Files are
-// never reported. Folder links and junctions are reported like folders and
-// entered unless that would lead the walk round in a circle (LinkGuard.h).
+// reports every folder it meets (the base first) to its OnFind, whose answer
+// says whether to walk into it. Files are never reported. Folder links and
+// junctions are reported like folders and entered unless that would lead the
+// walk round in a circle (LinkGuard.h).
 // Names and paths are the file system's own, whatever their characters, and
 // of any length.
 #pragma once
@@ -9,7 +10,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -42,14 +42,35 @@ TSearchFileData MakeSearchFileData(const WIN32_FIND_DATAW& entry);
 // nothing when they do not form a valid date and time.
 std::optional<double> DosDateTimeToDateTime(WORD dosDate, WORD dosTime);
 
-class TSearchDir;
+// What a handler answers for a folder found.
+enum class TFindAnswer {
+    Enter,  // the walk goes on, into this folder in its turn
+    Skip,   // the walk goes on, but keeps out of this folder
+    Stop,   // the walk ends here
+};
+
+// A folder the walk found. Its TSearchFileData is made from the file
+// system's entry only when a handler asks for it: the walk itself needs
+// the name alone.
+class TFoundFolder {
+public:
+    // entry: the enumeration's entry, valid for the call; null for the base
+    // folder, which is looked up when its data is asked for.
+    TFoundFolder(const base::Path& name, const WIN32_FIND_DATAW* entry) : name_(name), entry_(entry) {}
+
+    const base::Path& Name() const { return name_; }
+    // A base folder text ending in a backslash finds no entry: empty data.
+    TSearchFileData Data() const;
+
+private:
+    const base::Path& name_;
+    const WIN32_FIND_DATAW* entry_;
+};
+
 class LinkGuard;
 
-// IgnoreSubDir arrives false: set it to keep the walk out of this folder.
-// Continue arrives true: clear it to end the whole walk.
-using TSearchDirEvent = std::function<void(TSearchDir* Sender, base::Path Name, TSearchFileData Data,
-                                           bool& IgnoreSubDir, bool& Continue)>;
-
+// A component derives from it and says, through OnFind, what becomes of
+// each folder found; OnEnter lets it follow which folder is being read.
 class TSearchDir {
 public:
     TSearchDir();
@@ -57,21 +78,20 @@ public:
     TSearchDir(const TSearchDir&) = delete;
     TSearchDir& operator=(const TSearchDir&) = delete;
 
-    base::Path BaseDir;      // where the walk starts; a relative path is taken from the current directory
-    TSearchDirEvent OnFind;  // one call per folder
+    base::Path BaseDir;  // where the walk starts; a relative path is taken from the current directory
 
-    // True when the walk ran to its end; false when it could not start (already
-    // walking, OnFind unassigned, BaseDir missing) or a handler cleared Continue.
-    // An exception from a handler passes out after clean-up.
+    // True when the walk ran to its end; false when it could not start
+    // (already walking, BaseDir missing) or a handler stopped it. An
+    // exception from a handler passes out after clean-up.
     bool Search();
     bool Busy() const { return busy_; }
 
 protected:
-    virtual void DoFind(const base::Path& Name, const TSearchFileData& Data, bool& IgnoreSubDir, bool& Continue);
-    // Before each queued folder (ending with a backslash) is listed, for a
-    // derived component that tells which folder is being read; false ends
-    // the walk as a handler's Continue does.
-    virtual bool DoEnter(const base::Path&) { return true; }
+    // One call per folder, the base first.
+    virtual TFindAnswer OnFind(const TFoundFolder& Folder) = 0;
+    // Before each queued folder (ending with a backslash) is listed; false
+    // ends the walk as Stop does.
+    virtual bool OnEnter(const base::Path& /*Dir*/) { return true; }
 
 private:
     // Reports the sub-folders of dir (which ends with a backslash); false when a
@@ -81,8 +101,5 @@ private:
     std::deque<base::Path> queue_;  // folders still to be enumerated
     bool busy_ = false;
 };
-
-// The Windows directory as GetWindowsDirectoryW reports it; empty when that fails.
-base::Path WindowsDirectory();
 
 }  // namespace viewer

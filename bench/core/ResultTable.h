@@ -26,9 +26,11 @@ struct StartupRow {
     Timings floorRefillMs;
     std::vector<double> peakWorkingSetMb;
     std::vector<double> peakPrivateMb;
+    std::vector<double> floorPeakPrivateMb;
 };
 
-// One row per tree: medians, the viewer/floor ratio, the viewer's peak memory.
+// One row per tree: medians, the viewer/floor ratio, the viewer's peak
+// memory, the floor's peak private memory and the viewer/floor ratio of it.
 std::string FormatStartupTable(const std::vector<StartupRow>& rows);
 
 // One row per tree: the medians of the file list's refill on a pick in the

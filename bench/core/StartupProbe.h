@@ -35,16 +35,23 @@ public:
     // *exitCode. Nothing when the time runs out. Messages to this thread's
     // windows are dispatched meanwhile.
     std::optional<double> WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
-    // The peaks of the process so far; zeros when they cannot be read.
+    // The peaks of the process so far; zeros when they cannot be read. Wine
+    // reports the private bytes of the moment as their peak: the largest
+    // value sampled while waiting for the window counts as well.
     MemoryPeak Peak() const;
     // Ends the process and waits until it is gone.
     void Terminate();
 
 private:
     bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+    MemoryPeak Reported() const;
+    // Keeps the largest figures seen, at most once every kSampleEveryMs.
+    void SampleMemory();
 
     Stopwatch sinceStart_;
     PROCESS_INFORMATION info_{};
+    MemoryPeak sampled_;
+    double sampledAtMs_ = 0;
 };
 
 // A window a program shows while it starts, before its own: the viewer's

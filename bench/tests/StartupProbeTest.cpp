@@ -28,6 +28,7 @@ TEST(StartupProbe, WindowModeIsMeasuredToItsVisibleWindow) {
     EXPECT_EQ(bench::ClassNameOf(window), "BenchFloor");
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_GT(floor.Peak().workingSet, 0u);
+    EXPECT_GT(floor.Peak().pagefile, 0u);
     EXPECT_FALSE(floor.WaitExit(0)) << "still running until ended";
     floor.Terminate();
     EXPECT_TRUE(floor.WaitExit(0));

@@ -19,7 +19,7 @@ std::vector<std::wstring> AllFound(viewer::BackgroundWalk& walk) {
     for (bool ended = false; !ended;) {
         WaitForSingleObject(walk.Signal(), 1000);
         ended = walk.Ended();  // then what was found by then
-        for (auto& found : walk.TakeFound()) names.push_back(found.name);
+        for (base::Path& found : walk.TakeFound()) names.push_back(std::move(found));
     }
     return names;
 }

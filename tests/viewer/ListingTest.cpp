@@ -4,6 +4,7 @@
 
 #include "ViewerFixture.h"
 #include "support/FolderListing.h"
+#include "viewer/WindowsDirectoryRule.h"
 
 namespace {
 
@@ -39,14 +40,14 @@ TEST_F(ViewerListing, TheWindowsDirectoryIsListedButNotWalkedInto) {
     auto form = Start("[extension]\r\ncount=1\r\nex1=.txt\r\n");
     wchar_t windows[MAX_PATH] = {};
     ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
-    bool ignore = false, goOn = true;
+    ASSERT_EQ(viewer::WindowsDirectory(), windows);
+    const auto skip = viewer::SkipWindowsDirectory(windows);
+    EXPECT_TRUE(skip(windows));
+    EXPECT_FALSE(skip(std::wstring(windows) + L"\\system32")) << "compared whole, character for character";
+    EXPECT_FALSE(skip(dir.WidePath()));
     int before = form->ComboBox1->Count();
-    form->SearchDir1Find(&form->SearchDir1, windows, {}, ignore, goOn);
-    EXPECT_TRUE(ignore);
+    form->SearchDir1Find(windows);
     EXPECT_EQ(form->ComboBox1->Count(), before + 1);
-    ignore = false;
-    form->SearchDir1Find(&form->SearchDir1, std::wstring(windows) + L"\\system32", {}, ignore, goOn);
-    EXPECT_FALSE(ignore) << "compared whole, character for character";
 }
 
 TEST_F(ViewerListing, WithoutThePromptKeyTheExecutablesFolderIsNotListedAtStart) {

@@ -1,5 +1,5 @@
 // The folder walk of TSearchDir: which folders it reports and in which
-// order, what the handler's flags do to it, deep trees and folder links.
+// order, what the handler's answers do to it, deep trees and folder links.
 #include "viewer/SearchFile.h"
 
 #include <windows.h>
@@ -24,6 +24,8 @@ namespace {
 using testsupport::BreadthFirst;
 using testsupport::ScratchFolder;
 using testsupport::W;
+using viewer::TFindAnswer;
+using viewer::TFoundFolder;
 using viewer::TSearchDir;
 using viewer::TSearchFileData;
 
@@ -32,8 +34,8 @@ struct Report {
     TSearchFileData data;
 };
 
-// Decides the two flags of report number index (0 = the root).
-using Decide = std::function<void(size_t index, const std::string& name, bool& ignoreSubDir, bool& keepOn)>;
+// The answer for report number index (0 = the root).
+using Decide = std::function<TFindAnswer(size_t index, const std::string& name)>;
 
 struct Walk {
     std::vector<Report> reports;
@@ -45,26 +47,35 @@ struct Walk {
     }
 };
 
-// Names in code page 932: the trees here have plain and Japanese names.
-Walk WalkFrom(TSearchDir& search, const std::string& baseDir, const Decide& decide = {}) {
+// Keeps every report, with its data, and answers as decide says (Enter
+// without it). Names in code page 932: the trees here have plain and
+// Japanese names.
+class RecordingSearch : public TSearchDir {
+public:
+    Decide decide;
     Walk walk;
+
+protected:
+    TFindAnswer OnFind(const TFoundFolder& folder) override {
+        EXPECT_TRUE(Busy());
+        std::string name = base::FromWide(folder.Name());
+        const TFindAnswer answer = decide ? decide(walk.reports.size(), name) : TFindAnswer::Enter;
+        walk.reports.push_back({std::move(name), folder.Data()});
+        return answer;
+    }
+};
+
+Walk WalkFrom(RecordingSearch& search, const std::string& baseDir, const Decide& decide = {}) {
     search.BaseDir = W(baseDir);
-    search.OnFind = [&](TSearchDir* sender, base::Path path, TSearchFileData data, bool& ignore, bool& keepOn) {
-        EXPECT_EQ(sender, &search);
-        EXPECT_TRUE(sender->Busy());
-        EXPECT_FALSE(ignore);  // fresh flags for every report
-        EXPECT_TRUE(keepOn);
-        std::string name = base::FromWide(path);
-        if (decide) decide(walk.reports.size(), name, ignore, keepOn);
-        walk.reports.push_back({std::move(name), std::move(data)});
-    };
-    walk.result = search.Search();
+    search.decide = decide;
+    search.walk = {};
+    search.walk.result = search.Search();
     EXPECT_FALSE(search.Busy());
-    return walk;
+    return search.walk;
 }
 
 Walk WalkFrom(const std::string& baseDir, const Decide& decide = {}) {
-    TSearchDir search;
+    RecordingSearch search;
     return WalkFrom(search, baseDir, decide);
 }
 
@@ -172,12 +183,12 @@ TEST(SearchDirWalk, FolderEndingInTrailByte5CIsEnumeratedBelowItself) {
     EXPECT_EQ(fromItself.Names(), (std::vector<std::string>{root / "表", root / "表\\子"}));
 }
 
-// --- The handler's flags ----------------------------------------------------------
+// --- The handler's answers ---------------------------------------------------------
 
-TEST(SearchDirWalk, IgnoreSubDirKeepsTheWalkOutOfThatFolder) {
+TEST(SearchDirWalk, SkipKeepsTheWalkOutOfThatFolder) {
     struct Case {
         const char* label;
-        std::function<bool(size_t index, const std::string& relative)> ignore;
+        std::function<bool(size_t index, const std::string& relative)> skip;
         std::vector<std::string> expected;  // below the scratch folder; "" is the root
     };
     const Case cases[] = {
@@ -190,8 +201,8 @@ TEST(SearchDirWalk, IgnoreSubDirKeepsTheWalkOutOfThatFolder) {
     MakeTree(root);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        Walk walk = WalkFrom(root.Path(), [&](size_t i, const std::string& name, bool& ignore, bool&) {
-            ignore = c.ignore(i, name.substr(root.Path().size()));
+        Walk walk = WalkFrom(root.Path(), [&](size_t i, const std::string& name) {
+            return c.skip(i, name.substr(root.Path().size())) ? TFindAnswer::Skip : TFindAnswer::Enter;
         });
         EXPECT_TRUE(walk.result);
         std::vector<std::string> names = walk.Names();
@@ -203,15 +214,15 @@ TEST(SearchDirWalk, IgnoreSubDirKeepsTheWalkOutOfThatFolder) {
     }
 }
 
-TEST(SearchDirWalk, ClearingContinueEndsTheWalkAndTheNextWalkStartsAfresh) {
+TEST(SearchDirWalk, StopEndsTheWalkAndTheNextWalkStartsAfresh) {
     ScratchFolder root;
     MakeTree(root);
     const std::vector<std::string> all = BreadthFirst(root.Path());
-    TSearchDir search;
+    RecordingSearch search;
     for (size_t stopAt : {size_t(0), size_t(2), size_t(6), all.size() - 1}) {
         SCOPED_TRACE(stopAt);
-        Walk stopped = WalkFrom(search, root.Path(), [&](size_t i, const std::string&, bool&, bool& keepOn) {
-            keepOn = i != stopAt;
+        Walk stopped = WalkFrom(search, root.Path(), [&](size_t i, const std::string&) {
+            return i == stopAt ? TFindAnswer::Stop : TFindAnswer::Enter;
         });
         EXPECT_FALSE(stopped.result);
         EXPECT_EQ(stopped.Names(), std::vector<std::string>(all.begin(), all.begin() + long(stopAt) + 1));
@@ -227,38 +238,37 @@ TEST(SearchDirWalk, ClearingContinueEndsTheWalkAndTheNextWalkStartsAfresh) {
 TEST(SearchDirWalk, SearchDuringAWalkReturnsFalseAndLeavesItAlone) {
     ScratchFolder root;
     MakeTree(root);
-    TSearchDir search;
-    search.BaseDir = root.WidePath();
-    std::vector<std::string> names;
+    RecordingSearch search;
     bool nested = false;
     int nestedReports = 0;
-    search.OnFind = [&](TSearchDir* sender, base::Path name, TSearchFileData, bool&, bool&) {
+    Walk walk = WalkFrom(search, root.Path(), [&](size_t, const std::string&) {
         if (nested) {
             ++nestedReports;
-            return;
+            return TFindAnswer::Enter;
         }
-        names.push_back(base::FromWide(name));
         nested = true;
-        sender->BaseDir = root / L"b";  // the running walk keeps its own root
-        EXPECT_FALSE(sender->Search());
-        EXPECT_TRUE(sender->Busy());
-        sender->BaseDir = root.WidePath();
+        search.BaseDir = root / L"b";  // the running walk keeps its own root
+        EXPECT_FALSE(search.Search());
+        EXPECT_TRUE(search.Busy());
+        search.BaseDir = root.WidePath();
         nested = false;
-    };
-    EXPECT_TRUE(search.Search());
+        return TFindAnswer::Enter;
+    });
+    EXPECT_TRUE(walk.result);
     EXPECT_EQ(nestedReports, 0);
-    EXPECT_EQ(names, BreadthFirst(root.Path()));
+    EXPECT_EQ(walk.Names(), BreadthFirst(root.Path()));
 }
 
 TEST(SearchDirWalk, HandlerErrorPassesOutAndTheComponentStaysUsable) {
     ScratchFolder root;
     MakeTree(root);
-    TSearchDir search;
+    RecordingSearch search;
     for (size_t throwAt : {size_t(0), size_t(3)}) {  // the root, then inside an enumeration
         SCOPED_TRACE(throwAt);
         EXPECT_THROW(WalkFrom(search, root.Path(),
-                              [&](size_t i, const std::string&, bool&, bool&) {
+                              [&](size_t i, const std::string&) {
                                   if (i == throwAt) throw std::runtime_error("handler failed");
+                                  return TFindAnswer::Enter;
                               }),
                      std::runtime_error);
         EXPECT_FALSE(search.Busy());
@@ -268,32 +278,39 @@ TEST(SearchDirWalk, HandlerErrorPassesOutAndTheComponentStaysUsable) {
     }
 }
 
-// The walk reports through DoFind; without OnFind it does not start.
-class CountingSearch : public TSearchDir {
+// Tells which folder is entered, and ends the walk at the one named.
+class EnteringSearch : public RecordingSearch {
 public:
-    int calls = 0;
+    std::vector<std::string> entered;
+    std::string refuse;
 
 protected:
-    void DoFind(const base::Path& name, const TSearchFileData& data, bool& ignoreSubDir, bool& keepOn) override {
-        ++calls;
-        TSearchDir::DoFind(name, data, ignoreSubDir, keepOn);
-        ignoreSubDir = true;
+    bool OnEnter(const base::Path& dir) override {
+        entered.push_back(base::FromWide(dir));
+        return entered.back() != refuse;
     }
 };
 
-TEST(SearchDirWalk, DoFindCarriesEveryReportAndOnFindMustBeAssigned) {
+TEST(SearchDirWalk, OnEnterIsToldEachFolderBeforeItIsListedAndFalseEndsTheWalk) {
     ScratchFolder root;
     MakeTree(root);
-    CountingSearch search;
-    search.BaseDir = root.WidePath();
-    EXPECT_FALSE(search.Search());
-    EXPECT_EQ(search.calls, 0);
+    EnteringSearch search;
+    Walk walk = WalkFrom(search, root.Path(), [&](size_t, const std::string& name) {
+        return name == root / "a" ? TFindAnswer::Skip : TFindAnswer::Enter;
+    });
+    EXPECT_TRUE(walk.result);
+    std::vector<std::string> expected;  // every folder walked into, with its backslash
+    for (const std::string& name : walk.Names())
+        if (name != root / "a") expected.push_back(name.back() == '\\' ? name : name + '\\');
+    EXPECT_EQ(search.entered, expected);
 
-    int handled = 0;
-    search.OnFind = [&](TSearchDir*, base::Path, TSearchFileData, bool&, bool&) { ++handled; };
-    EXPECT_TRUE(search.Search());
-    EXPECT_EQ(search.calls, 1);  // the override's IgnoreSubDir reached the walk
-    EXPECT_EQ(handled, 1);
+    // Refused before b is listed: nothing below b is reported.
+    search.entered.clear();
+    search.refuse = root / "b\\";
+    walk = WalkFrom(search, root.Path());
+    EXPECT_FALSE(walk.result);
+    EXPECT_EQ(search.entered.back(), search.refuse);
+    EXPECT_FALSE(Contains(walk.Names(), root / "b\\y"));
 }
 
 // --- Deep trees ---------------------------------------------------------------------
@@ -365,7 +382,9 @@ TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
         for (const auto& [link, target] : c.links)
             ASSERT_TRUE(testsupport::MakeFolderLink(scratch / link, scratch / target)) << link;
         const std::string root = scratch / "root\\";
-        Walk walk = WalkFrom(root, [](size_t i, const std::string&, bool&, bool& keepOn) { keepOn = i < 2000; });
+        Walk walk = WalkFrom(root, [](size_t i, const std::string&) {
+            return i < 2000 ? TFindAnswer::Enter : TFindAnswer::Stop;
+        });
         EXPECT_TRUE(walk.result) << "stopped after " << walk.reports.size() << " reports";
         std::vector<std::string> names = walk.Names();
         std::vector<std::string> expected;
