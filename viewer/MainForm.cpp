@@ -40,6 +40,14 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
 };
 
+// The six elements and their keys in the layout file, in the file's order of sizes.
+struct ViewerElement {
+    const char* name;
+    const char* key;
+};
+const ViewerElement kElements[] = {{"Image1", kImage1},     {"Image2", kImage2},     {"Button1", kButton1},
+                                   {"Button2", kButton2},   {"ListBox1", kListBox1}, {"ComboBox1", kComboBox1}};
+
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
 // A walk that takes longer shows its progress; which repaints this often.
@@ -60,13 +68,9 @@ TForm1::TForm1(base::Path exePath)
       exePath_(std::move(exePath)) {
     CreateForm(kFormSpec);
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
-    Image1 = &Get<ui::PicturePane>("Image1");
-    Image2 = &Get<ui::PicturePane>("Image2");
-    ListBox1 = &Get<ui::ListBox>("ListBox1");
-    ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
-    Button1 = &Get<ui::Button>("Button1");
-    Button2 = &Get<ui::Button>("Button2");
+    FindElements();
     ListBox1->SetItemHeight(12);  // as the folder chooser's rows
+    ListBox1->OnItemChosen = [this] { ListBox1DblClick(); };
     ComboBox1->ForwardContextMenuToParent();
     ui::Application::Instance().RunHandler([this] { FormCreate(); });
 }
@@ -89,12 +93,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ApplyLayout(const ProfileFile& f) {
-    Image1->SetVisible(ReadViewerFlag(f, kEnable, kImage1));
-    Image2->SetVisible(ReadViewerFlag(f, kEnable, kImage2));
-    Button1->SetVisible(ReadViewerFlag(f, kEnable, kButton1));
-    Button2->SetVisible(ReadViewerFlag(f, kEnable, kButton2));
-    ComboBox1->SetVisible(ReadViewerFlag(f, kEnable, kComboBox1));
-    ListBox1->SetVisible(ReadViewerFlag(f, kEnable, kListBox1));
+    for (const ViewerElement& e : kElements) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
 
     if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
 
@@ -106,14 +105,11 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     LoadPictureFrom(f, kImage1, *Image1);
     LoadPictureFrom(f, kImage2, *Image2);
 
-    const std::pair<ui::Control*, const char*> elements[] = {
-        {Image1, kImage1}, {Image2, kImage2}, {Button1, kButton1},
-        {Button2, kButton2}, {ListBox1, kListBox1}, {ComboBox1, kComboBox1}};
-    for (auto [control, key] : elements) control->SetWidth(ReadViewerInteger(f, kWidth, key));
-    for (auto [control, key] : elements)
-        if (control != ComboBox1) control->SetHeight(ReadViewerInteger(f, kHeight, key));  // its font sets it
-    for (auto [control, key] : elements) control->SetLeft(ReadViewerInteger(f, kLeft, key));
-    for (auto [control, key] : elements) control->SetTop(ReadViewerInteger(f, kTop, key));
+    for (const ViewerElement& e : kElements) Find(e.name).SetWidth(ReadViewerInteger(f, kWidth, e.key));
+    for (const ViewerElement& e : kElements)
+        if (e.key != kComboBox1) Find(e.name).SetHeight(ReadViewerInteger(f, kHeight, e.key));  // its font sets it
+    for (const ViewerElement& e : kElements) Find(e.name).SetLeft(ReadViewerInteger(f, kLeft, e.key));
+    for (const ViewerElement& e : kElements) Find(e.name).SetTop(ReadViewerInteger(f, kTop, e.key));
 
     // Set once from the width the list has now; never recomputed.
     ListBox1->SetScrollFactor(ReadViewerInteger(f, kScrollBar, kListBox1));
@@ -160,18 +156,18 @@ void TForm1::WalkFolders() {
 }
 
 void TForm1::RemoveHiddenElements() {
-    auto removeIfHidden = [this](auto*& element) {
-        if (element && !element->Visible()) {
-            Remove(*element);
-            element = nullptr;
-        }
-    };
-    removeIfHidden(Image1);
-    removeIfHidden(Image2);
-    removeIfHidden(ComboBox1);
-    removeIfHidden(ListBox1);
-    removeIfHidden(Button1);
-    removeIfHidden(Button2);
+    for (const ViewerElement& e : kElements)
+        if (ui::Control* element = FindOrNull(e.name); element && !element->Visible()) Remove(*element);
+    FindElements();
+}
+
+void TForm1::FindElements() {
+    Image1 = dynamic_cast<ui::PicturePane*>(FindOrNull("Image1"));
+    Image2 = dynamic_cast<ui::PicturePane*>(FindOrNull("Image2"));
+    ListBox1 = dynamic_cast<ui::ListBox*>(FindOrNull("ListBox1"));
+    ComboBox1 = dynamic_cast<ui::ComboBox*>(FindOrNull("ComboBox1"));
+    Button1 = dynamic_cast<ui::Button*>(FindOrNull("Button1"));
+    Button2 = dynamic_cast<ui::Button*>(FindOrNull("Button2"));
 }
 
 void TForm1::SearchDir1Find(const base::Path& Name) { ComboBox1->Add(Name); }
@@ -234,6 +230,19 @@ void TForm1::ListPattern(const base::Path& pattern) {
 
 void TForm1::Button1Click() { ButtonAction(kButton1); }
 void TForm1::Button2Click() { ButtonAction(kButton2); }
+
+void TForm1::ListBox1DblClick() {
+    bool first, second;
+    {
+        ProfileFile file(LayoutPath());  // read now, as the buttons read theirs
+        first = ReadViewerFlag(file, kEnable, kButton1);
+        second = ReadViewerFlag(file, kEnable, kButton2);
+    }
+    if (first)
+        Button1Click();
+    else if (second)
+        Button2Click();
+}
 
 void TForm1::ButtonAction(const char* functionKey) {
     ProfileFile file(LayoutPath());

@@ -30,6 +30,9 @@ public:
     void ComboBox1Change();
     void Button1Click();
     void Button2Click();
+    // A double-click on a file, or Enter on the selected one: what a click
+    // on the first button the layout switches on does.
+    void ListBox1DblClick();
     void N1Click();
     void About1Click();
     void Exit1Click();
@@ -57,6 +60,8 @@ private:
     // whose "中止" ends the walk with the folders found so far.
     void WalkFolders();
     void RemoveHiddenElements();
+    // The element members: null for those start-up removed.
+    void FindElements();
     void ListPattern(const base::Path& pattern);
     // The folder the chooser names: its text, which is the full path of a
     // picked item (the items are the paths themselves) or a path as typed.

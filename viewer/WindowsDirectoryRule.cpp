@@ -5,15 +5,7 @@
 namespace viewer {
 
 base::Path WindowsDirectory() {
-    base::Path directory(base::kPathLimit, L'\0');
-    UINT length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
-    if (length >= directory.size()) {  // too small: length is the size needed, terminator included
-        directory.resize(length);
-        length = GetWindowsDirectoryW(directory.data(), UINT(directory.size()));
-        if (length >= directory.size()) return {};
-    }
-    directory.resize(length);
-    return directory;
+    return base::FilledPath([](wchar_t* buffer, unsigned long size) { return GetWindowsDirectoryW(buffer, UINT(size)); });
 }
 
 BackgroundWalk::SkipRule SkipWindowsDirectory(base::Path windowsDirectory) {

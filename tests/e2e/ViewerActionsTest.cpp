@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "support/Dialogs.h"
+#include "support/Input.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
 #include "support/TestFolders.h"
@@ -120,6 +121,43 @@ TEST_F(ViewerInUse, OpenStartsTheProgramRegisteredForTheFile) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].item, dir / "資料表\\report.rkrec");
     EXPECT_EQ(opened[0].workFolder + "\\", dir.Path());
+}
+
+// As in every file list, a double-click on a file or Enter on the selected
+// one does what a click on the first shown button does; on the empty area
+// below the files a double-click does nothing.
+TEST_F(ViewerInUse, ADoubleClickOrEnterOnAFileActsAsTheFirstShownButton) {
+    enum Act { DoubleClick, Enter, DoubleClickBelow };
+    const struct {
+        const char* layout;
+        Act act;
+        const char* expected;  // what is shown, "open" for the shell, "" for nothing
+    } cases[] = {
+        {"[function]\r\nButton1=0\r\nButton2=1\r\n", DoubleClick, "open"},
+        {"[function]\r\nButton1=1\r\n", Enter, "path"},
+        {"[Enable]\r\nButton1=0\r\n[function]\r\nButton1=0\r\nButton2=1\r\n", DoubleClick, "path"},
+        {"[Enable]\r\nButton1=0\r\nButton2=0\r\n[function]\r\nButton1=1\r\nButton2=1\r\n", Enter, ""},
+        {"[function]\r\nButton1=1\r\n", DoubleClickBelow, ""},
+    };
+    for (const auto& c : cases) {
+        ShellRecorder shell;
+        Start(c.layout);
+        Pick(dir.Path(), -1);
+        SetForegroundWindow(window);
+        POINT row{10, c.act == DoubleClickBelow ? 60 : 5};
+        ClientToScreen(list, &row);
+        DialogAnswer shown(Press::Ok, viewer->Id(), c.expected[0] ? kBoxWait : 1500);
+        MouseClick(row);  // selects the file, and the list takes the focus
+        if (c.act == Enter)
+            PressKey(VK_RETURN);
+        else
+            MouseClick(row);
+        const DialogRecord& box = shown.Wait();
+        EXPECT_EQ(box.found ? box.text : "", std::string(c.expected) == "path" ? dir / "top.rkrec" : "") << c.layout;
+        EXPECT_EQ(shell.WaitFor(1, std::string(c.expected) == "open" ? 15000 : 500).size(),
+                  std::string(c.expected) == "open" ? 1u : 0u) << c.layout;
+        viewer.reset();
+    }
 }
 
 TEST_F(ViewerInUse, AnActionTooNewOffersTheHomePageAndCanBeDeclined) {
