@@ -3,6 +3,8 @@
 // user says so, a full volume; each writes nothing, or nothing half.
 #include <windows.h>
 
+#include <optional>
+
 #include "DesignerFixture.h"
 #include "base/Files.h"
 #include "designer/Publishing.h"
@@ -26,60 +28,43 @@ TEST(PublishNames, ANameIsAFileNameTheLayoutCanHoldAndPicturesAreFoundAsByTheTes
     EXPECT_EQ(designer::PictureSource(L"E:\\x\\a.jpg", L"D:\\menus\\m.rkd"), L"E:\\x\\a.jpg");
 }
 
-class Publishing : public DesignerTest {
-protected:
-    designer::PublishChoice Into(const std::string& folder) const { return {W(folder), L"menu", true}; }
-    size_t EntriesIn(const std::string& folder) const { return FolderEntries(W(folder + "\\")).size(); }
-};
+using Publishing = DesignerTest;
 
-TEST_F(Publishing, ARefusalWritesNothing) {
+// Each refusal leaves the folder as it was: missing, or with its one file.
+TEST_F(Publishing, ARefusalWritesNothingAndAFullVolumeNothingHalf) {
     const std::string jpeg = ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg"));
-    dir.WriteFile("a\\x.jpg", jpeg);
-    dir.WriteFile("b\\x.jpg", jpeg);
-    dir.WriteFile("afile", "x");
-    CurrentDirectoryGuard here(dir.Path());
-    struct Case {
-        const char *header, *footer, *folder, *refusal;
-    } cases[] = {
-        {"missing.jpg", "a\\x.jpg", "out1", "missing.jpg は開けません"},
-        {"a\\x.jpg", "b\\x.jpg", "out2", "は同じ名前で書き出されます"},
-        {"a\\x.jpg", "a\\x.jpg", "afile\\out3", "を作れません"},
-    };
-    for (const Case& c : cases) {
-        Field("Edit1").SetText(c.header);
-        Field("Edit2").SetText(c.footer);
-        try {
-            form->Publish(Into(dir / c.folder));
-            ADD_FAILURE() << c.folder << " was published";
-        } catch (const base::ShownError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
-        }
-        EXPECT_FALSE(base::IsExistingFolder(W(dir / c.folder))) << c.folder;
-    }
-
-    // Files of the same names kept: いいえ writes nothing.
-    Field("Edit1").SetText("a\\x.jpg");
-    dir.WriteFile("out4\\menu.rkd", "old");
-    ThreadBoxAnswer keep(Press::No);
-    EXPECT_FALSE(form->Publish(Into(dir / "out4")));
-    EXPECT_EQ(keep.Record().text, "書き出し先に同じ名前のファイルがあります。上書きしますか？");
-    EXPECT_EQ(ReadWholeFile(dir / "out4\\menu.rkd"), "old");
-    EXPECT_EQ(EntriesIn(dir / "out4"), 1u);
-}
-
-TEST_F(Publishing, AFullVolumeLeavesNoFileHalfWritten) {
-    const std::string volume = dir.MakeFolder("volume"), mounted = dir.MakeFolder("mounted");
-    dir.WriteFile("volume\\menu.rkd", "old");
+    for (const char* file : {"a\\x.jpg", "b\\x.jpg", "afile", "kept\\menu.rkd", "volume\\menu.rkd"}) dir.WriteFile(file, jpeg);
     SlowListing full;
     full.fullBytes = 100000;  // the viewer does not fit
-    SlowMount mount(volume, mounted, full);
+    SlowMount mount(dir / "volume", dir.MakeFolder("mounted"), full);
     ASSERT_TRUE(mount.Mounted());
-    Field("Edit1").SetText("");
-    Field("Edit2").SetText("");
-    ThreadBoxAnswer overwrite(Press::Yes);
-    EXPECT_THROW(form->Publish(Into(mounted)), layout::ProfileWriteError);
-    EXPECT_EQ(ReadWholeFile(volume + "\\menu.rkd"), "old");
-    EXPECT_EQ(EntriesIn(volume), 1u) << "no viewer cut short, no copy left";
+    CurrentDirectoryGuard here(dir.Path());
+    const struct {
+        const char *header, *footer, *folder, *refusal;
+        Press overwrite;
+    } cases[] = {
+        {"missing.jpg", "a\\x.jpg", "out1", "missing.jpg は開けません", Press::Nothing},
+        {"a\\x.jpg", "b\\x.jpg", "out2", "は同じ名前で書き出されます", Press::Nothing},
+        {"a\\x.jpg", "a\\x.jpg", "afile\\out3", "を作れません", Press::Nothing},
+        {"a\\x.jpg", "", "kept", "", Press::No},  // files of the same names kept: いいえ
+        {"", "", "mounted", "menu.exe に書き込めません", Press::Yes},
+    };
+    for (const auto& c : cases) {
+        Field("Edit1").SetText(c.header);
+        Field("Edit2").SetText(c.footer);
+        std::optional<ThreadBoxAnswer> question;
+        if (c.overwrite != Press::Nothing) question.emplace(c.overwrite);
+        std::string refusal = "(none)";
+        try {
+            form->Publish({W(dir / c.folder), L"menu", true});
+        } catch (const base::ShownError& e) {
+            refusal = e.what();
+        }
+        EXPECT_NE(refusal.find(c.refusal), std::string::npos) << c.folder << ": " << refusal;
+        const std::string source = std::string(c.folder) == "mounted" ? "volume" : c.folder;
+        EXPECT_EQ(FolderEntries(W(dir / source + "\\")).size(), c.overwrite == Press::Nothing ? 0u : 1u) << c.folder;
+    }
+    EXPECT_EQ(ReadWholeFile(dir / "kept\\menu.rkd"), jpeg);
 }
 
 }  // namespace

@@ -124,38 +124,28 @@ TEST_F(ViewerInUse, OpenStartsTheProgramRegisteredForTheFile) {
 }
 
 // As in every file list, a double-click on a file or Enter on the selected
-// one does what a click on the first shown button does; on the empty area
-// below the files a double-click does nothing.
+// one does what a click on the first shown button does; below the files a
+// double-click does nothing.
 TEST_F(ViewerInUse, ADoubleClickOrEnterOnAFileActsAsTheFirstShownButton) {
-    enum Act { DoubleClick, Enter, DoubleClickBelow };
-    const struct {
-        const char* layout;
-        Act act;
-        const char* expected;  // what is shown, "open" for the shell, "" for nothing
-    } cases[] = {
-        {"[function]\r\nButton1=0\r\nButton2=1\r\n", DoubleClick, "open"},
-        {"[function]\r\nButton1=1\r\n", Enter, "path"},
-        {"[Enable]\r\nButton1=0\r\n[function]\r\nButton1=0\r\nButton2=1\r\n", DoubleClick, "path"},
-        {"[Enable]\r\nButton1=0\r\nButton2=0\r\n[function]\r\nButton1=1\r\nButton2=1\r\n", Enter, ""},
-        {"[function]\r\nButton1=1\r\n", DoubleClickBelow, ""},
-    };
-    for (const auto& c : cases) {
+    const std::string path = dir / "top.rkrec";
+    const std::tuple<const char*, WORD, int, std::string, size_t> cases[] = {  // layout, key, row, box, opened
+        {"[function]\r\nButton1=0\r\nButton2=1\r\n", 0, 5, "", 1},
+        {"[function]\r\nButton1=1\r\n", VK_RETURN, 5, path, 0},
+        {"[Enable]\r\nButton1=0\r\n[function]\r\nButton2=1\r\n", 0, 5, path, 0},
+        {"[Enable]\r\nButton1=0\r\nButton2=0\r\n[function]\r\nButton1=1\r\nButton2=1\r\n", VK_RETURN, 5, "", 0},
+        {"[function]\r\nButton1=1\r\n", 0, 60, "", 0}};
+    for (const auto& [layout, key, y, box, opened] : cases) {
         ShellRecorder shell;
-        Start(c.layout);
+        Start(layout);
         Pick(dir.Path(), -1);
         SetForegroundWindow(window);
-        POINT row{10, c.act == DoubleClickBelow ? 60 : 5};
+        POINT row{10, y};
         ClientToScreen(list, &row);
-        DialogAnswer shown(Press::Ok, viewer->Id(), c.expected[0] ? kBoxWait : 1500);
+        DialogAnswer shown(Press::Ok, viewer->Id(), box.empty() ? 1500 : kBoxWait);
         MouseClick(row);  // selects the file, and the list takes the focus
-        if (c.act == Enter)
-            PressKey(VK_RETURN);
-        else
-            MouseClick(row);
-        const DialogRecord& box = shown.Wait();
-        EXPECT_EQ(box.found ? box.text : "", std::string(c.expected) == "path" ? dir / "top.rkrec" : "") << c.layout;
-        EXPECT_EQ(shell.WaitFor(1, std::string(c.expected) == "open" ? 15000 : 500).size(),
-                  std::string(c.expected) == "open" ? 1u : 0u) << c.layout;
+        key ? PressKey(key) : MouseClick(row);
+        EXPECT_EQ(shown.Wait().found ? shown.Wait().text : "", box) << layout;
+        EXPECT_EQ(shell.WaitFor(1, opened ? 15000 : 500).size(), opened) << layout;
         viewer.reset();
     }
 }
