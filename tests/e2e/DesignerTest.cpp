@@ -44,9 +44,10 @@ TEST(DesignerProgram, StartsWithItsWindowPreviewAndFieldsInPlace) {
     EXPECT_EQ(ChildRect(mock).right - ChildRect(mock).left, 300);
     EXPECT_TRUE(GetWindowLongW(canvas, GWL_STYLE) & WS_HSCROLL);
 
+    SendMessageW(width, WM_SETTEXT, 0, LPARAM(L"177"));  // set back: unchanged again
     PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD code = 99;
-    EXPECT_TRUE(designer.WaitForExit(10000, &code)) << "closing the window ends the program at once";
+    EXPECT_TRUE(designer.WaitForExit(10000, &code)) << "closing an unchanged layout ends the program at once";
     EXPECT_EQ(code, 0u);
 }
 

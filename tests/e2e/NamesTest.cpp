@@ -142,7 +142,9 @@ TEST_F(DesignerInAnyFolder, SavesTheSameBytesOpensAndMakesItsTestRun) {
     EXPECT_EQ(ReadWholeFile(home + L"menu.rkd"), ReadWholeFile(dir / L"plain\\menu.rkd"));
 
     SetText(Field(584, 336), "別の題");
+    DialogAnswer dontSave(Press::No, designer->Id());  // the changed title is not saved
     ASSERT_NO_FATAL_FAILURE(ThroughDialog(1, home + L"menu.rkd"));  // 開く
+    EXPECT_EQ(dontSave.Wait().text, "変更内容を保存しますか？");
     EXPECT_EQ(WindowText(Field(584, 336)), "資料メニュー");
 
     PostMessageW(ChildAt(window, "Button", 648, 448), BM_CLICK, 0, 0);  // テスト
