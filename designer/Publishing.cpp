@@ -26,16 +26,10 @@ std::string ViewerBytes() {
     return {static_cast<const char*>(bytes), size_t(SizeofResource(nullptr, found))};
 }
 
-std::string FileBytes(const base::Path& path) {
-    HANDLE file = CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw base::ShownError(L"ファイル " + path + base::ToWide(" は開けません"));
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+std::string PictureBytes(const base::Path& path) {
+    std::optional<std::string> bytes = base::FileBytes(path);
+    if (!bytes) throw base::ShownError(L"ファイル " + path + base::ToWide(" は開けません"));
+    return std::move(*bytes);
 }
 
 }  // namespace
@@ -65,7 +59,7 @@ MenuFolder PlanMenuFolder(const LayoutValues& layout, const base::Path& layoutFi
                 throw base::ShownError(at->second + L" " + base::ToWide("と") + L" " + source +
                                        base::ToWide(" は同じ名前で書き出されます"));
         } else {
-            menu.files.push_back({menu.folder + bare, FileBytes(source)});
+            menu.files.push_back({menu.folder + bare, PictureBytes(source)});
         }
         name = bare;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/CodePage.h"
+#include "base/Files.h"
 #include "base/Paths.h"
 #include "layout/ProfileFile.h"
 #include "layout/ProfileText.h"
@@ -19,21 +20,6 @@ base::Path CopyNameFor(const base::Path& target) {
     wchar_t unique[32];
     swprintf(unique, std::size(unique), L"~rkd%04lx%04x.tmp", GetCurrentProcessId() & 0xFFFF, ++counter & 0xFFFF);
     return base::FolderPart(target) + unique;
-}
-
-// The file's bytes now, from the disk; nothing when it cannot be read.
-std::optional<std::string> BytesOf(const base::Path& path) {
-    HANDLE file = CreateFileW(base::ForFileSystem(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    if (!ok) return std::nullopt;
-    return bytes;
 }
 
 // The text as code page 932, whatever form the profile functions kept it in:
@@ -55,7 +41,7 @@ bool Flushed(const base::Path& path) {
 }
 
 bool HoldsEveryKey(const base::Path& path, const std::vector<KeyText>& keys) {
-    const std::optional<std::string> bytes = BytesOf(path);
+    const std::optional<std::string> bytes = base::FileBytes(path);
     if (!bytes) return false;
     const std::string text = AsShiftJis(*bytes);
     for (const KeyText& k : keys) {
@@ -112,7 +98,7 @@ void WriteBytesWhole(const base::Path& target, std::string_view bytes) {
     }
     written = FlushFileBuffers(file) && written;
     written = CloseHandle(file) && written;
-    if (!written || BytesOf(copy) != std::string(bytes)) throw ProfileWriteError(target);
+    if (!written || base::FileBytes(copy) != std::string(bytes)) throw ProfileWriteError(target);
     Replace(copy, target);
     removed.Release();
 }
