@@ -12,7 +12,7 @@ using ui::ControlKind;
 
 // The footer picture and the list start one and two pixels below their fresh
 // places: the mock window's own design, kept until their tops first change.
-const ElementSpec kElements[] = {
+const ElementRow kElements[] = {
     {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, {0, 0, 177, 73}, true, "CheckBox1",
      {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "", "Edit1", "image1.jpg", nullptr,
      {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
@@ -65,7 +65,7 @@ std::span<const TextField> TextFields() {
     return fields;
 }
 
-std::span<const ElementSpec> Elements() { return kElements; }
+std::span<const ElementRow> Elements() { return kElements; }
 
 int ElementIndex(std::string_view name) {
     for (int i = 0; i < int(kElementCount); ++i)

@@ -16,7 +16,7 @@ inline constexpr size_t kElementCount = 6;
 
 enum class Property { Left, Top, Width, Height, ScrollFactor };
 
-struct ElementSpec {
+struct ElementRow {
     const char* name;      // the preview element, named as the viewer's control
     const char* key;       // its key in every section of the layout file
     ui::ControlKind kind;  // of the preview element
@@ -37,7 +37,7 @@ struct ElementSpec {
 
 // In the order the mock window lays them out from the top, which is the
 // order Tab goes through them.
-std::span<const ElementSpec> Elements();
+std::span<const ElementRow> Elements();
 // The index of the element of that name in Elements(); -1 for none.
 int ElementIndex(std::string_view name);
 

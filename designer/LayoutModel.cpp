@@ -21,12 +21,12 @@ LayoutValues FreshLayout() { return Renewed(LayoutValues{}, {true, true, true, t
 LayoutValues Renewed(const LayoutValues& layout, const std::array<bool, kElementCount>& switchedOn) {
     LayoutValues renewed = layout;
     for (size_t i = 0; i < kElementCount; ++i) {
-        const ElementSpec& spec = Elements()[i];
+        const ElementRow& row = Elements()[i];
         ElementValues& element = renewed.elements[i];
         element.shown = switchedOn[i] ? element.shown : true;
-        element.place = spec.fresh;
-        element.caption = base::ToWide(spec.freshCaption);
-        element.picture = base::ToWide(spec.freshPicture);
+        element.place = row.fresh;
+        element.caption = base::ToWide(row.freshCaption);
+        element.picture = base::ToWide(row.freshPicture);
         element.function = -1;
     }
     renewed.title.clear();

@@ -146,7 +146,7 @@ TForm1::TForm1(base::Path exePath)
     Frame3 = &static_cast<TFrame3&>(AddControl(std::make_unique<TFrame3>(), "", {0, 0, 305, 305}, Font()));
     Frame2 = Frame3->Frame2;
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
-    for (const ElementSpec& element : Elements())
+    for (const ElementRow& element : Elements())
         if (element.functionBox)
             for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(element.functionBox).Add(entry);
     for (const char* name : kUnhandledValues) Find(name).BindHandler([this, name] { TakeFromControl(name); });

@@ -51,10 +51,10 @@ void TForm1::Show(const DesignerModel& next) {
     // Each check box enables its element's controls, then shows the element.
     static const std::vector<size_t> byCheckBox = ByCheckBox();
     for (size_t i : byCheckBox) {
-        const ElementSpec& spec = Elements()[i];
+        const ElementRow& row = Elements()[i];
         if (old.switchedOn[i] != next.switchedOn[i]) {
-            Get<ui::CheckBox>(spec.checkBox).SetChecked(next.switchedOn[i]);
-            for (const char* name : spec.switchedControls)
+            Get<ui::CheckBox>(row.checkBox).SetChecked(next.switchedOn[i]);
+            for (const char* name : row.switchedControls)
                 if (name) Find(name).SetEnabled(next.switchedOn[i]);
         }
         if (was.elements[i].shown != now.elements[i].shown) Frame2->Element(int(i)).SetVisible(now.elements[i].shown);
@@ -93,9 +93,9 @@ void TForm1::Show(const DesignerModel& next) {
 }
 
 void TForm1::ShowFunctionPrompts() {
-    for (const ElementSpec& spec : Elements())
-        if (spec.functionBox && Get<ui::ComboBox>(spec.functionBox).ItemIndex() < 0)
-            Get<ui::ComboBox>(spec.functionBox).SetText(kFunctionPrompt);
+    for (const ElementRow& row : Elements())
+        if (row.functionBox && Get<ui::ComboBox>(row.functionBox).ItemIndex() < 0)
+            Get<ui::ComboBox>(row.functionBox).SetText(kFunctionPrompt);
 }
 
 }  // namespace designer

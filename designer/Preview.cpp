@@ -15,7 +15,7 @@ namespace {
 // has moved an element.
 std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
     std::vector<ui::ControlDecl<TFrame2>> decls;
-    for (const ElementSpec& e : Elements()) decls.push_back({e.name, e.kind, e.freshCaption, e.startUp, e.tabOrder});
+    for (const ElementRow& e : Elements()) decls.push_back({e.name, e.kind, e.freshCaption, e.startUp, e.tabOrder});
     return decls;
 }
 

@@ -14,13 +14,13 @@ void TForm1::TakeFromControl(const char* name) {
     DesignerModel next = model_;
     std::string group;  // a run of changes in one field is one step
     for (size_t i = 0; i < kElementCount; ++i) {
-        const ElementSpec& spec = Elements()[i];
-        if (std::string_view(name) == spec.checkBox) {
+        const ElementRow& row = Elements()[i];
+        if (std::string_view(name) == row.checkBox) {
             const bool on = Get<ui::CheckBox>(name).Checked();
             if (on == next.switchedOn[i]) return;
             next.switchedOn[i] = next.layout.elements[i].shown = on;
         }
-        if (spec.functionBox && std::string_view(name) == spec.functionBox)
+        if (row.functionBox && std::string_view(name) == row.functionBox)
             next.layout.elements[i].function = Get<ui::ComboBox>(name).ItemIndex();
     }
     for (const NumberBinding& b : NumberBindings())

@@ -27,12 +27,12 @@ TEST(LayoutModel, TheElementTableHoldsTheMockWindowsPlacesAndTheSpinEdits) {
     };
     ASSERT_EQ(designer::Elements().size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
-        const designer::ElementSpec& spec = designer::Elements()[i];
-        EXPECT_STREQ(spec.name, expected[i].name);
-        EXPECT_EQ(spec.startUp, expected[i].startUp) << spec.name;
-        EXPECT_EQ(spec.fresh, expected[i].fresh) << spec.name;
+        const designer::ElementRow& row = designer::Elements()[i];
+        EXPECT_STREQ(row.name, expected[i].name);
+        EXPECT_EQ(row.startUp, expected[i].startUp) << row.name;
+        EXPECT_EQ(row.fresh, expected[i].fresh) << row.name;
         for (size_t edge = 0; edge < 4; ++edge)
-            EXPECT_STREQ(spec.spinEdits[edge], expected[i].spinEdits[edge]) << spec.name << " edge " << edge;
+            EXPECT_STREQ(row.spinEdits[edge], expected[i].spinEdits[edge]) << row.name << " edge " << edge;
     }
     // Every spin edit and field once, in the order of their numbers.
     int number = 0;
