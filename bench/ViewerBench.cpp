@@ -79,6 +79,27 @@ std::optional<double> MeasureOnce(const Program& program, const std::string& fol
     }
 }
 
+// A start stopped by "中止" at stopAtMs: the milliseconds from the click to
+// the main window shown and idle. Nothing, and *stopped false, when the walk
+// ended before the click.
+std::optional<double> MeasureStop(const Program& viewer, const std::string& folder, double stopAtMs,
+                                  DWORD timeoutMs, bool& stopped) {
+    stopped = false;
+    try {
+        ProbedProcess process(viewer.exe, viewer.arguments, folder);
+        const std::optional<double> clickedAt = process.ClickPassingWindowAt(stopAtMs);
+        if (!clickedAt) return std::nullopt;
+        stopped = true;
+        HWND window = nullptr;
+        const std::optional<double> shownAt = process.WaitShownAndIdle(timeoutMs, &window);
+        if (!shownAt || ClassNameOf(window) != viewer.windowClass) return std::nullopt;
+        return *shownAt - *clickedAt;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "  %s\n", error.what());
+        return std::nullopt;
+    }
+}
+
 // Refills of the shown window's list, each of which must list the files the
 // floor's walk counted in the root: a list of another length counts as failed.
 WhileShown TimeRefills(const Program& program, int refills, int64_t files, DWORD timeoutMs, Timings& into) {
@@ -143,6 +164,11 @@ StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& optio
             row.floorPeakPrivateMb.push_back(double(floorPeak.pagefile) / kMegabyte);
         Keep(row.walkMs, MeasureOnce(walk, tree.folder, options.timeoutMs), counted);
         Keep(row.windowMs, MeasureOnce(window, tree.folder, options.timeoutMs), counted);
+        if (counted && options.stopAtMs > 0) {
+            bool stopped;
+            auto stopMs = MeasureStop(viewer, tree.folder, options.stopAtMs, options.timeoutMs, stopped);
+            Keep(row.stopToWindowMs, stopMs, stopped);
+        }
     }
     DeleteFileA(floorExe.c_str());
     return row;
@@ -158,6 +184,10 @@ int main(int argc, char** argv) {
         std::printf("%s", FormatStartupTable(rows).c_str());
         std::printf("\nMedians of %d runs after %d warm-up start(s); ratio = viewer / floor.\n", options.runs,
                     options.warmups);
+        if (options.stopAtMs > 0)
+            std::printf("Stop to window: the progress window's stop button clicked %d ms into a start of its "
+                        "own; n/a where the walk ended before.\n",
+                        options.stopAtMs);
         if (options.refills > 0) {
             std::printf("\n%s", FormatRefillTable(rows).c_str());
             std::printf("\nMedians of %d refill(s) after each measured start; ratio = viewer / floor.\n",

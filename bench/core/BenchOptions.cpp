@@ -34,6 +34,8 @@ ViewerBenchOptions ParseViewerBenchOptions(const std::vector<std::string>& words
             options.warmups = WholeNumber(value(), 0, 100);
         } else if (word == "--refills") {
             options.refills = WholeNumber(value(), 0, 1000);
+        } else if (word == "--stop-at") {
+            options.stopAtMs = WholeNumber(value(), 0, 600000);
         } else if (word == "--timeout") {
             options.timeoutMs = DWORD(WholeNumber(value(), 1, 3600)) * 1000;
         } else if (word == "--ext") {

@@ -1,6 +1,6 @@
 // The command lines of the benchmarks:
-//   ViewerBench [--runs N] [--warmups N] [--refills N] [--timeout SECONDS] [--ext .txt]
-//               --floor <Floor.exe> <label>=<tree folder> ...
+//   ViewerBench [--runs N] [--warmups N] [--refills N] [--stop-at MS] [--timeout SECONDS]
+//               [--ext .txt] --floor <Floor.exe> <label>=<tree folder> ...
 // Each tree folder holds rokabina.exe and its layout file; the floor program
 // is copied beside them.
 //   DesignerBench [--changes N] [--warmups N] [--rounds N] [--only <change key>] ...
@@ -22,6 +22,9 @@ struct ViewerBenchOptions {
     int runs = 5;     // measured starts of each program on each tree
     int warmups = 1;  // starts before those, not counted
     int refills = 5;  // file list refills timed after each measured start
+    // Each measured run also starts the viewer once more and presses "中止"
+    // on its progress window this long into start-up; 0: no such start.
+    int stopAtMs = 1500;
     DWORD timeoutMs = 300000;
     std::string extension = ".txt";  // the floor lists the root's files with it
     std::string floorExe;

@@ -52,14 +52,17 @@ std::string Line(const std::vector<std::string>& cells) {
 std::string FormatStartupTable(const std::vector<StartupRow>& rows) {
     std::string table = Line({"tree", "folders", "files listed", "viewer ms", "floor ms (walk, lists, window)",
                               "ratio", "walk only ms", "window only ms", "viewer peak working set MB",
-                              "viewer peak private MB", "floor peak private MB", "private ratio"});
-    table += Line({"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:"});
+                              "viewer peak private MB", "floor peak private MB", "private ratio",
+                              "stop to window ms"});
+    table += Line(
+        {"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:"});
     for (const StartupRow& row : rows)
         table += Line({row.tree, CountCell(row.folders), CountCell(row.files), TimingCell(row.viewerMs),
                        TimingCell(row.floorMs), RatioCell(row.viewerMs, row.floorMs), TimingCell(row.walkMs),
                        TimingCell(row.windowMs), MedianCell(row.peakWorkingSetMb, 1),
                        MedianCell(row.peakPrivateMb, 1), MedianCell(row.floorPeakPrivateMb, 1),
-                       RatioCell(Median(row.peakPrivateMb), Median(row.floorPeakPrivateMb))});
+                       RatioCell(Median(row.peakPrivateMb), Median(row.floorPeakPrivateMb)),
+                       TimingCell(row.stopToWindowMs)});
     return table;
 }
 

@@ -22,6 +22,7 @@ struct StartupRow {
     Timings floorMs;  // walk and lists, then the window: the viewer's floor
     Timings walkMs;
     Timings windowMs;
+    Timings stopToWindowMs;  // "中止" pressed to the main window; none when the walk ended first
     Timings viewerRefillMs;  // the file list refilled on a pick in the chooser
     Timings floorRefillMs;
     std::vector<double> peakWorkingSetMb;
@@ -30,7 +31,8 @@ struct StartupRow {
 };
 
 // One row per tree: medians, the viewer/floor ratio, the viewer's peak
-// memory, the floor's peak private memory and the viewer/floor ratio of it.
+// memory, the floor's peak private memory and the viewer/floor ratio of it,
+// and the time from "中止" to the main window.
 std::string FormatStartupTable(const std::vector<StartupRow>& rows);
 
 // One row per tree: the medians of the file list's refill on a pick in the

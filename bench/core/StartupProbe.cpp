@@ -53,6 +53,22 @@ std::optional<double> ProbedProcess::WaitShownAndIdle(DWORD timeoutMs, HWND* win
     }
 }
 
+std::optional<double> ProbedProcess::ClickPassingWindowAt(double atMs) {
+    while (sinceStart_.Milliseconds() < atMs) {
+        if (Ended() || VisibleWindowOf(info_.dwProcessId)) return std::nullopt;
+        Sleep(kPollMs);
+    }
+    HWND passing = PassingWindowOf(info_.dwProcessId);
+    HWND button = passing ? FindWindowExA(passing, nullptr, "Button", nullptr) : nullptr;
+    if (!button) return std::nullopt;
+    // What a button tells its window when clicked; posted, as a click is
+    // queued, so that a busy window keeps no one waiting.
+    const double clickedAt = sinceStart_.Milliseconds();
+    if (!PostMessageA(passing, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button)))
+        return std::nullopt;
+    return clickedAt;
+}
+
 std::optional<double> ProbedProcess::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
     // Messages to this thread's windows are served meanwhile: the program
     // waited for may send some (activation, for one) and wait for the answer.
@@ -98,6 +114,7 @@ namespace {
 
 struct VisibleWindowSearch {
     DWORD processId;
+    bool passing;  // looking for the passing window rather than any other
     HWND found;
 };
 
@@ -113,7 +130,7 @@ BOOL CALLBACK CheckVisibleWindow(HWND hwnd, LPARAM lp) {
     if (GetWindowRect(hwnd, &r) && IsRectEmpty(&r)) return TRUE;
     // The viewer's progress window shows on the way to its main window on a
     // slow tree; start-up goes on until the main window shows.
-    if (ClassNameOf(hwnd) == kPassingWindowClass) return TRUE;
+    if ((ClassNameOf(hwnd) == kPassingWindowClass) != s->passing) return TRUE;
     s->found = hwnd;
     return FALSE;
 }
@@ -121,7 +138,13 @@ BOOL CALLBACK CheckVisibleWindow(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 HWND VisibleWindowOf(DWORD processId) {
-    VisibleWindowSearch search{processId, nullptr};
+    VisibleWindowSearch search{processId, false, nullptr};
+    EnumWindows(CheckVisibleWindow, LPARAM(&search));
+    return search.found;
+}
+
+HWND PassingWindowOf(DWORD processId) {
+    VisibleWindowSearch search{processId, true, nullptr};
     EnumWindows(CheckVisibleWindow, LPARAM(&search));
     return search.found;
 }

@@ -31,6 +31,11 @@ public:
     // process exists and the process then waits for input; that window in
     // *window. Nothing when the process ends first or the time runs out.
     std::optional<double> WaitShownAndIdle(DWORD timeoutMs, HWND* window = nullptr);
+    // Once atMs have passed since the start, clicks the button of the
+    // process's passing window as a user's click does, and answers the
+    // milliseconds from the start to the click. Nothing when the passing
+    // window is not showing then: the process showed its own window or ended.
+    std::optional<double> ClickPassingWindowAt(double atMs);
     // Milliseconds from the start until the process ended; its exit code in
     // *exitCode. Nothing when the time runs out. Messages to this thread's
     // windows are dispatched meanwhile.
@@ -61,6 +66,8 @@ inline constexpr char kPassingWindowClass[] = "TWalkProgress";
 // The visible top-level window of that process that shows something (has a
 // size) and is no passing window, or null.
 HWND VisibleWindowOf(DWORD processId);
+// The visible passing window of that process, or null.
+HWND PassingWindowOf(DWORD processId);
 std::string ClassNameOf(HWND window);
 
 }  // namespace bench

@@ -33,11 +33,13 @@ TEST(BenchOptions, DefaultsWhenOnlyFloorAndTreeAreGiven) {
     EXPECT_EQ(options.extension, ".txt");
 }
 
-TEST(BenchOptions, RefillsAfterEachStartAreCountedAndMayBeNone) {
+TEST(BenchOptions, RefillsAndTheStopAreCountedAndMayBeNone) {
     EXPECT_EQ(ParseViewerBenchOptions({"--floor", "f.exe", "t=d"}).refills, 5);
     EXPECT_EQ(ParseViewerBenchOptions({"--refills", "0", "--floor", "f.exe", "t=d"}).refills, 0);
     EXPECT_EQ(ParseViewerBenchOptions({"--refills", "12", "--floor", "f.exe", "t=d"}).refills, 12);
     EXPECT_THROW(ParseViewerBenchOptions({"--refills", "1001", "--floor", "f.exe", "t=d"}), std::invalid_argument);
+    EXPECT_EQ(ParseViewerBenchOptions({"--floor", "f.exe", "t=d"}).stopAtMs, 1500);
+    EXPECT_EQ(ParseViewerBenchOptions({"--stop-at", "0", "--floor", "f.exe", "t=d"}).stopAtMs, 0);
 }
 
 struct BadLine {

@@ -32,19 +32,20 @@ StartupRow TreeOf(const std::string& name) {
     row.peakWorkingSetMb = {20.25, 30, 25};
     row.peakPrivateMb = {8};
     row.floorPeakPrivateMb = {6, 4, 5};  // median 5
+    row.stopToWindowMs = {{210, 190}, 0};  // median 200
     return row;
 }
 
 TEST(ResultTable, StartupRowShowsMediansAndTheirRatio) {
     auto lines = Lines(FormatStartupTable({TreeOf("1000 folders")}));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "| 1000 folders | 1000 | 2 | 130 | 100 | 1.30 | 60 | 41 | 25.0 | 8.0 | 5.0 | 1.60 |");
+    EXPECT_EQ(lines[2], "| 1000 folders | 1000 | 2 | 130 | 100 | 1.30 | 60 | 41 | 25.0 | 8.0 | 5.0 | 1.60 | 200 |");
 }
 
 TEST(ResultTable, EveryLineHasOneCellPerHeading) {
     auto lines = Lines(FormatStartupTable({TreeOf("a"), TreeOf("b")}));
     ASSERT_EQ(lines.size(), 4u);
-    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 13) << line;
+    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 14) << line;
 }
 
 TEST(ResultTable, FailedRunsAreCountedAndMissingFiguresSaySo) {
@@ -54,9 +55,10 @@ TEST(ResultTable, FailedRunsAreCountedAndMissingFiguresSaySo) {
     row.folders = -1;
     row.peakWorkingSetMb.clear();
     row.floorPeakPrivateMb.clear();
+    row.stopToWindowMs = {};  // the walk ended before the press
     auto lines = Lines(FormatStartupTable({row}));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "| t | n/a | 2 | 200 (2 failed) | n/a (3 failed) | n/a | 60 | 41 | n/a | 8.0 | n/a | n/a |");
+    EXPECT_EQ(lines[2], "| t | n/a | 2 | 200 (2 failed) | n/a (3 failed) | n/a | 60 | 41 | n/a | 8.0 | n/a | n/a | n/a |");
 }
 
 TEST(ResultTable, RefillRowShowsBothMediansAndTheirRatio) {
