@@ -44,8 +44,10 @@ std::optional<FolderIdentity> IdentityOf(const base::Path& path) {
 
 bool LinkGuard::MayEnter(const base::Path& linkPath) {
     const std::optional<FolderIdentity> target = IdentityOf(linkPath);
-    if (!target || entered_.count(*target) || LeadsToAnAncestor(linkPath, *target)) return false;
-    entered_.insert(*target);
+    if (!target) return false;
+    int& entries = entries_[*target];
+    if (entries >= kMaxEntries || LeadsToAnAncestor(linkPath, *target)) return false;
+    ++entries;
     known_.emplace(linkPath, target);  // an ancestor of what lies below the link
     return true;
 }

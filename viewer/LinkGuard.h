@@ -1,16 +1,18 @@
-// Keeps a folder walk from going round in circles through folder links
-// (symbolic links and junctions): a link is entered unless it leads to the
-// walk's root, to a folder on the path down to it, or to a folder that
-// another link already led into. A tree without links never pays for this:
-// identities are taken only for links, and lazily for the folders a link is
-// compared with.
+// Keeps a folder walk through folder links (symbolic links and junctions)
+// from going round in circles and from multiplying without end: a link is
+// entered unless it leads to the walk's root or to a folder on the path down
+// to it (a circle), or to a folder that kMaxEntries links have already led
+// into. The second bound keeps links that lead into folders holding further
+// links to one folder (a lattice) from multiplying the walk: without it, each
+// level of such links would double it. A tree without links never pays for
+// this: identities are taken only for links, and lazily for the folders a
+// link is compared with.
 #pragma once
 #include <array>
 #include <compare>
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 
 #include "base/FileSystemPath.h"
@@ -31,6 +33,10 @@ std::optional<FolderIdentity> IdentityOf(const base::Path& path);
 
 class LinkGuard {
 public:
+    // Far more links to one folder than real trees hold: on a Debian
+    // system's /usr/share the most is 25, to one compiler's documentation.
+    static constexpr int kMaxEntries = 64;
+
     // root: the walk's root text; every folder the walk reports below it is
     // the root, a backslash where the root lacks one, and names joined by
     // backslashes.
@@ -46,7 +52,7 @@ private:
 
     base::Path root_;
     std::map<base::Path, std::optional<FolderIdentity>> known_;  // taken once per path
-    std::set<FolderIdentity> entered_;                             // targets of entered links
+    std::map<FolderIdentity, int> entries_;                        // links entered, by target
 };
 
 }  // namespace viewer

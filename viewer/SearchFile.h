@@ -2,7 +2,8 @@
 // reports every folder it meets (the base first) to its OnFind, whose answer
 // says whether to walk into it. Files are never reported. Folder links and
 // junctions are reported like folders and entered unless that would lead the
-// walk round in a circle (LinkGuard.h).
+// walk round in a circle, or into one folder through more links than a
+// bound far above real trees' (LinkGuard.h).
 // Names and paths are the file system's own, whatever their characters, and
 // of any length.
 #pragma once

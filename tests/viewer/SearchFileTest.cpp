@@ -18,6 +18,7 @@
 #include "support/FolderListing.h"
 #include "support/Scratch.h"
 #include "support/Wide.h"
+#include "viewer/LinkGuard.h"
 
 namespace {
 
@@ -359,7 +360,7 @@ struct LinkTreeCase {
 // The walk starts at root\ as the viewer starts at its own folder. A walk that
 // went round in circles would report without end: the handler stops it long
 // before that.
-TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
+TEST(SearchDirWalk, LinksAreReportedAndEnteredWhereverTheyCannotLeadRound) {
     const LinkTreeCase cases[] = {
         {"two links back to the root below a sub-folder", {"root\\sub\\deep"},
          {{"root\\sub\\up1", "root"}, {"root\\sub\\up2", "root"}},
@@ -367,11 +368,14 @@ TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
         {"a link to the walk's own folder", {"root\\a"}, {{"root\\self", "root"}}, {"", "a", "self"}},
         {"a link to an ancestor on the way down", {"root\\a\\b\\c"}, {{"root\\a\\b\\c\\back", "root\\a"}},
          {"", "a", "a\\b", "a\\b\\c", "a\\b\\c\\back"}},
-        {"a link to a sibling: entered once", {"root\\a\\x", "root\\b"}, {{"root\\b\\toA", "root\\a"}},
+        {"a link to a sibling", {"root\\a\\x", "root\\b"}, {{"root\\b\\toA", "root\\a"}},
          {"", "a", "b", "a\\x", "b\\toA", "b\\toA\\x"}},
-        {"two links to one outside folder: entered once", {"root", "outside\\c"},
+        {"two links to one outside folder: each entered", {"root", "outside\\c"},
          {{"root\\l1", "outside"}, {"root\\l2", "outside"}},
-         {"", "l1", "l2", "l1\\c"}},
+         {"", "l1", "l2", "l1\\c", "l2\\c"}},
+        {"siblings linked both ways: each entered, never round", {"root\\a", "root\\b"},
+         {{"root\\a\\toB", "root\\b"}, {"root\\b\\toA", "root\\a"}},
+         {"", "a", "b", "a\\toB", "b\\toA", "a\\toB\\toA", "b\\toA\\toB"}},
         {"a link above the root: its copy of the root leads nowhere new", {"root\\a"}, {{"root\\up", ""}},
          {"", "a", "up", "up\\root", "up\\root\\a", "up\\root\\up"}},
     };
@@ -393,6 +397,36 @@ TEST(SearchDirWalk, LinksAreReportedAndEnteredOnlyWhereTheyCannotLeadRound) {
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(names, expected);
     }
+}
+
+// Levels of two links each to the next level: every path is a new one, so
+// the walk would double at each level. Each level is entered through no
+// more links than the bound, and the bottom is still reached.
+TEST(SearchDirWalk, LinksIntoLinksAreBoundedPerFolder) {
+    constexpr int kLevels = 12;
+    ScratchFolder scratch;
+    scratch.MakeFolder("root");
+    scratch.MakeFolder("level" + std::to_string(kLevels - 1) + "\\bottom");
+    for (int level = 0; level < kLevels; ++level) {
+        const std::string from = level == 0 ? "root" : "level" + std::to_string(level - 1);
+        scratch.MakeFolder("level" + std::to_string(level));
+        for (const char* link : {"\\a", "\\b"})
+            ASSERT_TRUE(testsupport::MakeFolderLink(scratch / (from + link), scratch / ("level" + std::to_string(level))));
+    }
+    Walk walk = WalkFrom(scratch / "root\\", [](size_t i, const std::string&) {
+        return i < 5000 ? TFindAnswer::Enter : TFindAnswer::Stop;
+    });
+    ASSERT_TRUE(walk.result) << "stopped after " << walk.reports.size() << " reports";
+    size_t expected = 1, entries = 1;  // the root, listed once
+    for (int level = 0; level < kLevels; ++level) {
+        expected += 2 * entries;  // its two links, in each listing of the level above
+        entries = std::min<size_t>(2 * entries, viewer::LinkGuard::kMaxEntries);
+    }
+    expected += entries;  // the bottom, in each listing of the last level
+    EXPECT_EQ(walk.reports.size(), expected);
+    EXPECT_EQ(std::count_if(walk.reports.begin(), walk.reports.end(),
+                            [](const Report& r) { return r.name.ends_with("\\bottom"); }),
+              viewer::LinkGuard::kMaxEntries);
 }
 
 }  // namespace
