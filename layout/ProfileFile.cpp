@@ -58,7 +58,7 @@ ProfileFile::ProfileFile(base::Path path) : path_(std::move(path)), fileName_(Pr
 
 ProfileFile::~ProfileFile() {
     // The platform's flush request: no section, key or value.
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, fileName_.c_str());
+    if (wrote_) WritePrivateProfileStringW(nullptr, nullptr, nullptr, fileName_.c_str());
 }
 
 // The wide calls read and write the file in the system's code page, which
@@ -81,6 +81,7 @@ bool ProfileFile::ReadBool(const char* section, const char* key, bool def) const
 }
 
 void ProfileFile::WriteString(const char* section, const char* key, const std::string& value) {
+    wrote_ = true;
     if (writeRefused_ || !WritePrivateProfileStringW(base::ToWide(section).c_str(), base::ToWide(key).c_str(),
                                                      base::ToWide(value).c_str(), fileName_.c_str())) {
         writeRefused_ = true;

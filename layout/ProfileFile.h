@@ -36,7 +36,7 @@ public:
 
     // Binds the object to the path; touches no file.
     explicit ProfileFile(base::Path path);
-    // Flushes pending writes; the result is ignored.
+    // Flushes pending writes, if it wrote; the result is ignored.
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
@@ -61,6 +61,7 @@ public:
 private:
     base::Path path_;
     std::wstring fileName_;  // the path as the profile calls take it
+    bool wrote_ = false;  // a flush is due: reads alone leave nothing pending
     bool writeRefused_ = false;
 };
 

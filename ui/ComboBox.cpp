@@ -11,10 +11,14 @@ namespace {
 // The list of a drop-down combo box: eight rows of 12 pixels and its border.
 constexpr int kListHeight = 8 * 12 + 2;
 
-LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
+// The text field's procedure. Its own is kept in its user data and called
+// for the rest: replaced rather than chained through the common controls'
+// subclass list, which Wine fetches from its server for every message.
+LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto fieldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (msg == WM_CONTEXTMENU) return SendMessageW(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ForwardContextMenu, id);
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(fieldProc));
+    return CallWindowProcW(fieldProc, hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -101,12 +105,14 @@ void ComboBox::ApplyDpi(UINT dpi, HFONT font) {
 void ComboBox::Notify(WORD code) {
     if (settingText_) return;
     if (code == CBN_SELCHANGE) {
-        // The text field still shows the old text at this point.
-        int index = ItemIndex();
-        if (index >= 0) {
-            settingText_ = true;
-            SetWindowTextW(hwnd_, WideItem(index).c_str());
-            settingText_ = false;
+        // A pick in the list comes while the text field still shows the old
+        // text; one made by CB_SETCURSEL has set it already.
+        if (const int index = ItemIndex(); index >= 0) {
+            if (const std::wstring item = WideItem(index); item != WideText()) {
+                settingText_ = true;
+                SetWindowTextW(hwnd_, item.c_str());
+                settingText_ = false;
+            }
         }
         if (OnChange) OnChange();
     } else if (code == CBN_EDITCHANGE) {
@@ -144,7 +150,10 @@ void ComboBox::LetMouseThrough() {
 }
 
 void ComboBox::ForwardContextMenuToParent() {
-    if (HWND field = Parts().hwndItem) SetWindowSubclass(field, ForwardContextMenu, 1, 0);
+    HWND field = Parts().hwndItem;
+    if (!field || GetWindowLongPtrW(field, GWLP_WNDPROC) == LONG_PTR(ForwardContextMenu)) return;
+    SetWindowLongPtrW(field, GWLP_USERDATA, GetWindowLongPtrW(field, GWLP_WNDPROC));
+    SetWindowLongPtrW(field, GWLP_WNDPROC, LONG_PTR(ForwardContextMenu));
 }
 
 }  // namespace ui

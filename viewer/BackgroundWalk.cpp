@@ -14,7 +14,7 @@ struct BackgroundWalk::State {
     SkipRule skip;
     std::atomic<bool> stop{false};
     std::atomic<bool> ended{false};
-    ui::FileHandle signal{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // an event, auto-reset
+    ui::FileHandle signal{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // an event, set once for good
     mutable std::mutex lock;  // guards the three below
     std::vector<base::Path> found;
     base::Path reading;
@@ -31,14 +31,10 @@ public:
 protected:
     TFindAnswer OnFind(const TFoundFolder& folder) override {
         const bool skip = state_.skip(folder.Name());
-        bool first;
         {
             std::lock_guard guard(state_.lock);
-            first = state_.found.empty();
             state_.found.push_back(folder.Name());
         }
-        // One wake-up a batch: the window thread takes all that waits.
-        if (first) SetEvent(state_.signal.Get());
         if (state_.stop) return TFindAnswer::Stop;
         return skip ? TFindAnswer::Skip : TFindAnswer::Enter;
     }

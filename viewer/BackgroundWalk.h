@@ -2,7 +2,8 @@
 // to answer while a listing takes long (a share over a slow link, a disc
 // spinning up, a share that went away). The worker walks by the folder
 // search component's rules and hands the folders it finds over in the walk's
-// order; the window thread takes them when it likes. Stopping ends the walk
+// order; the window thread takes them when it likes, which costs the worker
+// nothing: it is woken only when the walk ends. Stopping ends the walk
 // at its next step and leaves the folders found so far: a prefix of what the
 // whole walk would give. The worker shares nothing with its owner but this
 // object's state, so a worker still inside a listing when its owner goes
@@ -39,7 +40,7 @@ public:
     // The worker has returned: nothing more will be found.
     bool Ended() const;
     void Stop();
-    // Set when folders were found while none waited, and when the walk ended.
+    // Set when the walk has ended.
     HANDLE Signal() const;
     // What ended the walk, if an error did.
     std::exception_ptr Error() const;

@@ -125,21 +125,27 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     }
 }
 
+// The window thread wakes for the walk's end, for input, and on the
+// progress window's beat, taking the folders found meanwhile in one batch: a
+// wake-up for every few folders would cost the walk's own pace.
 void TForm1::WalkFolders() {
     BackgroundWalk walk(exeFolder_, SkipWindowsDirectory(WindowsDirectory()));
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = GetTickCount();
-    bool quit = false;  // the program was asked to end meanwhile
+    DWORD nextBeat = kProgressAfterMs;  // since start: the window shows, or repaints
+    bool quit = false;                  // the program was asked to end meanwhile
     while (!quit) {
-        const bool ended = walk.Ended();  // asked first: what it found by then is taken below
-        for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
-        if (ended || (progress && progress->StopAsked())) break;
-        if (!progress && GetTickCount() - start >= kProgressAfterMs)
-            progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
-        if (progress) progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
-        // Wakes for folders found, the walk's end, input, or the next repaint.
+        if (walk.Ended() || (progress && progress->StopAsked())) break;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= nextBeat) {
+            for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
+            if (!progress) progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
+            progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
+            nextBeat = elapsed + kProgressEveryMs;
+        }
         HANDLE signal = walk.Signal();
-        MsgWaitForMultipleObjects(1, &signal, FALSE, progress ? kProgressEveryMs : kProgressAfterMs / 5, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(1, &signal, FALSE, nextBeat - std::min(nextBeat, GetTickCount() - start),
+                                  QS_ALLINPUT);
         MSG msg;
         while (!quit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
@@ -151,7 +157,9 @@ void TForm1::WalkFolders() {
             }
         }
     }
-    walk.Stop();  // "中止": the walk ends at its next step, with what was found
+    walk.Stop();  // "中止": the walk ends at its next step
+    // The whole walk's folders, or after "中止" those found by then: a prefix of them.
+    for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
     if (std::exception_ptr error = walk.Error()) std::rethrow_exception(error);
 }
 
@@ -185,11 +193,8 @@ void TForm1::ComboBox1Change() {
         redraw.emplace(ListBox1->Handle());
         ListBox1->Clear();
     }
-    int32_t count;
-    {
-        ProfileFile file(LayoutPath());
-        count = file.ReadInteger(kExtension, kCount, 0);
-    }
+    ProfileFile file(LayoutPath());
+    const int32_t count = file.ReadInteger(kExtension, kCount, 0);
     if (count == 0) {
         redraw.reset();  // the box shows over the emptied list
         ui::ShowPlainMessage("検索する拡張子が未設定です。");
@@ -197,12 +202,11 @@ void TForm1::ComboBox1Change() {
     }
     if (!ListBox1) return;  // switched off at start-up: nothing to fill
 
-    ProfileFile file(LayoutPath());
     // Read once for all passes: each read parses the whole file again.
     // A chooser removed at start-up counts as switched off, whatever the file says now.
     const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
     const std::wstring prompt = chooserInUse ? base::ToWide(file.ReadString(kCaption, kComboBox1, "")) : L"";
-    const std::wstring text = chooserInUse ? ComboBox1->WideText() : L"";
+    // The chooser's text: a folder, or the prompt while none is chosen.
     const base::Path folder = chooserInUse ? ChosenFolder() : base::Path();
     const bool folderChosen = chooserInUse && base::IsExistingFolder(folder);
     for (int32_t i = 1; i <= std::min(count, kMaxExtensions); ++i) {
@@ -210,7 +214,7 @@ void TForm1::ComboBox1Change() {
         if (chooserInUse) {
             if (folderChosen) ListPattern(folder + L"\\*" + ext);
             // Still showing the prompt: no folder chosen yet.
-            if (text == prompt) ListPattern(exeFolder_ + L"*" + ext);
+            if (folder == prompt) ListPattern(exeFolder_ + L"*" + ext);
         } else {
             ListPattern(exeFolder_ + L"*" + ext);
         }
