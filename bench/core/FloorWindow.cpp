@@ -99,6 +99,9 @@ WalkCount FloorWindow::Fill(const std::string& root) {
 
 void FloorWindow::Show() {
     ShowWindow(window_, SW_SHOWNORMAL);
+    // The viewer's chooser comes first in its tab order and takes the focus:
+    // its text field then shows a caret, which every change of it moves.
+    if (chooser_) SetFocus(chooser_);
     UpdateWindow(window_);
 }
 
