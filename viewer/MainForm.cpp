@@ -54,6 +54,15 @@ constexpr UINT kStopSound = MB_ICONHAND;  // 16
 constexpr DWORD kProgressAfterMs = 500;
 constexpr DWORD kProgressEveryMs = 100;
 
+// Start-up's walk begins before the window is made: the folders are the
+// slow part, and the window and its layout are made meanwhile. The walk step
+// of start-up takes it over, or drops it when the layout says no by then.
+std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath) {
+    const base::Path layout = LayoutPathFor(exePath);
+    if (!base::IsExistingFile(layout) || !ReadViewerFlag(ProfileFile(layout), kEnable, kComboBox1)) return nullptr;
+    return std::make_unique<BackgroundWalk>(base::FolderPart(exePath), SkipWindowsDirectory(WindowsDirectory()));
+}
+
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
     if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name)));
@@ -65,7 +74,8 @@ TForm1::TForm1(base::Path exePath)
     : PopupMenu1({{"N1", "フォルダを開く", [this] { N1Click(); }},
                   {"About1", "バージョン情報", [this] { About1Click(); }},
                   {"Exit1", "終了", [this] { Exit1Click(); }}}),
-      exePath_(std::move(exePath)) {
+      exePath_(std::move(exePath)),
+      walkAhead_(StartWalkAhead(exePath_)) {
     CreateForm(kFormSpec);
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
     FindElements();
@@ -93,6 +103,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ApplyLayout(const ProfileFile& f) {
+    // Held here, so that a step failing below drops it with the rest.
+    std::unique_ptr<BackgroundWalk> walk = std::move(walkAhead_);
     for (const ViewerElement& e : kElements) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
 
     if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
@@ -121,15 +133,16 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
-        WalkFolders();
+        WalkFolders(walk ? std::move(walk)
+                         : std::make_unique<BackgroundWalk>(exeFolder_, SkipWindowsDirectory(WindowsDirectory())));
     }
 }
 
 // The window thread wakes for the walk's end, for input, and on the
 // progress window's beat, taking the folders found meanwhile in one batch: a
 // wake-up for every few folders would cost the walk's own pace.
-void TForm1::WalkFolders() {
-    BackgroundWalk walk(exeFolder_, SkipWindowsDirectory(WindowsDirectory()));
+void TForm1::WalkFolders(std::unique_ptr<BackgroundWalk> running) {
+    BackgroundWalk& walk = *running;
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = GetTickCount();
     DWORD nextBeat = kProgressAfterMs;  // since start: the window shows, or repaints

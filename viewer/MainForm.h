@@ -4,6 +4,7 @@
 // characters: the lists are Unicode windows whose items are the paths and
 // names themselves.
 #pragma once
+#include <memory>
 #include <string>
 
 #include "base/FileSystemPath.h"
@@ -14,6 +15,7 @@
 #include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/PopupMenu.h"
+#include "viewer/BackgroundWalk.h"
 
 namespace viewer {
 
@@ -58,7 +60,7 @@ private:
     // The walk of start-up, on a worker; its folders reach SearchDir1Find
     // here in the walk's order. Past half a second a progress window shows,
     // whose "中止" ends the walk with the folders found so far.
-    void WalkFolders();
+    void WalkFolders(std::unique_ptr<BackgroundWalk> walk);
     void RemoveHiddenElements();
     // The element members: null for those start-up removed.
     void FindElements();
@@ -73,6 +75,7 @@ private:
 
     base::Path exePath_;
     base::Path exeFolder_;
+    std::unique_ptr<BackgroundWalk> walkAhead_;  // started with the window, until start-up takes it
 };
 
 }  // namespace viewer
