@@ -39,6 +39,8 @@ public:
     base::Path Reading() const;
     // The worker has returned: nothing more will be found.
     bool Ended() const;
+    // The tick count (GetTickCount) when the walk began.
+    DWORD StartedAt() const { return startedAt_; }
     void Stop();
     // Set when the walk has ended.
     HANDLE Signal() const;
@@ -51,6 +53,7 @@ public:
 private:
     std::shared_ptr<State> state_;
     HANDLE worker_ = nullptr;
+    DWORD startedAt_ = GetTickCount();
 };
 
 }  // namespace viewer

@@ -144,8 +144,8 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
 void TForm1::WalkFolders(std::unique_ptr<BackgroundWalk> running) {
     BackgroundWalk& walk = *running;
     std::unique_ptr<TWalkProgress> progress;
-    const DWORD start = GetTickCount();
-    DWORD nextBeat = kProgressAfterMs;  // since start: the window shows, or repaints
+    const DWORD start = walk.StartedAt();  // it may have begun with the window
+    DWORD nextBeat = kProgressAfterMs;     // since start: the window shows, or repaints
     bool quit = false;                  // the program was asked to end meanwhile
     while (!quit) {
         if (walk.Ended() || (progress && progress->StopAsked())) break;

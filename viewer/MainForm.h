@@ -58,8 +58,9 @@ protected:
 private:
     void ApplyLayout(const layout::ProfileFile& file);
     // The walk of start-up, on a worker; its folders reach SearchDir1Find
-    // here in the walk's order. Past half a second a progress window shows,
-    // whose "中止" ends the walk with the folders found so far.
+    // here in the walk's order. Once the walk has run half a second a
+    // progress window shows, whose "中止" ends the walk with the folders
+    // found so far.
     void WalkFolders(std::unique_ptr<BackgroundWalk> walk);
     void RemoveHiddenElements();
     // The element members: null for those start-up removed.
