@@ -116,6 +116,17 @@ WhileShown TimeRefills(const Program& program, int refills, int64_t files, DWORD
     };
 }
 
+// The folders below the root (the chooser's first item) that the chooser of
+// the shown window holds; nothing when it cannot be read.
+std::optional<int64_t> ChooserFolders(HWND window, DWORD timeoutMs) {
+    HWND chooser = FindWindowExA(window, nullptr, "ComboBox", nullptr);
+    DWORD_PTR count = 0;
+    if (!chooser || !SendMessageTimeoutA(chooser, CB_GETCOUNT, 0, 0, SMTO_NORMAL, timeoutMs, &count) ||
+        LRESULT(count) < 1)
+        return std::nullopt;
+    return int64_t(count) - 1;
+}
+
 // A program in a folder of many entries pays for every library the loader
 // looks for there first: the floor runs from the viewer's folder, as the
 // viewer must.
@@ -149,8 +160,11 @@ StartupRow MeasureTree(const TreeArgument& tree, const ViewerBenchOptions& optio
                      counted ? run - options.warmups + 1 : run + 1, counted ? options.runs : options.warmups);
         const int refills = counted ? options.refills : 0;
         MemoryPeak peak;
-        auto viewerMs = MeasureOnce(viewer, tree.folder, options.timeoutMs, &peak,
-                                    TimeRefills(viewer, refills, row.files, options.timeoutMs, row.viewerRefillMs));
+        const WhileShown refill = TimeRefills(viewer, refills, row.files, options.timeoutMs, row.viewerRefillMs);
+        auto viewerMs = MeasureOnce(viewer, tree.folder, options.timeoutMs, &peak, [&](HWND window) {
+            if (auto folders = ChooserFolders(window, options.timeoutMs); folders && counted) row.viewerFolders = *folders;
+            refill(window);
+        });
         Keep(row.viewerMs, viewerMs, counted);
         if (counted && viewerMs && peak.workingSet) {
             row.peakWorkingSetMb.push_back(double(peak.workingSet) / kMegabyte);

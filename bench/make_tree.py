@@ -3,8 +3,11 @@
 it in three levels (a share of the names Japanese, some with the trail byte
 0x5C in Shift-JIS), a few files in every folder, and optionally many files in
 the root itself. Created on the Linux side, which is far faster than Wine.
+With --wide AxB it is instead a wide tree: A folders below the root, each
+with B empty folders below it, and no files.
 
     make_tree.py ROOT --folders N [--files-per-folder K] [--root-files M] [--ext .txt]
+    make_tree.py ROOT --wide AxB
 """
 import argparse
 import os
@@ -65,6 +68,18 @@ def make_folders(root, total, files_per_folder, ext):
             touch(os.path.join(folder, file_name(f, ext)))
 
 
+def make_wide(root, wide):
+    top, below = (int(n) for n in wide.split("x"))
+    made = 0
+    for _ in range(top):
+        parent = os.path.join(root, folder_name(made))
+        os.mkdir(parent)
+        made += 1
+        for _ in range(below):
+            os.mkdir(os.path.join(parent, folder_name(made)))
+            made += 1
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("root")
@@ -72,8 +87,11 @@ def main():
     parser.add_argument("--files-per-folder", type=int, default=1)
     parser.add_argument("--root-files", type=int, default=0)
     parser.add_argument("--ext", default=".txt")
+    parser.add_argument("--wide", help="AxB: A folders of B empty folders each")
     args = parser.parse_args()
     os.makedirs(args.root)
+    if args.wide:
+        make_wide(args.root, args.wide)
     if args.folders:
         make_folders(args.root, args.folders, args.files_per_folder, args.ext)
     for i in range(args.root_files):

@@ -50,14 +50,14 @@ std::string Line(const std::vector<std::string>& cells) {
 }  // namespace
 
 std::string FormatStartupTable(const std::vector<StartupRow>& rows) {
-    std::string table = Line({"tree", "folders", "files listed", "viewer ms", "floor ms (walk, lists, window)",
+    std::string table = Line({"tree", "folders", "viewer folders", "files listed", "viewer ms", "floor ms (walk, lists, window)",
                               "ratio", "walk only ms", "window only ms", "viewer peak working set MB",
                               "viewer peak private MB", "floor peak private MB", "private ratio",
                               "stop to window ms"});
-    table += Line(
-        {"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:"});
+    table += Line({"---", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:", "---:",
+                   "---:", "---:"});
     for (const StartupRow& row : rows)
-        table += Line({row.tree, CountCell(row.folders), CountCell(row.files), TimingCell(row.viewerMs),
+        table += Line({row.tree, CountCell(row.folders), CountCell(row.viewerFolders), CountCell(row.files), TimingCell(row.viewerMs),
                        TimingCell(row.floorMs), RatioCell(row.viewerMs, row.floorMs), TimingCell(row.walkMs),
                        TimingCell(row.windowMs), MedianCell(row.peakWorkingSetMb, 1),
                        MedianCell(row.peakPrivateMb, 1), MedianCell(row.floorPeakPrivateMb, 1),

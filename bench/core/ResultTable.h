@@ -17,6 +17,7 @@ struct Timings {
 struct StartupRow {
     std::string tree;
     int64_t folders = -1;  // below the root, as the floor's walk counted them; -1 unknown
+    int64_t viewerFolders = -1;  // below the root, as the viewer's chooser holds them; -1 unknown
     int64_t files = -1;    // in the root with the listed extension; -1 unknown
     Timings viewerMs;
     Timings floorMs;  // walk and lists, then the window: the viewer's floor
@@ -30,7 +31,7 @@ struct StartupRow {
     std::vector<double> floorPeakPrivateMb;
 };
 
-// One row per tree: medians, the viewer/floor ratio, the viewer's peak
+// One row per tree: the folders the floor and the viewer found, medians, the viewer/floor ratio, the viewer's peak
 // memory, the floor's peak private memory and the viewer/floor ratio of it,
 // and the time from "中止" to the main window.
 std::string FormatStartupTable(const std::vector<StartupRow>& rows);
