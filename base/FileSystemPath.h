@@ -29,7 +29,9 @@ Path FullPathName(const Path& path);
 // The path as the file-system calls take it: as it is while it stays below
 // the limit (a folder's own, which leaves room for a file name, being 12
 // characters less), else its full form behind "\\?\" ("\\?\UNC\" for a
-// share), which the platform takes at any length.
+// share), which the platform takes at any length. A full path with a name
+// that ends in a dot or a blank goes behind "\\?\" at any length, so that the
+// name is read as it is.
 std::wstring ForFileSystem(const Path& path);
 
 }  // namespace base

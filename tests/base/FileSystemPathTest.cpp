@@ -11,8 +11,10 @@
 namespace {
 
 // Below the limit a path goes as it is, so names and the platform's reading
-// of them stay as they always were; from it on, whole behind "\\?\".
-TEST(FileSystemPath, LongPathsTakeTheirFullFormBehindTheLongPrefix) {
+// of them stay as they always were; from it on, whole behind "\\?\". So
+// does a full one with a name whose end the platform would cut (a dot, a
+// blank), at any length, and it keeps that end.
+TEST(FileSystemPath, LongPathsAndCutNamesTakeTheirFullFormBehindTheLongPrefix) {
     const std::wstring deep = L"C:\\" + std::wstring(300, L'x') + L"\\表.txt";
     const std::wstring share = L"\\\\server\\share\\" + std::wstring(300, L'y') + L"\\a.txt";
     const struct {
@@ -27,6 +29,13 @@ TEST(FileSystemPath, LongPathsTakeTheirFullFormBehindTheLongPrefix) {
         {share, L"\\\\?\\UNC\\" + share.substr(2)},
         {L"\\\\?\\" + deep, L"\\\\?\\" + deep},
         {L"", L""},
+        {L"C:\\m\\apache.\\18", L"\\\\?\\C:\\m\\apache.\\18"},
+        {L"C:\\m\\apache.\\", L"\\\\?\\C:\\m\\apache.\\"},
+        {L"\\\\server\\share\\b \\*.txt", L"\\\\?\\UNC\\server\\share\\b \\*.txt"},
+        {deep + L"\\apache.", L"\\\\?\\" + deep + L"\\apache."},
+        {L"C:\\m\\*.", L"C:\\m\\*."},                    // a pattern: the platform's to read
+        {L"C:\\m\\..\\apache.", L"C:\\m\\..\\apache."},  // not plain: as it always was
+        {L"m\\apache.", L"m\\apache."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(base::FromWide(c.path.substr(0, 40)));
