@@ -126,7 +126,12 @@ void ComboBox::SetWideText(const std::wstring& text) {
     settingText_ = false;
 }
 
-void ComboBox::Add(const std::wstring& item) { SendMessageW(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str())); }
+// Room is reserved ahead as the list grows: Wine's list otherwise grows its
+// item array a few items at a time, copying all of it each time.
+void ComboBox::Add(const std::wstring& item) {
+    const LRESULT index = SendMessageW(hwnd_, CB_ADDSTRING, 0, LPARAM(item.c_str()));
+    ReserveOnDoubling(hwnd_, CB_INITSTORAGE, index, (item.size() + 1) * sizeof(wchar_t));
+}
 void ComboBox::Add(const std::string& item) { Add(base::ToWide(item)); }
 
 int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
