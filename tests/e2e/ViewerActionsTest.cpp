@@ -197,7 +197,7 @@ TEST_F(ViewerInUse, TheAboutBoxComesFromTheMenuAndCloses) {
     }
 }
 
-TEST_F(ViewerInUse, RightClickOpensTheMenuAndExitEndsTheProgram) {
+TEST_F(ViewerInUse, RightClicksOpenTheWindowsMenuAndExitEndsTheProgram) {
     Start("");
     // A right-click on the file list reaches the window's menu.
     PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
@@ -208,7 +208,15 @@ TEST_F(ViewerInUse, RightClickOpensTheMenuAndExitEndsTheProgram) {
     for (DWORD start = GetTickCount(); IsWindowVisible(menu) && GetTickCount() - start < kBoxWait;) Sleep(20);
     EXPECT_TRUE(IsWindow(window)) << "dismissing the menu changes nothing";
 
-    ChooseFromMenu(3);
+    // So does one on the chooser's text field, instead of the field's own
+    // menu: its third entry ends the program.
+    HWND field = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+    PostMessageW(field, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(field, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_NE(WaitForTopWindow("#32768"), nullptr);
+    for (int i = 0; i < 3; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
     DWORD code = 99;
     ASSERT_TRUE(viewer->WaitForExit(kBoxWait, &code));
     EXPECT_EQ(code, 0u);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -427,6 +428,39 @@ TEST(SearchDirWalk, LinksIntoLinksAreBoundedPerFolder) {
     EXPECT_EQ(std::count_if(walk.reports.begin(), walk.reports.end(),
                             [](const Report& r) { return r.name.ends_with("\\bottom"); }),
               viewer::LinkGuard::kMaxEntries);
+}
+
+// The machine's /usr/share, bind-mounted read-only below a scratch folder for
+// the test and unmounted after it: a real tree with its links, which no one
+// here made. The Unix side counts what a walk that follows every link but
+// none round in a circle finds (find -L). Needs root; skipped without.
+class RealTreeMount {
+public:
+    explicit RealTreeMount(const ScratchFolder& scratch) : folder_(scratch.Path()) {
+        testsupport::RunUnixScript(folder_,
+                                   L"mkdir share && mount --bind /usr/share share && mount -o remount,ro,bind share && "
+                                   L"find -L share -mindepth 1 -type d 2>/dev/null | wc -l > count.txt");
+        std::ifstream count(folder_ + "count.txt");
+        count >> folders_;
+    }
+    ~RealTreeMount() { testsupport::RunUnixScript(folder_, L"umount -l share 2>/dev/null; rm -f count.txt"); }
+    RealTreeMount(const RealTreeMount&) = delete;
+    RealTreeMount& operator=(const RealTreeMount&) = delete;
+    // Below the mount point; 0 when it could not be mounted.
+    long Folders() const { return folders_; }
+
+private:
+    std::string folder_;
+    long folders_ = 0;
+};
+
+TEST(SearchDirWalk, ARealTreeIsWalkedThroughEveryLink) {
+    ScratchFolder scratch;
+    RealTreeMount share(scratch);
+    if (share.Folders() == 0) GTEST_SKIP() << "/usr/share could not be bind-mounted (root and Linux needed)";
+    Walk walk = WalkFrom(scratch.Path());
+    EXPECT_TRUE(walk.result);
+    EXPECT_EQ(long(walk.reports.size()), share.Folders() + 2) << "the root, the mount point and what lies below";
 }
 
 }  // namespace
