@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "base/CodePage.h"
+#include "base/FileSystemPath.h"
 #include "base/ShiftJis.h"
 #include "ui/Handles.h"
 
@@ -34,8 +35,10 @@ int64_t WalkFolders(const std::string& root, const FolderSink& onFolder) {
     while (!queue.empty()) {
         const std::wstring dir = std::move(queue.front());
         queue.pop_front();
-        ui::FindHandle find = ui::AdoptFind(FindFirstFileExW((dir + L"*.*").c_str(), FindExInfoStandard, &entry,
-                                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+        // In the form the viewer gives, which keeps a name ending in a dot.
+        ui::FindHandle find =
+            ui::AdoptFind(FindFirstFileExW(base::ForFileSystem(dir + L"*.*").c_str(), FindExInfoStandard, &entry,
+                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
         if (!find) continue;
         do {
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) continue;
