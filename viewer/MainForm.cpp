@@ -50,7 +50,8 @@ const ViewerElement kElements[] = {{"Image1", kImage1},     {"Image2", kImage2},
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
-// A walk that takes longer shows its progress; which repaints this often.
+// A walk that takes longer shows its progress; the folders found are taken,
+// and the progress repainted, this often.
 constexpr DWORD kProgressAfterMs = 500;
 constexpr DWORD kProgressEveryMs = 100;
 
@@ -138,22 +139,24 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     }
 }
 
-// The window thread wakes for the walk's end, for input, and on the
-// progress window's beat, taking the folders found meanwhile in one batch: a
-// wake-up for every few folders would cost the walk's own pace.
+// The window thread wakes for the walk's end, for input, and on a beat of
+// its own, taking the folders found meanwhile in one batch (a wake-up for
+// every few folders would cost the walk's own pace) and showing the progress
+// window once the walk has run half a second, then repainting it.
 void TForm1::WalkFolders(std::unique_ptr<BackgroundWalk> running) {
     BackgroundWalk& walk = *running;
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = walk.StartedAt();  // it may have begun with the window
-    DWORD nextBeat = kProgressAfterMs;     // since start: the window shows, or repaints
+    DWORD nextBeat = kProgressEveryMs;     // since start
     bool quit = false;                  // the program was asked to end meanwhile
     while (!quit) {
         if (walk.Ended() || (progress && progress->StopAsked())) break;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= nextBeat) {
             for (const base::Path& folder : walk.TakeFound()) SearchDir1Find(folder);
-            if (!progress) progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
-            progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
+            if (!progress && elapsed >= kProgressAfterMs)
+                progress = std::make_unique<TWalkProgress>(ui::Application::Instance().Handle());
+            if (progress) progress->ShowProgress(size_t(ComboBox1->Count()), walk.Reading());
             nextBeat = elapsed + kProgressEveryMs;
         }
         HANDLE signal = walk.Signal();
