@@ -16,9 +16,13 @@ start_session() {
     wine_locale "$WINE" cmd /c exit >/dev/null 2>&1 || true
 }
 stop_session() {
-    # Slow file systems a failed test left mounted.
+    # Slow file systems a failed test of this build left mounted; another
+    # build's session may still be using its own.
     awk '$1 == "slowfs" { print $2 }' /proc/mounts 2>/dev/null | while read -r mount; do
-        fusermount3 -uz "$(printf '%b' "$mount")" >/dev/null 2>&1 || true
+        mount=$(printf '%b' "$mount")
+        case "$mount" in
+            "$BUILD_ROOT"/*) fusermount3 -uz "$mount" >/dev/null 2>&1 || true ;;
+        esac
     done
     "$WINESERVER" -k >/dev/null 2>&1 || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true

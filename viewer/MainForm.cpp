@@ -55,13 +55,18 @@ constexpr UINT kStopSound = MB_ICONHAND;  // 16
 constexpr DWORD kProgressAfterMs = 500;
 constexpr DWORD kProgressEveryMs = 100;
 
+// The walk of start-up below folder, keeping out of the Windows directory.
+std::unique_ptr<BackgroundWalk> WalkBelow(const base::Path& folder) {
+    return std::make_unique<BackgroundWalk>(folder, SkipWindowsDirectory(WindowsDirectory()));
+}
+
 // Start-up's walk begins before the window is made: the folders are the
 // slow part, and the window and its layout are made meanwhile. The walk step
 // of start-up takes it over, or drops it when the layout says no by then.
 std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath) {
     const base::Path layout = LayoutPathFor(exePath);
     if (!base::IsExistingFile(layout) || !ReadViewerFlag(ProfileFile(layout), kEnable, kComboBox1)) return nullptr;
-    return std::make_unique<BackgroundWalk>(base::FolderPart(exePath), SkipWindowsDirectory(WindowsDirectory()));
+    return WalkBelow(base::FolderPart(exePath));
 }
 
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
@@ -134,8 +139,7 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
-        WalkFolders(walk ? std::move(walk)
-                         : std::make_unique<BackgroundWalk>(exeFolder_, SkipWindowsDirectory(WindowsDirectory())));
+        WalkFolders(walk ? std::move(walk) : WalkBelow(exeFolder_));
     }
 }
 
@@ -148,7 +152,7 @@ void TForm1::WalkFolders(std::unique_ptr<BackgroundWalk> running) {
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = walk.StartedAt();  // it may have begun with the window
     DWORD nextBeat = kProgressEveryMs;     // since start
-    bool quit = false;                  // the program was asked to end meanwhile
+    bool quit = false;                     // the program was asked to end meanwhile
     while (!quit) {
         if (walk.Ended() || (progress && progress->StopAsked())) break;
         const DWORD elapsed = GetTickCount() - start;
