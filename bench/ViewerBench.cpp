@@ -69,14 +69,19 @@ std::optional<double> MeasureStart(const Program& program, const std::string& fo
 }
 
 // A start that Wine refuses counts as a failed run; the others go on.
-std::optional<double> MeasureOnce(const Program& program, const std::string& folder, DWORD timeoutMs,
-                                  MemoryPeak* peak = nullptr, const WhileShown& whileShown = {}) {
+template <typename Measure>
+std::optional<double> Refusable(Measure measure) {
     try {
-        return MeasureStart(program, folder, timeoutMs, peak, whileShown);
+        return measure();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "  %s\n", error.what());
         return std::nullopt;
     }
+}
+
+std::optional<double> MeasureOnce(const Program& program, const std::string& folder, DWORD timeoutMs,
+                                  MemoryPeak* peak = nullptr, const WhileShown& whileShown = {}) {
+    return Refusable([&] { return MeasureStart(program, folder, timeoutMs, peak, whileShown); });
 }
 
 // A start stopped by "中止" at stopAtMs: the milliseconds from the click to
@@ -85,7 +90,7 @@ std::optional<double> MeasureOnce(const Program& program, const std::string& fol
 std::optional<double> MeasureStop(const Program& viewer, const std::string& folder, double stopAtMs,
                                   DWORD timeoutMs, bool& stopped) {
     stopped = false;
-    try {
+    return Refusable([&]() -> std::optional<double> {
         ProbedProcess process(viewer.exe, viewer.arguments, folder);
         const std::optional<double> clickedAt = process.ClickPassingWindowAt(stopAtMs);
         if (!clickedAt) return std::nullopt;
@@ -94,10 +99,7 @@ std::optional<double> MeasureStop(const Program& viewer, const std::string& fold
         const std::optional<double> shownAt = process.WaitShownAndIdle(timeoutMs, &window);
         if (!shownAt || ClassNameOf(window) != viewer.windowClass) return std::nullopt;
         return *shownAt - *clickedAt;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "  %s\n", error.what());
-        return std::nullopt;
-    }
+    });
 }
 
 // Refills of the shown window's list, each of which must list the files the

@@ -139,7 +139,8 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     if (ReadViewerFlag(f, kEnable, kComboBox1) && ComboBox1) {
         // One redraw for the whole tree instead of one per folder.
         ui::RedrawLock redraw(ComboBox1->Handle());
-        WalkFolders(walk ? std::move(walk) : WalkBelow(exeFolder_));
+        if (!walk) walk = WalkBelow(exeFolder_);
+        WalkFolders(*walk);
     }
 }
 
@@ -147,8 +148,7 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
 // its own, taking the folders found meanwhile in one batch (a wake-up for
 // every few folders would cost the walk's own pace) and showing the progress
 // window once the walk has run half a second, then repainting it.
-void TForm1::WalkFolders(std::unique_ptr<BackgroundWalk> running) {
-    BackgroundWalk& walk = *running;
+void TForm1::WalkFolders(BackgroundWalk& walk) {
     std::unique_ptr<TWalkProgress> progress;
     const DWORD start = walk.StartedAt();  // it may have begun with the window
     DWORD nextBeat = kProgressEveryMs;     // since start

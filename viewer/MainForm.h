@@ -61,7 +61,7 @@ private:
     // here in the walk's order. Once the walk has run half a second a
     // progress window shows, whose "中止" ends the walk with the folders
     // found so far.
-    void WalkFolders(std::unique_ptr<BackgroundWalk> walk);
+    void WalkFolders(BackgroundWalk& walk);
     void RemoveHiddenElements();
     // The element members: null for those start-up removed.
     void FindElements();
