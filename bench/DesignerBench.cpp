@@ -5,7 +5,6 @@
 // core/BenchOptions.h for the command line and core/PreviewChanges.h for the
 // kinds of change.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +25,7 @@
 #include "core/StartupProbe.h"
 #include "designer/MainForm.h"
 #include "ui/Application.h"
+#include "ui/CommonControls.h"
 #include "ui/Buttons.h"
 
 namespace {
@@ -136,8 +136,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "DesignerBench: %s\n", error.what());
         return 1;
     }
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    ui::LoadCommonControls();
     ui::Application::Instance().SetTitle("ロカビナデザイナー");
     designer::TForm1 form(base::ModulePath());
     ShowWindow(form.Handle(), SW_SHOWNORMAL);

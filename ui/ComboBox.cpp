@@ -1,25 +1,13 @@
 #include "ui/ComboBox.h"
 
-#include <commctrl.h>
-
 #include "base/CodePage.h"
-#include "ui/MouseThrough.h"
+#include "ui/ForeignWindow.h"
 
 namespace ui {
 namespace {
 
 // The list of a drop-down combo box: eight rows of 12 pixels and its border.
 constexpr int kListHeight = 8 * 12 + 2;
-
-// The text field's procedure. Its own is kept in its user data and called
-// for the rest: replaced rather than chained through the common controls'
-// subclass list, which Wine fetches from its server for every message.
-LRESULT CALLBACK ForwardContextMenu(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    const auto fieldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_CONTEXTMENU) return SendMessageW(GetParent(GetParent(hwnd)), WM_CONTEXTMENU, WPARAM(hwnd), lp);
-    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(fieldProc));
-    return CallWindowProcW(fieldProc, hwnd, msg, wp, lp);
-}
 
 }  // namespace
 
@@ -155,10 +143,7 @@ void ComboBox::LetMouseThrough() {
 }
 
 void ComboBox::ForwardContextMenuToParent() {
-    HWND field = Parts().hwndItem;
-    if (!field || GetWindowLongPtrW(field, GWLP_WNDPROC) == LONG_PTR(ForwardContextMenu)) return;
-    SetWindowLongPtrW(field, GWLP_USERDATA, GetWindowLongPtrW(field, GWLP_WNDPROC));
-    SetWindowLongPtrW(field, GWLP_WNDPROC, LONG_PTR(ForwardContextMenu));
+    if (HWND field = Parts().hwndItem) ForwardContextMenu(field, GetParent(hwnd_));
 }
 
 }  // namespace ui

@@ -93,7 +93,7 @@ void Control::LetMouseThrough() { mouseThrough_ = true; }
 
 LRESULT Control::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     // The window's procedure is this object's alone (see Window), so the
-    // answer is given here rather than by a second subclass (MouseThrough.h).
+    // answer is given here rather than by a procedure of its own (ForeignWindow.h).
     if (msg == WM_NCHITTEST && mouseThrough_) return HTTRANSPARENT;
     return Window::Dispatch(msg, wp, lp);
 }

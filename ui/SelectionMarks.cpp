@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "ui/Dpi.h"
-#include "ui/MouseThrough.h"
 
 namespace ui {
 namespace {
@@ -14,6 +13,7 @@ constexpr wchar_t kMarkClass[] = L"RokabinaMark";
 
 LRESULT CALLBACK MarkProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_NCHITTEST: return HTTRANSPARENT;  // the mouse passes through to the element below
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -48,7 +48,6 @@ HWND MakeMark(HWND edited, MarkKind kind) {
                                 instance, nullptr);
     if (!mark) throw std::runtime_error("a selection mark cannot be created");
     SetWindowLongPtrW(mark, GWLP_USERDATA, kind);
-    LetMouseThrough(mark);
     return mark;
 }
 

@@ -15,6 +15,7 @@ struct BackgroundWalk::State {
     std::atomic<bool> stop{false};
     std::atomic<bool> ended{false};
     ui::FileHandle signal{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // an event, set once for good
+    ui::FileHandle running{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // set once the worker runs
     mutable std::mutex lock;  // guards the three below
     std::vector<base::Path> found;
     base::Path reading;
@@ -54,6 +55,7 @@ unsigned __stdcall Work(void* parameter) {
     std::unique_ptr<std::shared_ptr<BackgroundWalk::State>> held(
         static_cast<std::shared_ptr<BackgroundWalk::State>*>(parameter));
     BackgroundWalk::State& state = **held;
+    SetEvent(state.running.Get());
     try {
         Walker walker(state);
         walker.BaseDir = state.baseDir;
@@ -77,7 +79,13 @@ BackgroundWalk::BackgroundWalk(base::Path baseDir, SkipRule skip) : state_(std::
     if (!worker_) {
         delete shared;
         state_->ended = true;  // nothing walks: nothing is found
+        return;
     }
+    // A new thread starts under the loader's lock, which a library the
+    // caller loads next would hold until loaded, tens of milliseconds under
+    // Wine: the walk would wait for it.
+    const HANDLE runningOrGone[] = {state_->running.Get(), worker_};
+    WaitForMultipleObjects(2, runningOrGone, FALSE, INFINITE);
 }
 
 BackgroundWalk::~BackgroundWalk() {

@@ -60,15 +60,6 @@ std::unique_ptr<BackgroundWalk> WalkBelow(const base::Path& folder) {
     return std::make_unique<BackgroundWalk>(folder, SkipWindowsDirectory(WindowsDirectory()));
 }
 
-// Start-up's walk begins before the window is made: the folders are the
-// slow part, and the window and its layout are made meanwhile. The walk step
-// of start-up takes it over, or drops it when the layout says no by then.
-std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath) {
-    const base::Path layout = LayoutPathFor(exePath);
-    if (!base::IsExistingFile(layout) || !ReadViewerFlag(ProfileFile(layout), kEnable, kComboBox1)) return nullptr;
-    return WalkBelow(base::FolderPart(exePath));
-}
-
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
     if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name)));
@@ -76,12 +67,18 @@ void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& 
 
 }  // namespace
 
-TForm1::TForm1(base::Path exePath)
+std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath) {
+    const base::Path layout = LayoutPathFor(exePath);
+    if (!base::IsExistingFile(layout) || !ReadViewerFlag(ProfileFile(layout), kEnable, kComboBox1)) return nullptr;
+    return WalkBelow(base::FolderPart(exePath));
+}
+
+TForm1::TForm1(base::Path exePath, std::unique_ptr<BackgroundWalk> walkAhead)
     : PopupMenu1({{"N1", "フォルダを開く", [this] { N1Click(); }},
                   {"About1", "バージョン情報", [this] { About1Click(); }},
                   {"Exit1", "終了", [this] { Exit1Click(); }}}),
       exePath_(std::move(exePath)),
-      walkAhead_(StartWalkAhead(exePath_)) {
+      walkAhead_(std::move(walkAhead)) {
     CreateForm(kFormSpec);
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
     FindElements();

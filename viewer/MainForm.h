@@ -19,11 +19,18 @@
 
 namespace viewer {
 
+// Start-up's walk, begun before anything else when the layout file asks for
+// one: the folders are the slow part of start-up, and the rest is made
+// meanwhile. Null when there is no layout file or it switches the chooser off.
+std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath);
+
 class TForm1 : public ui::Form {
 public:
     // exePath stands for the running executable: the layout file and the
-    // folder walk are found from it.
-    explicit TForm1(base::Path exePath);
+    // folder walk are found from it. Start-up's walk step takes walkAhead
+    // over, or drops it when the layout no longer asks for it by then or a
+    // step before it failed; without one, the step walks itself.
+    explicit TForm1(base::Path exePath, std::unique_ptr<BackgroundWalk> walkAhead = nullptr);
 
     // Start-up: runs once while the window is created, before it is shown.
     void FormCreate();
@@ -76,7 +83,7 @@ private:
 
     base::Path exePath_;
     base::Path exeFolder_;
-    std::unique_ptr<BackgroundWalk> walkAhead_;  // started with the window, until start-up takes it
+    std::unique_ptr<BackgroundWalk> walkAhead_;  // until start-up takes it
 };
 
 }  // namespace viewer

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "ui/Application.h"
+#include "ui/CommonControls.h"
 #include "ui/Dpi.h"
 #include "ui/Shell.h"
 #include "viewer/AboutBox.h"
@@ -11,10 +12,14 @@ namespace viewer {
 
 int RunViewer() {
     ui::DeclarePerMonitorAware();
+    const base::Path exePath = base::ModulePath();
+    // The folders first: what follows takes a tenth of a second under Wine.
+    std::unique_ptr<BackgroundWalk> walk = StartWalkAhead(exePath);
+    ui::LoadCommonControls();
     ui::ComApartment com;  // before any shell request
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");
-    TForm1 form(base::ModulePath());
+    TForm1 form(exePath, std::move(walk));
     TAboutBox aboutBox(form.Handle());  // hidden; each request shows a fresh one
     return app.Run(form.Handle());
 }

@@ -1,10 +1,7 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include "viewer/Program.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    return viewer::RunViewer();
-}
+// The common controls are loaded by the program body, once start-up's folder
+// walk has begun.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return viewer::RunViewer(); }

@@ -83,6 +83,7 @@ TEST_F(PreviewByHand, ThePreviewsControlsNeverActAndEscapePutsADragBack) {
     HWND chooser = ChildAt(mock, "ComboBox", 0, 72);
     MouseClick(At(170, 80));  // its drop-down arrow
     EXPECT_FALSE(SendMessageW(chooser, CB_GETDROPPEDSTATE, 0, 0)) << "the chooser dropped down";
+    MouseClick(At(40, 80));  // its text field, which is a window of its own
 
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
