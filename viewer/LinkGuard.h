@@ -5,8 +5,11 @@
 // into. The second bound keeps links that lead into folders holding further
 // links to one folder (a lattice) from multiplying the walk: without it, each
 // level of such links would double it. A tree without links never pays for
-// this: identities are taken only for links, and lazily for the folders a
-// link is compared with.
+// this: folders are looked at only for links, and lazily for the folders a
+// link is compared with. Folders are told apart by their file index first,
+// which the file system gives at once; the volume, which takes far longer
+// to ask for (under Wine its mount manager is asked each time), only where
+// two indexes agree.
 #pragma once
 #include <array>
 #include <compare>
@@ -14,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/FileSystemPath.h"
 
@@ -31,6 +35,12 @@ struct FolderIdentity {
 // it cannot be opened.
 std::optional<FolderIdentity> IdentityOf(const base::Path& path);
 
+// The file index of the folder a path leads to, following links: two folders
+// with different ones are different folders; two with one index may lie on
+// two volumes (or, on ReFS, differ in the rest of their id). Nothing when the
+// folder cannot be opened.
+std::optional<uint64_t> FileIndexOf(const base::Path& path);
+
 class LinkGuard {
 public:
     // Far more links to one folder than real trees hold: on a Debian
@@ -47,12 +57,23 @@ public:
     bool MayEnter(const base::Path& linkPath);
 
 private:
+    // The links entered into folders of one file index. Their folders are
+    // told apart only once kMaxEntries of them are there.
+    struct Entered {
+        std::vector<base::Path> links;                          // until then
+        std::map<std::optional<FolderIdentity>, int> byFolder;  // from then on
+    };
+
+    bool SameFolder(const base::Path& a, const base::Path& b);
+    bool LeadsToAnAncestor(const base::Path& linkPath);
+    bool Count(Entered& entered, const base::Path& linkPath);
+    const std::optional<uint64_t>& KnownIndex(const base::Path& path);
     const std::optional<FolderIdentity>& KnownIdentity(const base::Path& path);
-    bool LeadsToAnAncestor(const base::Path& linkPath, const FolderIdentity& target);
 
     base::Path root_;
-    std::map<base::Path, std::optional<FolderIdentity>> known_;  // taken once per path
-    std::map<FolderIdentity, int> entries_;                        // links entered, by target
+    std::map<base::Path, std::optional<uint64_t>> indexes_;           // taken once per path
+    std::map<base::Path, std::optional<FolderIdentity>> identities_;  // likewise, where needed
+    std::map<uint64_t, Entered> entered_;
 };
 
 }  // namespace viewer

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/CodePage.h"
@@ -398,6 +400,27 @@ TEST(SearchDirWalk, LinksAreReportedAndEnteredWhereverTheyCannotLeadRound) {
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(names, expected);
     }
+}
+
+// A folder's two ids: its file index, which the walk compares first, and
+// its whole identity with the volume. Paths through a link to one folder
+// agree on both; other folders differ in both; a missing one has neither.
+TEST(FolderIds, PathsToOneFolderShareItsIndexAndIdentityAndNoOtherDoes) {
+    ScratchFolder scratch;
+    scratch.MakeFolder("a\\inner");
+    scratch.MakeFolder("b");
+    ASSERT_TRUE(testsupport::MakeFolderLink(scratch / "to-a", scratch / "a"));
+    const auto ids = [&](const std::string& path) {
+        return std::pair(viewer::FileIndexOf(W(scratch / path)), viewer::IdentityOf(W(scratch / path)));
+    };
+    ASSERT_TRUE(ids("a").first && ids("a").second);
+    EXPECT_EQ(ids("to-a"), ids("a"));
+    EXPECT_EQ(ids("to-a\\inner"), ids("a\\inner"));
+    for (const char* other : {"b", "a\\inner"}) {
+        EXPECT_NE(ids(other).first, ids("a").first) << other;
+        EXPECT_NE(ids(other).second, ids("a").second) << other;
+    }
+    EXPECT_EQ(ids("missing"), std::pair(std::optional<uint64_t>(), std::optional<viewer::FolderIdentity>()));
 }
 
 // Levels of two links each to the next level: every path is a new one, so
