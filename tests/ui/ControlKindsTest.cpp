@@ -27,6 +27,10 @@ public:
     }
     void Fire() { ++fired; }
     int fired = 0;
+    int menus = 0;
+
+protected:
+    void OnContextMenu(int, int) override { ++menus; }
 };
 
 struct KindCase {
@@ -143,6 +147,27 @@ TEST(ControlKinds, AComboBoxKeepsRowsOf12WhereverItGoesAndWhateverItsFont) {
     SendMessageA(chooser.Handle(), WM_SETFONT, WPARAM(large.Get()), FALSE);
     EXPECT_EQ(rows(), 12);
     SendMessageA(chooser.Handle(), WM_SETFONT, WPARAM(form.Font()), FALSE);
+}
+
+// The text field is a window of the platform's: its answers come from a
+// hook, which takes both at once and leaves the rest to the field.
+TEST(ControlKinds, AComboBoxsTextFieldLetsTheMouseThroughAndPassesItsMenuOnAtOnce) {
+    const ui::ControlDecl<KindsForm> controls[] = {{"ComboBox1", ControlKind::ComboBox, "", {8, 8, 120, 20}, 0}};
+    KindsForm form(controls);
+    auto& chooser = form.Get<ui::ComboBox>("ComboBox1");
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(chooser.Handle(), &parts));
+    HWND field = parts.hwndItem;
+    EXPECT_NE(SendMessageW(field, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    chooser.ForwardContextMenuToParent();
+    chooser.LetMouseThrough();
+    chooser.ForwardContextMenuToParent();  // asked again: still one hook
+    EXPECT_EQ(SendMessageW(field, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    SendMessageW(field, WM_CONTEXTMENU, WPARAM(field), MAKELPARAM(-1, -1));
+    EXPECT_EQ(form.menus, 1);
+    SetWindowTextW(field, L"typed");
+    EXPECT_EQ(chooser.WideText(), L"typed");
 }
 
 TEST(ControlKinds, TabStopsLieOnTopThenOtherControlsThenPicturesThenPanels) {
