@@ -49,12 +49,29 @@ open(sys.argv[1], "wb").write(elf)
     fi
     [ "$ROKABINA_RUNS_32BIT" = yes ]
 }
+# Where this machine's kernel runs 32-bit code but wine32:i386 could not be
+# installed (a package index caught mid-sync leaves its i386 dependencies
+# out of reach), tools/bootstrap writes the reason here; the i686 build then
+# cannot run here either. Removing the file makes the next set-up try again.
+WINE32_UNAVAILABLE=$root/build/wine32-unavailable
+wine32_installed() { dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; }
+# Whether the i686 programs can run here: the kernel runs 32-bit code and
+# the 32-bit Wine is installed or still to be tried.
+runs_i686() { runs_32bit && [ ! -f "$WINE32_UNAVAILABLE" ]; }
 # For the scripts that run the programs: where the i686 build cannot run,
 # switch these settings to the x86_64 build, say so (the caller's name is
-# $1) and return 0; otherwise return 1 and change nothing.
+# $1) and return 0; otherwise return 1 and change nothing. Whether wine32
+# can be installed is only known once the set-up has tried: it is tried
+# first where it has not been.
 switch_to_runnable_build() {
-    if [ "$ROKABINA_ARCH" != i686 ] || runs_32bit; then return 1; fi
-    echo "$1: this machine cannot run 32-bit x86 code (its kernel has no IA-32 emulation): using the x86_64 build" >&2
+    [ "$ROKABINA_ARCH" != i686 ] && return 1
+    if runs_i686 && ! wine32_installed; then "$root/tools/bootstrap"; fi
+    runs_i686 && return 1
+    if runs_32bit; then
+        echo "$1: wine32:i386 could not be installed ($(cat "$WINE32_UNAVAILABLE")): using the x86_64 build" >&2
+    else
+        echo "$1: this machine cannot run 32-bit x86 code (its kernel has no IA-32 emulation): using the x86_64 build" >&2
+    fi
     unset BUILD_ROOT WINEPREFIX
     export ROKABINA_ARCH=x86_64
     . "$root/tools/env.sh"
