@@ -22,9 +22,9 @@ protected:
         designer = std::make_unique<Process>(InstallProgram("rokabina_designer.exe", dir.Path()), dir.Path());
         window = designer->WaitForWindow("TForm1");
         ASSERT_NE(window, nullptr);
-        SetForegroundWindow(window);
         mock = ChildAt(ChildAt(window, "TFrame3", 0, 0), "TFrame2", 64, 23);
         ASSERT_NE(mock, nullptr);
+        ASSERT_TRUE(WaitUntilTakesInput(window));
     }
 
     // A point of the mock window on the screen.

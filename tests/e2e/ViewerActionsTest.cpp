@@ -138,7 +138,7 @@ TEST_F(ViewerInUse, ADoubleClickOrEnterOnAFileActsAsTheFirstShownButton) {
         ShellRecorder shell;
         Start(layout);
         Pick(dir.Path(), -1);
-        SetForegroundWindow(window);
+        ASSERT_TRUE(WaitUntilTakesInput(window));
         POINT row{10, y};
         ClientToScreen(list, &row);
         DialogAnswer shown(Press::Ok, viewer->Id(), box.empty() ? 1500 : kBoxWait);

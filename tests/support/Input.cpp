@@ -1,6 +1,6 @@
 #include "support/Input.h"
 
-#include <vector>
+#include <gtest/gtest.h>
 
 namespace testsupport {
 namespace {
@@ -8,8 +8,10 @@ namespace {
 // Time for the program to take each event before the next, as a hand leaves it.
 constexpr DWORD kPause = 40;
 
+// An event the platform does not take fails the test at once, rather than
+// as a drag that went nowhere several steps later.
 void Send(INPUT input) {
-    SendInput(1, &input, sizeof input);
+    if (SendInput(1, &input, sizeof input) != 1) ADD_FAILURE() << "SendInput refused the event: " << GetLastError();
     Sleep(kPause);
 }
 
@@ -23,6 +25,24 @@ INPUT KeyInput(WORD key, bool up) {
 
 }  // namespace
 
+bool WaitUntilTakesInput(HWND window, DWORD ms) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(20)) {
+        if (!IsWindow(window)) return false;
+        if (GetForegroundWindow() != window) {
+            SetForegroundWindow(window);
+            continue;
+        }
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(thread, &info) || info.hwndActive != window || info.hwndCapture) continue;
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) continue;
+        DWORD_PTR ignored;
+        if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, ms, &ignored)) return true;
+    }
+    return false;
+}
+
 void MouseTo(POINT screen) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -30,6 +50,10 @@ void MouseTo(POINT screen) {
     input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     Send(input);
+    // The events that follow (a press, a release) go where the cursor is.
+    POINT now{};
+    for (int i = 0; i < 50 && GetCursorPos(&now) && (now.x != screen.x || now.y != screen.y); ++i) Sleep(20);
+    EXPECT_TRUE(now.x == screen.x && now.y == screen.y) << "the cursor is at " << now.x << ", " << now.y;
 }
 
 void MouseButton(bool down) {

@@ -8,6 +8,13 @@
 
 namespace testsupport {
 
+// Brings a top-level window of the program under test to the front and
+// waits until that program can take real input: the window is the
+// foreground window, visible and enabled, its own thread has made it the
+// active window with nothing holding the mouse, and a message sent through
+// its queue has come back, so that what the activation set going is handled
+// before the first event. False when that did not come within the time.
+bool WaitUntilTakesInput(HWND window, DWORD ms = 10000);
 // Moves the mouse to a point of the screen.
 void MouseTo(POINT screen);
 void MouseButton(bool down);
