@@ -4,6 +4,7 @@
 
 #include "base/CodePage.h"
 #include "support/Dialogs.h"
+#include "support/Input.h"
 #include "support/TestFolders.h"
 
 namespace testsupport {
@@ -70,6 +71,8 @@ void EndProcessOf(HWND window) {
 }
 
 void ChooseFromMenuBar(HWND window, int entry) {
+    // A menu loop that began in a window not yet active would end at its activation.
+    EXPECT_TRUE(WaitUntilTakesInput(window)) << "the window never took input";
     PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
     PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);  // opens the first menu at its first entry
     for (int i = 0; i < entry; ++i) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);

@@ -42,7 +42,8 @@ HWND FindWindowTitled(const char* className, const std::string& caption, DWORD m
 // Ends the process that owns the window.
 void EndProcessOf(HWND window);
 // Chooses an entry of a window's menu bar by keyboard, as a user without a
-// mouse does: the first menu, then `entry` steps down from its first entry.
+// mouse does: the first menu, then `entry` steps down from its first entry,
+// once the window can take input.
 void ChooseFromMenuBar(HWND window, int entry);
 
 // Child windows of a window of any process, by class, in stacking order.
