@@ -1,10 +1,13 @@
 // The profile file object: every read and write of a layout file goes through
-// it, one key at a time, on top of the platform's profile-file services.
-// It holds only the path; each read sees the file on disk at that moment.
-// Sections, keys and values are code page 932 text, and the file stays a
-// code page 932 file; its path may hold any name.
+// it, one key at a time, by the profile functions' rules (ProfileText.h) but
+// on the file's own bytes, so that the file is code page 932 text on every
+// PC, whatever code page the PC runs. It holds only the path; each read sees
+// the file on disk at that moment, and each write reaches it before it
+// returns. Sections, keys and values are code page 932 text; the path may
+// hold any name and be of any length.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/FileSystemPath.h"
@@ -29,6 +32,13 @@ public:
 // throws UnwritableValueError when a character does not fit.
 std::string LayoutValueText(const std::wstring& value);
 
+// The value a profile file's bytes hold for the key, as stored (no quotes
+// taken away, no cut); nothing when the key or its value is missing. For
+// checking what reached the disk.
+std::optional<std::string> StoredValue(std::string_view fileBytes, const char* section, const char* key);
+// A value as a write stores it: without the blanks before it.
+std::string AsStored(std::string_view value);
+
 class ProfileFile {
 public:
     // Values longer than this are cut to it when read.
@@ -36,8 +46,6 @@ public:
 
     // Binds the object to the path; touches no file.
     explicit ProfileFile(base::Path path);
-    // Flushes pending writes, if it wrote; the result is ignored.
-    ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
 
@@ -59,9 +67,10 @@ public:
     void WriteBool(const char* section, const char* key, bool value);
 
 private:
+    bool Written(const char* section, const char* key, const std::string& value) const;
+
     base::Path path_;
-    std::wstring fileName_;  // the path as the profile calls take it
-    bool wrote_ = false;  // a flush is due: reads alone leave nothing pending
+    std::wstring fileName_;  // the path as the file calls take it
     bool writeRefused_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include "base/Files.h"
 #include "base/Paths.h"
 #include "layout/ProfileFile.h"
-#include "layout/ProfileText.h"
 
 namespace layout {
 namespace {
@@ -20,16 +19,6 @@ base::Path CopyNameFor(const base::Path& target) {
     wchar_t unique[32];
     swprintf(unique, std::size(unique), L"~rkd%04lx%04x.tmp", GetCurrentProcessId() & 0xFFFF, ++counter & 0xFFFF);
     return base::FolderPart(target) + unique;
-}
-
-// The text as code page 932, whatever form the profile functions kept it in:
-// a file that began with a byte-order mark keeps it.
-std::string AsShiftJis(const std::string& bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-        return base::FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return base::FromWide(base::ToWide(std::string_view(bytes).substr(3), CP_UTF8));
-    return bytes;
 }
 
 bool Flushed(const base::Path& path) {
@@ -43,11 +32,8 @@ bool Flushed(const base::Path& path) {
 bool HoldsEveryKey(const base::Path& path, const std::vector<KeyText>& keys) {
     const std::optional<std::string> bytes = base::FileBytes(path);
     if (!bytes) return false;
-    const std::string text = AsShiftJis(*bytes);
-    for (const KeyText& k : keys) {
-        const std::optional<std::string> value = ProfileValue(text, k.section, k.key);
-        if (!value || StoredValue(*value) != StoredValue(k.value)) return false;
-    }
+    for (const KeyText& k : keys)
+        if (StoredValue(*bytes, k.section, k.key.c_str()) != AsStored(k.value)) return false;
     return true;
 }
 
