@@ -62,7 +62,10 @@ int main(int argc, char** argv) {
     for (const robustness::SeedPicture& seed : robustness::SeedPictures())
         written &= !seed.bytes.empty() && Write(folder, FuzzerOf(seed.format), seed.name, seed.bytes);
     int count = 0;
-    for (const std::string& layout : robustness::BaseLayouts()) written &= WriteValues(folder, layout, count);
+    for (const std::string& layout : robustness::BaseLayouts()) {
+        written &= WriteValues(folder, layout, count);
+        written &= Write(folder, "profile_text", "layout" + std::to_string(count++), layout);
+    }
     for (const char* number : robustness::OddNumbers())
         written &= Write(folder, "profile_integer", "number" + std::to_string(count++), number);
     for (const char* name : robustness::OddPictureNames())
