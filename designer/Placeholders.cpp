@@ -9,7 +9,7 @@ namespace designer {
 
 ui::Graphic LoadPlaceholder(Placeholder which) {
     int id = which == Placeholder::Header ? IDR_PLACEHOLDER1 : IDR_PLACEHOLDER2;
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) throw picture::PictureError("画像リソースが見つかりません");

@@ -11,7 +11,7 @@ void AboutForm::Finish(SIZE client) {
     SetDefaultButton(&Get<Button>("OKButton"));
     // The icon's image for the size it shows at: crisp at every dpi.
     const int size = Scale(32, Dpi());
-    HICON icon = HICON(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+    HICON icon = HICON(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
     if (icon) Get<PicturePane>("ProgramIcon").SetPicture(Graphic::FromIcon(IconHandle(icon), 32, 32));
 }
 

@@ -1,5 +1,7 @@
 #include "ui/ApplicationWindow.h"
 
+#include "base/CodePage.h"
+
 namespace ui {
 
 ApplicationWindow::ApplicationWindow(const std::string& title) {
@@ -9,7 +11,9 @@ ApplicationWindow::ApplicationWindow(const std::string& title) {
                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr);
 }
 
-void ApplicationWindow::SetTitle(const std::string& title) { SetWindowTextA(hwnd_, title.c_str()); }
+void ApplicationWindow::SetTitle(const std::string& title) {
+    SetWindowTextW(hwnd_, base::ToWide(title).c_str());
+}
 
 void ApplicationWindow::Show() { ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_SHOWMINNOACTIVE : SW_SHOWNA); }
 
@@ -39,7 +43,7 @@ LRESULT ApplicationWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_CLOSE:
-        if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);
+        if (main_ && IsWindow(main_)) PostMessageW(main_, WM_CLOSE, 0, 0);
         return 0;
     }
     return Window::Dispatch(msg, wp, lp);

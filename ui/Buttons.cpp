@@ -18,11 +18,11 @@ void CheckBox::Notify(WORD code) {
     if (code == BN_CLICKED && OnClick) OnClick();
 }
 
-bool CheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void CheckBox::SetChecked(bool checked) {
     if (checked == Checked()) return;
-    SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     if (OnClick) OnClick();  // BM_SETCHECK itself notifies nobody
 }
 

@@ -57,11 +57,11 @@ void ComboBox::SetRowHeight(int pixels96) {
 void ComboBox::ApplyRowHeight() {
     if (rowHeight96_ <= 0) return;
     const int pixels = Scale(rowHeight96_, Dpi());
-    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, pixels);
+    SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, pixels);
     // Wine's combo box passes the rows' height on to its list only when it
     // draws the items itself, and its list takes the font's height: set it
     // on the list as well.
-    if (HWND list = Parts().hwndList) SendMessageA(list, LB_SETITEMHEIGHT, 0, pixels);
+    if (HWND list = Parts().hwndList) SendMessageW(list, LB_SETITEMHEIGHT, 0, pixels);
 }
 
 LRESULT ComboBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
@@ -122,18 +122,18 @@ void ComboBox::Add(const std::wstring& item) {
 }
 void ComboBox::Add(const std::string& item) { Add(base::ToWide(item)); }
 
-int ComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+int ComboBox::Count() const { return int(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)); }
 
 std::wstring ComboBox::WideItem(int index) const {
     return ListItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 std::string ComboBox::Item(int index) const { return base::FromWide(WideItem(index)); }
 
-int ComboBox::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+int ComboBox::ItemIndex() const { return int(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
 
 void ComboBox::SetItemIndex(int index) {
     settingText_ = true;
-    SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(index), 0);
+    SendMessageW(hwnd_, CB_SETCURSEL, WPARAM(index), 0);
     settingText_ = false;
 }
 

@@ -65,7 +65,7 @@ void Control::SetBounds(Bounds b) {
     bounds_ = InRange(b);
     scrolled_ = {};
     Place();
-    SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
+    SendMessageW(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
 }
 
 void Control::Place() {
@@ -123,10 +123,10 @@ int Control::ClientWidth() const {
     return r.right - r.left;
 }
 
-bool Control::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool Control::Visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void Control::SetVisible(bool visible) {
     ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
-    SendMessageA(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
+    SendMessageW(GetParent(hwnd_), kChildLayoutChanged, 0, 0);
 }
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
@@ -159,7 +159,7 @@ void ReserveOnDoubling(HWND control, UINT reserveMessage, LRESULT addedIndex, si
     constexpr LRESULT kFirstReserve = 64;  // a short list is not worth the message
     const LRESULT count = addedIndex + 1;
     if (count < kFirstReserve || (count & (count - 1)) != 0) return;
-    SendMessageA(control, reserveMessage, WPARAM(count), LPARAM(count * LRESULT(itemBytes)));
+    SendMessageW(control, reserveMessage, WPARAM(count), LPARAM(count * LRESULT(itemBytes)));
 }
 
 LRESULT PaintedControl::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

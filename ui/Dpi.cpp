@@ -5,8 +5,8 @@ namespace {
 
 // Looked up once: present from Windows 10 1607 on.
 template <class F>
-F Lookup(const char* module, const char* name) {
-    HMODULE library = GetModuleHandleA(module);
+F Lookup(const wchar_t* module, const char* name) {
+    HMODULE library = GetModuleHandleW(module);
     return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
 }
 
@@ -16,11 +16,11 @@ using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
 
-const auto kGetDpiForWindow = Lookup<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
-const auto kGetSystemMetricsForDpi = Lookup<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
-const auto kAdjustWindowRectExForDpi = Lookup<AdjustWindowRectExForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
+const auto kGetDpiForWindow = Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+const auto kGetSystemMetricsForDpi = Lookup<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
+const auto kAdjustWindowRectExForDpi = Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
 const auto kSystemParametersInfoForDpi =
-    Lookup<SystemParametersInfoForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
+    Lookup<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
 
 // A length at one dpi as it is at another.
 int Rescale(int value, UINT fromDpi, UINT toDpi) {
@@ -86,7 +86,7 @@ LOGFONTW MessageFontForDpi(UINT dpi) {
 
 void DeclarePerMonitorAware() {
     const HANDLE kPerMonitorAwareV2 = HANDLE(LONG_PTR(-4));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-    if (auto set = Lookup<SetProcessDpiAwarenessContextFn>("user32.dll", "SetProcessDpiAwarenessContext"))
+    if (auto set = Lookup<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext"))
         set(kPerMonitorAwareV2);
 }
 

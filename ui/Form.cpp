@@ -2,17 +2,18 @@
 
 #include <algorithm>
 
+#include "base/CodePage.h"
 #include "ui/Buttons.h"
 
 namespace ui {
 
 FontHandle MakeFont(const char* face, int pixelHeight) {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = -pixelHeight;  // character height, without internal leading
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return FontHandle(CreateFontIndirectA(&lf));
+    lstrcpynW(lf.lfFaceName, base::ToWide(face).c_str(), LF_FACESIZE);
+    return FontHandle(CreateFontIndirectW(&lf));
 }
 
 Form::~Form() {
@@ -61,7 +62,7 @@ void Form::SetMainMenu(MainMenu* menu) {
 
 void Form::SetDefaultButton(Button* button) {
     defaultButton_ = button;
-    SendMessageA(button->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SendMessageW(button->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 int Form::ShowModal() {
@@ -90,7 +91,7 @@ int Form::ShowModal() {
     return modalResult_;
 }
 
-void Form::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
+void Form::SetCaption(const std::string& caption) { SetWindowTextW(hwnd_, base::ToWide(caption).c_str()); }
 
 std::string Form::Caption() const { return WindowTextOf(hwnd_); }
 
@@ -109,8 +110,8 @@ void Form::SetClientSize(int width, int height) {
 void Form::SizeToClient() {
     constexpr int kMax = 32767;
     RECT r{0, 0, std::min(Scale(client96_.cx, dpi_), kMax), std::min(Scale(client96_.cy, dpi_), kMax)};
-    AdjustForDpi(r, DWORD(GetWindowLongPtrA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
-                 DWORD(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)), dpi_);
+    AdjustForDpi(r, DWORD(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                 DWORD(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

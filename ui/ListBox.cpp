@@ -17,22 +17,22 @@ void ListBox::Add(const std::wstring& item) {
     ReserveOnDoubling(hwnd_, LB_INITSTORAGE, index, (item.size() + 1) * sizeof(wchar_t));
 }
 void ListBox::Add(const std::string& item) { Add(base::ToWide(item)); }
-void ListBox::Clear() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
-void ListBox::Delete(int index) { SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
-int ListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+void ListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+void ListBox::Delete(int index) { SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
+int ListBox::Count() const { return int(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
 
 std::wstring ListBox::WideItem(int index) const { return ListItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 std::string ListBox::Item(int index) const { return base::FromWide(WideItem(index)); }
 
-int ListBox::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-void ListBox::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
+int ListBox::ItemIndex() const { return int(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+void ListBox::SetItemIndex(int index) { SendMessageW(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
 
 int ListBox::FindExact(const std::wstring& text) const {
     return int(SendMessageW(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str())));
 }
 int ListBox::FindExact(const std::string& text) const { return FindExact(base::ToWide(text)); }
 
-int ListBox::ItemHeight() const { return int(SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0)); }
+int ListBox::ItemHeight() const { return int(SendMessageW(hwnd_, LB_GETITEMHEIGHT, 0, 0)); }
 
 void ListBox::SetItemHeight(int pixels96) {
     itemHeight96_ = pixels96;
@@ -40,12 +40,12 @@ void ListBox::SetItemHeight(int pixels96) {
 }
 
 void ListBox::ApplyItemHeight() {
-    if (itemHeight96_ > 0) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, Scale(itemHeight96_, Dpi()));
+    if (itemHeight96_ > 0) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, Scale(itemHeight96_, Dpi()));
 }
 
 void ListBox::SetHorizontalExtent(int pixels) {
     extent96_ = Unscale(pixels, Dpi());
-    SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0);
+    SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(pixels), 0);
 }
 
 void ListBox::SetScrollFactor(int32_t factor) {
@@ -55,7 +55,7 @@ void ListBox::SetScrollFactor(int32_t factor) {
 
 void ListBox::ApplyDpi(UINT dpi, HFONT font) {
     Control::ApplyDpi(dpi, font);  // the new font resets the rows, and Dispatch sets them again
-    if (extent96_ >= 0) SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(Scale(extent96_, Dpi())), 0);
+    if (extent96_ >= 0) SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT, WPARAM(Scale(extent96_, Dpi())), 0);
 }
 
 LRESULT ListBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
@@ -81,6 +81,6 @@ LRESULT ListBox::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     return result;
 }
 
-int ListBox::HorizontalExtent() const { return int(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
+int ListBox::HorizontalExtent() const { return int(SendMessageW(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0)); }
 
 }  // namespace ui

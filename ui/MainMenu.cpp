@@ -1,5 +1,6 @@
 #include "ui/MainMenu.h"
 
+#include "base/CodePage.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -16,9 +17,9 @@ MainMenu::MainMenu(std::vector<Menu> menus) : menus_(std::move(menus)), bar_(Cre
         HMENU dropDown = CreatePopupMenu();  // owned by the bar from here on
         for (const auto& entry : menu.entries) {
             for (const Shortcut& s : entry.shortcuts) keys.push_back({BYTE(FVIRTKEY | s.modifiers), s.key, WORD(command)});
-            AppendMenuA(dropDown, MF_STRING, command++, entry.caption.c_str());
+            AppendMenuW(dropDown, MF_STRING, command++, base::ToWide(entry.caption).c_str());
         }
-        AppendMenuA(bar_.Get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), menu.caption.c_str());
+        AppendMenuW(bar_.Get(), MF_POPUP | MF_STRING, UINT_PTR(dropDown), base::ToWide(menu.caption).c_str());
     }
     if (!keys.empty()) accelerators_ = Unique<HACCEL, &DestroyAcceleratorTable>(CreateAcceleratorTableW(keys.data(), int(keys.size())));
 }

@@ -40,24 +40,24 @@ FontHandle MessageFont(UINT dpi) {
         const LOGFONTW font = MessageFontForDpi(dpi);
         return FontHandle(CreateFontIndirectW(&font));
     }
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return FontHandle(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 // The system's own icon, at its size for the dpi.
 HICON BoxIconFor(BoxIcon icon, UINT dpi) {
-    const char* id = icon == BoxIcon::Stop ? IDI_HAND : IDI_EXCLAMATION;
-    if (dpi == SystemDpi()) return LoadIconA(nullptr, id);
+    const wchar_t* id = MAKEINTRESOURCEW(icon == BoxIcon::Stop ? 32513 : 32515);  // IDI_HAND, IDI_EXCLAMATION
+    if (dpi == SystemDpi()) return LoadIconW(nullptr, id);
     const int size = SystemMetricForDpi(SM_CXICON, dpi);
-    return HICON(LoadImageA(nullptr, id, IMAGE_ICON, size, size, LR_SHARED));
+    return HICON(LoadImageW(nullptr, id, IMAGE_ICON, size, size, LR_SHARED));
 }
 
 HWND AddChild(HWND dlg, const wchar_t* cls, const wchar_t* text, DWORD style, int id, RECT r, HFONT font) {
     HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                                  r.bottom - r.top, dlg, HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
+    SendMessageW(child, WM_SETFONT, WPARAM(font), FALSE);
     return child;
 }
 
@@ -82,7 +82,7 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     if (box.icon != BoxIcon::None) {
         HICON icon = BoxIconFor(box.icon, dpi);
         HWND pic = AddChild(dlg, L"STATIC", L"", SS_ICON, kBoxIconId, {margin, margin, margin + iconSize, margin + iconSize}, font);
-        SendMessageA(pic, STM_SETICON, WPARAM(icon), 0);
+        SendMessageW(pic, STM_SETICON, WPARAM(icon), 0);
         textLeft += iconSize + margin;
         contentH = std::max(contentH, iconSize);
     }
@@ -101,7 +101,7 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
         DWORD style = WS_TABSTOP | (first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         HWND button = AddChild(dlg, L"BUTTON", b.text.c_str(), style, b.id, {x, buttonTop, x + buttonW, buttonTop + buttonH}, font);
         if (first) {
-            SendMessageA(dlg, DM_SETDEFID, b.id, 0);
+            SendMessageW(dlg, DM_SETDEFID, b.id, 0);
             SetFocus(button);
         }
         first = false;
@@ -109,7 +109,7 @@ void BuildBox(HWND dlg, const BoxSpec& box, HFONT font) {
     }
 
     RECT frame{0, 0, clientW, clientH};
-    AdjustForDpi(frame, DWORD(GetWindowLongPtrA(dlg, GWL_STYLE)), false, DWORD(GetWindowLongPtrA(dlg, GWL_EXSTYLE)),
+    AdjustForDpi(frame, DWORD(GetWindowLongPtrW(dlg, GWL_STYLE)), false, DWORD(GetWindowLongPtrW(dlg, GWL_EXSTYLE)),
                  dpi);
     SetWindowPos(dlg, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
     CenterOnScreen(dlg);

@@ -88,9 +88,9 @@ private:
 // it redraws once, as a whole.
 class RedrawLock : ScopedGdi {
 public:
-    explicit RedrawLock(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
+    explicit RedrawLock(HWND window) : window_(window) { SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
     ~RedrawLock() {
-        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(window_, nullptr, TRUE);
     }
 

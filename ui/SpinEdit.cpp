@@ -29,13 +29,11 @@ std::optional<int> ParseInteger(const std::string& text) {
     return int(value);
 }
 
-// The first byte of the locale's decimal separator, or 0 when that is no
-// character of its own (a lead byte).
+// The locale's decimal separator, or 0 when it is not an ASCII character.
 WPARAM DecimalSeparator() {
-    char sep[8] = {};
-    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, sep, sizeof sep)) return '.';
-    auto first = static_cast<unsigned char>(sep[0]);
-    return first < 0x80 ? first : 0;
+    wchar_t sep[8] = {};
+    if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, sep, int(std::size(sep)))) return '.';
+    return sep[0] < 0x80 ? sep[0] : 0;
 }
 
 bool AcceptsChar(WPARAM ch) {
@@ -53,8 +51,8 @@ void SpinEdit::Arrows::Create(HWND field) {
     CreateSubclassed(0, UPDOWN_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, field, 0);
     // The default range runs backwards (100 to 0), which flips the sign of a
     // click; a rising range with the position inside it leaves room both ways.
-    SendMessageA(hwnd_, UDM_SETRANGE32, WPARAM(-1), LPARAM(1));
-    SendMessageA(hwnd_, UDM_SETPOS32, 0, 0);
+    SendMessageW(hwnd_, UDM_SETRANGE32, WPARAM(-1), LPARAM(1));
+    SendMessageW(hwnd_, UDM_SETPOS32, 0, 0);
 }
 
 void SpinEdit::Create(HWND parent, int id, const std::string& text, Bounds b, HFONT font) {
@@ -98,7 +96,7 @@ void SpinEdit::PlaceArrows() {
     GetClientRect(hwnd_, &client);
     int width = std::min<int>(SystemMetricForDpi(SM_CXVSCROLL, Dpi()), client.right);
     SetWindowPos(arrows_.Handle(), nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
+    SendMessageW(hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }
 
 LRESULT SpinEdit::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

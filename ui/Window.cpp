@@ -24,17 +24,20 @@ void CenterOnScreen(HWND window) {
 Window::~Window() { DestroyHandle(); }
 
 void Window::RegisterWindowClass(const char* className, int backgroundColor, UINT classStyle) {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc)) return;
+    // Unicode windows, whose texts reach the platform whole whatever the
+    // PC's code page.
+    const std::wstring name = base::ToWide(className);
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &wc)) return;
     wc.cbSize = sizeof wc;
     wc.style = classStyle;
     wc.lpfnWndProc = ClassProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = GetSysColorBrush(backgroundColor);
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    wc.lpszClassName = className;
-    if (!RegisterClassExA(&wc)) throw Refusal(std::string("ウィンドウクラス ") + className + " を登録できません");
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) throw Refusal(std::string("ウィンドウクラス ") + className + " を登録できません");
 }
 
 HWND Window::CreateHandle(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int w,
@@ -44,8 +47,9 @@ HWND Window::CreateHandle(DWORD exStyle, const char* className, const char* titl
     HMENU childId = (style & WS_CHILD) ? HMENU(INT_PTR(id)) : nullptr;
     // ClassProc binds the window to this object at WM_NCCREATE; a creation
     // refused after that has already passed WM_NCDESTROY and left no handle.
-    if (!CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, childId, GetModuleHandleA(nullptr),
-                         this))
+    const std::wstring wideTitle = title ? base::ToWide(title) : std::wstring();
+    if (!CreateWindowExW(exStyle, base::ToWide(className).c_str(), title ? wideTitle.c_str() : nullptr, style, x, y, w,
+                         h, parent, childId, GetModuleHandleW(nullptr), this))
         throw Refusal(std::string("ウィンドウ ") + className + " を作成できません");
     return hwnd_;
 }
@@ -91,7 +95,7 @@ void Window::Unbind() {
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return subclassed_ ? CallWindowProcW(classProc_, hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
+    return subclassed_ ? CallWindowProcW(classProc_, hwnd_, msg, wp, lp) : DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 LRESULT Window::Receive(UINT msg, WPARAM wp, LPARAM lp) {
@@ -107,12 +111,12 @@ LRESULT Window::Receive(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK Window::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    return self ? self->Receive(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->Receive(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
