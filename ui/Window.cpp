@@ -27,6 +27,12 @@ void Window::RegisterWindowClass(const char* className, int backgroundColor, UIN
     // Unicode windows, whose texts reach the platform whole whatever the
     // PC's code page.
     const std::wstring name = base::ToWide(className);
+    // A class name is an atom, of at most 255 characters; Wine's wide calls
+    // overrun their buffers on a longer one instead of refusing it.
+    if (name.size() > 255) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        throw Refusal(std::string("ウィンドウクラス ") + className + " を登録できません");
+    }
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &wc)) return;
     wc.cbSize = sizeof wc;
