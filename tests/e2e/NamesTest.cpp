@@ -1,7 +1,11 @@
 // The real programs placed in folders whose names code page 932 lacks, on a
 // tree made from the Unix side with UTF-8 names, as shares and USB sticks
 // hold them: the viewer starts, lists, opens and shows paths; the designer
-// saves the same bytes as anywhere else, opens, and makes its Test run.
+// saves the same bytes as anywhere else, opens, and makes its Test run. And a
+// Japanese menu on PCs of other code pages (English 1252, Chinese 936, Korean
+// 949, Windows' UTF-8 option 65001): copies of the programs whose manifest
+// asks for one by `activeCodePage`, beside the programs as shipped, show its
+// picture and texts, list and show paths, and save the bytes of 932.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +15,11 @@
 #include "support/Dialogs.h"
 #include "support/FolderLinks.h"
 #include "support/FolderListing.h"
+#include "support/Pictures.h"
 #include "support/Process.h"
 #include "support/Scratch.h"
 #include "support/ShellRecorder.h"
+#include "support/Wide.h"
 
 namespace {
 
@@ -152,6 +158,74 @@ TEST_F(DesignerInAnyFolder, SavesTheSameBytesOpensAndMakesItsTestRun) {
     ASSERT_NE(shown, nullptr) << "test\\test.exe did not start from the folder";
     EXPECT_EQ(ReadWholeFile(home + L"test\\test.rkd"), ReadWholeFile(dir / L"plain\\menu.rkd"));
     EndProcessOf(shown);
+}
+
+// A copy of the built program whose manifest asks for the code page (Wine
+// honours it, a locale name too, per process); none: the program as it is.
+std::wstring Install(const std::string& program, const std::wstring& folder, const wchar_t* codePage) {
+    const std::wstring copy = InstallProgram(program, folder);
+    const wchar_t *type = MAKEINTRESOURCEW(24), *id = MAKEINTRESOURCEW(1);  // RT_MANIFEST
+    HMODULE module = codePage ? LoadLibraryExW(copy.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE) : nullptr;
+    if (!module) return copy;
+    HRSRC found = FindResourceW(module, id, type);
+    std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                         SizeofResource(module, found));
+    FreeLibrary(module);
+    manifest.insert(manifest.find("</windowsSettings>"),
+                    "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">" +
+                        base::FromWide(codePage) + "</activeCodePage>");
+    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);  // the build's resources are all of language 0x409
+    EXPECT_TRUE(update && UpdateResourceW(update, type, id, 0x409, manifest.data(), DWORD(manifest.size())) &&
+                EndUpdateResourceW(update, FALSE));
+    return copy;
+}
+
+TEST(JapaneseMenu, ShowsActsAndSavesTheSameBytesInEveryCodePage) {
+    const std::string title = "会社案内メニュー";
+    ScratchFolder dir;
+    dir.WriteFile("rokabina.rkd", LayoutText({"[Enable]", "image2=0", "[Caption]", "Form=" + title,
+                                              "ComboBox1=資料の場所を選んでください", "Button1=開く", "Button2=場所",
+                                              "[function]", "Button2=1", "[File]", "image1=見出し画像.bmp",
+                                              "[extension]", "count=1", "ex1=.rkrec"}));
+    dir.WriteFile("見出し画像.bmp", SavedBitmap(24, BI_RGB));
+    const std::wstring home = dir.WidePath(), file = W(dir.WriteFile("ソフト表\\一覧.rkrec", "b"));
+    dir.MakeFolder("test");
+    std::string on932;
+    const wchar_t* const pages[] = {L"ja-JP", nullptr, L"en-US", L"zh-CN", L"ko-KR", L"UTF-8"};  // none: as shipped
+    for (const wchar_t* page : pages) {
+        SCOPED_TRACE(page ? base::FromWide(page) : "as shipped");
+        auto viewer = std::make_unique<Process>(Install("rokabina.exe", home, page), home);
+        HWND window = viewer->WaitForWindow("TForm1");
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(FindDialog(viewer->Id()), nullptr) << WindowText(FindDialog(viewer->Id()));  // the picture loaded
+        HWND combo = ChildrenOfClass(window, "ComboBox").at(0), list = ChildrenOfClass(window, "ListBox").at(0);
+        const std::vector<HWND> buttons = ChildrenOfClass(window, "Button");
+        EXPECT_EQ(WindowText(window) + WindowText(combo) + WindowText(buttons.at(0)) + WindowText(buttons.at(1)),
+                  title + "資料の場所を選んでください開く場所");
+        const std::vector<std::wstring> folders = WideComboItems(combo);  // ソフト表 ends in the byte 0x5C
+        const auto at = std::find(folders.begin(), folders.end(), file.substr(0, file.rfind(L'\\')));
+        ASSERT_NE(at, folders.end());
+        SendMessageW(combo, CB_SETCURSEL, WPARAM(at - folders.begin()), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
+        DialogAnswer path(Press::Ok, viewer->Id());
+        PostMessageW(buttons[1], BM_CLICK, 0, 0);
+        EXPECT_EQ(path.Wait().wideText, file);
+        viewer.reset();
+
+        Install("test\\test.exe", home, page);
+        DeleteFileW((home + L"test\\test.rkd").c_str());
+        Process designer(Install("rokabina_designer.exe", home, page), home, home + L"rokabina.rkd");
+        window = designer.WaitForWindow("TForm1");
+        EXPECT_EQ(WindowText(window), "ロカビナデザイナー");
+        PostMessageW(ChildAt(window, "Button", 648, 448), BM_CLICK, 0, 0);  // テスト
+        HWND shown = FindWindowTitled("TForm1", title);
+        ASSERT_NE(shown, nullptr) << "the Test run's viewer did not start with the title";
+        EndProcessOf(shown);
+        const std::string written = ReadWholeFile(home + L"test\\test.rkd");
+        if (on932.empty()) on932 = written;
+        EXPECT_TRUE(written == on932 && written.find("Form=" + title + "\r\n") != std::string::npos) << written;
+    }
 }
 
 }  // namespace

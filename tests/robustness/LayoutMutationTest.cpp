@@ -1,13 +1,19 @@
 // Thousands of damaged layout files, each fed to the viewer's start-up and a
 // share of them to the designer's Open. Neither may crash, hang, grow without
 // bound, say anything but its defined messages, or write a file; the viewer's
-// title must still be what the file says or the default.
+// title must still be what the file says or the default. The same mutants,
+// with hand-made files, read and written as the platform's profile
+// functions on code page 932 do, which the layout file access stands in for.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
 
+#include "base/CodePage.h"
+#include "base/ShiftJis.h"
 #include "designer/MainForm.h"
+#include "layout/LayoutKeys.h"
+#include "layout/ProfileFile.h"
 #include "picture/Picture.h"
 #include "robustness/Robustness.h"
 #include "support/CurrentDirectory.h"
@@ -241,6 +247,65 @@ TEST_F(LayoutMutation, OddPictureNamesGiveTheLoadersMessage) {
             ASSERT_EQ(boxes.size(), 1u) << name;
             EXPECT_EQ(boxes[0].caption, "ロカビナ") << name;
             EXPECT_EQ(boxes[0].text, expected) << name;
+        }
+    }
+}
+
+using Key = std::tuple<const char*, const char*, std::string>;  // section, key, a default or a value
+
+// As the programs read through the platform's wide call, in the test's code
+// page, cut to whole characters.
+std::string PlatformRead(const std::wstring& path, const Key& k) {
+    const auto& [section, key, def] = k;
+    wchar_t value[2048];
+    const DWORD n =
+        GetPrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(def).c_str(), value, 2048, path.c_str());
+    const std::string text = base::FromWide(std::wstring_view(value, n));
+    size_t end = 0;
+    while (end < text.size() && end + base::CharSizeAt(text, end) <= 2047) end += base::CharSizeAt(text, end);
+    return text.substr(0, end);
+}
+
+TEST(ProfileOracle, EveryReadAndWriteIsThePlatformsOnCodePage932) {
+    ASSERT_EQ(GetACP(), 932u) << "the platform is the oracle only on code page 932";
+    // Byte-order marks, an odd last byte, bytes code page 932 has no character
+    // for, NULs, long quoted values, and each of the platform's own rules.
+    std::string le = "\xFF\xFE", be = "\xFE\xFF";
+    for (char16_t c : std::u16string(u"[Caption]\r\nForm=会社\u3000案内 \r\nButton1=한글\r\n")) {
+        le += {char(c), char(c >> 8)};
+        be += {char(c >> 8), char(c)};
+    }
+    std::vector<std::string> files = {
+        le, be, le + "[", be + "=", "", "\xEF\xBB\xBF[Caption]\r\nForm=\xE4\xBC\x9A\r\n",
+        "[Caption]\r\nForm=\x81\r\nButton1=\x80\xA0\xFD\xFF\r\nButton2=\x81\x7F\x82\r\nComboBox1=\x81",
+        "[ caption ]\r\n  FORM  =  \"引用\"  \r\n[Caption]\r\nButton1=後\r\nButton1=前\r\n",
+        "Form=節より前\r\n[]\r\nForm=空の節\r\n[Caption]\r\nForm\r\n=名前なし\r\n=二つ目\r\n[Width]\rForm=1\x1A\r\r\n",
+        std::string("[Caption]\r\nForm=前\0後\r\nButton1\0=x\r\n[Caption\r\nButton2=閉じない\r\n", 63),
+        "[Caption]\r\nForm=\"" + std::string(3000, 'q') + "\"\r\nButton1='" + std::string(2046, 'q') +
+            "'\r\nComboBox1=" + std::string(2040, 'a') + "表表表表表\r\n"};
+    Mutator mutator(20261209);
+    for (size_t i = 0; i < 400; ++i) files.push_back(mutator.Layout(kBases[i % kBases.size()]).bytes);
+    std::vector<Key> reads = {{"caption", "FORM", "既定  "}, {"Caption", "Form", "\"引用\""}, {"extension", "ex1", ""}};
+    for (const layout::LayoutKey& k : layout::LayoutKeys())
+        reads.emplace_back(k.section, k.key,
+                           k.kind == layout::ValueKind::Text ? k.viewerText : std::to_string(k.viewerInt));
+    // First a value most files hold already: such a write leaves the file as it is.
+    const Key writes[] = {{"Enable", "image1", "1"}, {"Caption", "Form", "会社案内"}, {"Caption", "Button1", ""},
+                          {"New", "key", "  前に空白"}, {"Caption", "Form", "表"}};
+    ScratchFolder dir;
+    for (size_t i = 0; i < files.size(); ++i) {  // a name of its own for each: the platform keeps files it read
+        SCOPED_TRACE("file " + std::to_string(i) + ":\n" + files[i].substr(0, 300));
+        const std::wstring path = W(dir.WriteFile(std::to_string(i) + ".rkd", files[i]));
+        for (const auto& [section, key, def] : reads)
+            ASSERT_EQ(layout::ProfileFile(path).ReadString(section, key, def), PlatformRead(path, {section, key, def}))
+                << section << "/" << key;
+        if (i % 4) continue;
+        const std::wstring ours = W(dir.WriteFile(std::to_string(i) + "a.rkd", files[i]));
+        const std::wstring theirs = W(dir.WriteFile(std::to_string(i) + "b.rkd", files[i]));
+        for (const auto& [section, key, value] : writes) {
+            layout::ProfileFile(ours).WriteString(section, key, value);
+            WritePrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(value).c_str(), theirs.c_str());
+            ASSERT_EQ(ReadWholeFile(ours), ReadWholeFile(theirs)) << "after " << section << "/" << key;
         }
     }
 }
