@@ -22,8 +22,9 @@ void TForm1::ChangePicture(int element) {
     }
     // Exactly these spellings: the viewer on a case-sensitive share must find the same names.
     const std::wstring extension = base::ExtensionOf(name);
-    if (extension != L".bmp" && extension != L".jpg" && extension != L".jpeg") {
-        ui::ShowPlainMessage("BMPファイルまたはJPGファイルを指定してください。");
+    if (extension != L".bmp" && extension != L".jpg" && extension != L".jpeg" && extension != L".png" &&
+        extension != L".webp" && extension != L".gif") {
+        ui::ShowPlainMessage("BMP・JPG・PNG・WebP・GIF ファイルを指定してください。");
         return;
     }
     DesignerModel next = model_;

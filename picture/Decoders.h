@@ -16,12 +16,18 @@ ui::Graphic DecodeBitmap(Bytes file);
 ui::Graphic DecodeIcon(Bytes file);
 ui::Graphic DecodeMetafile(Bytes file);  // a Windows metafile (placeable or not) or an enhanced one
 ui::Graphic DecodeJpeg(Bytes file);
+ui::Graphic DecodePng(Bytes file);
+ui::Graphic DecodeWebp(Bytes file);
+ui::Graphic DecodeGif(Bytes file);  // its first frame
 
 PictureError InvalidBitmap();
 PictureError InvalidIcon();
 PictureError InvalidMetafile();
 PictureError JpegError(int messageCode);  // libjpeg's message number
 PictureError JpegTooBig();
+PictureError InvalidPng();
+PictureError InvalidWebp();
+PictureError InvalidGif();
 
 // A plain header with its masks or colours, as GDI takes a BITMAPINFO.
 inline const BITMAPINFO* AsBitmapInfo(const PlainDibInfo& info) {

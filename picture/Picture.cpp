@@ -30,6 +30,9 @@ const Decoder kDecoders[] = {
     {FileFormat::Icon, DecodeIcon, InvalidIcon},
     {FileFormat::Metafile, DecodeMetafile, InvalidMetafile},
     {FileFormat::Jpeg, DecodeJpeg, JpegTooBig},
+    {FileFormat::Png, DecodePng, InvalidPng},
+    {FileFormat::Webp, DecodeWebp, InvalidWebp},
+    {FileFormat::Gif, DecodeGif, InvalidGif},
 };
 
 const Decoder& DecoderOf(FileFormat format) {
@@ -46,6 +49,7 @@ struct ExtensionFormat {
 const ExtensionFormat kExtensions[] = {
     {"bmp", FileFormat::Bitmap},   {"ico", FileFormat::Icon}, {"wmf", FileFormat::Metafile},
     {"emf", FileFormat::Metafile}, {"jpg", FileFormat::Jpeg}, {"jpeg", FileFormat::Jpeg},
+    {"png", FileFormat::Png},      {"webp", FileFormat::Webp}, {"gif", FileFormat::Gif},
 };
 
 // The text after the last "." of the file name, as written; "" when there is none.

@@ -26,8 +26,8 @@ public:
 ui::Graphic LoadPicture(const base::Path& path);
 
 // What a picture file holds: .bmp, .ico, .wmf or .emf (told apart by
-// content), .jpg or .jpeg.
-enum class FileFormat { Bitmap, Icon, Metafile, Jpeg };
+// content), .jpg or .jpeg, .png, .webp, .gif.
+enum class FileFormat { Bitmap, Icon, Metafile, Jpeg, Png, Webp, Gif };
 
 // The whole bytes of a picture file of that format, decoded as LoadPicture
 // decodes the file. Throws PictureError with the format's message when they

@@ -15,7 +15,10 @@ case "$ROKABINA_ARCH" in
         echo "ROKABINA_ARCH must be i686 or x86_64, not '$ROKABINA_ARCH'" >&2
         return 1 2>/dev/null || exit 1 ;;
 esac
-JPEG_PREFIX=$BUILD_ROOT/deps/jpeg
+# The picture libraries, each built by tools/build-library from Debian's source
+# package into $BUILD_ROOT/deps/<name>: name, source package, library file.
+PICTURE_LIBRARIES=("jpeg libjpeg-turbo libjpeg.a" "png libpng1.6 libpng16.a" "webp libwebp libwebpdecoder.a"
+                   "gif giflib libgif.a")
 TOOLCHAIN_FILE=$root/cmake/mingw-w64.cmake
 # A 64-bit prefix with the 32-bit system files beside it (WoW64): it runs
 # both builds, and only the 64-bit loader creates it.

@@ -7,9 +7,10 @@
 
 namespace ui {
 
-Graphic Graphic::FromBitmap(BitmapHandle bitmap, int width, int height) {
+Graphic Graphic::FromBitmap(BitmapHandle bitmap, int width, int height, Alpha alpha) {
     Graphic graphic(PictureFormat::Bitmap, width, height);
     graphic.bitmap_ = std::move(bitmap);
+    graphic.alpha_ = alpha;
     return graphic;
 }
 
@@ -25,19 +26,40 @@ Graphic Graphic::FromMetafile(EnhMetafileHandle metafile, int width, int height)
     return graphic;
 }
 
-void Graphic::Draw(HDC dc, const RECT& pane, UINT dpi) const {
+void Graphic::Draw(HDC dc, const RECT& pane, UINT dpi, COLORREF background) const {
     if (pane.right <= pane.left || pane.bottom <= pane.top) return;
     switch (format_) {
-    case PictureFormat::Bitmap: DrawBitmap(dc, pane); break;
+    case PictureFormat::Bitmap: DrawBitmap(dc, pane, background); break;
     case PictureFormat::Icon: DrawIcon(dc, pane, dpi); break;
     case PictureFormat::Metafile: PlayEnhMetaFile(dc, metafile_.Get(), &pane); break;
     }
 }
 
-void Graphic::DrawBitmap(HDC dc, const RECT& pane) const {
+// Blended once, then stretched as any bitmap: the halftone stretch keeps its
+// quality, and the preview and the viewer show the same pixels.
+HBITMAP Graphic::BlendedOver(COLORREF background) const {
+    if (blended_ && blendedOver_ == background) return blended_.Get();
+    DIBSECTION source{};
+    if (!GetObjectW(bitmap_.Get(), sizeof source, &source) || !source.dsBm.bmBits) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    blended_ = BitmapHandle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!blended_ || !bits) return nullptr;
+    const unsigned char* from = static_cast<const unsigned char*>(source.dsBm.bmBits);
+    unsigned char* to = static_cast<unsigned char*>(bits);
+    const unsigned back[] = {GetBValue(background), GetGValue(background), GetRValue(background)};
+    for (size_t i = 0, n = size_t(width_) * size_t(height_); i < n; ++i, from += 4, to += 4)
+        for (int c = 0; c < 3; ++c) to[c] = BYTE((from[c] * from[3] + back[c] * (255u - from[3]) + 127) / 255);
+    blendedOver_ = background;
+    return blended_.Get();
+}
+
+void Graphic::DrawBitmap(HDC dc, const RECT& pane, COLORREF background) const {
     MemoryDc source(dc);
-    if (!source.Handle()) return;
-    Selection picture(source.Handle(), bitmap_.Get());
+    HBITMAP shown = alpha_ == Alpha::Straight ? BlendedOver(background) : bitmap_.Get();
+    if (!source.Handle() || !shown) return;
+    Selection picture(source.Handle(), shown);
     SavedDcState modes(dc);  // the stretch mode and brush origin below
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs it reset after the mode change

@@ -1,5 +1,5 @@
-// A loaded picture: a bitmap, an icon or an enhanced metafile, with the size
-// it was made at, and how a picture pane paints it.
+// A loaded picture: a bitmap (with or without alpha), an icon or an enhanced
+// metafile, with the size it was made at, and how a picture pane paints it.
 #pragma once
 #include <windows.h>
 
@@ -8,10 +8,13 @@
 namespace ui {
 
 enum class PictureFormat { Bitmap, Icon, Metafile };
+// A bitmap's fourth byte: unused, or an alpha not multiplied into the colours.
+enum class Alpha { None, Straight };
 
 class Graphic {
 public:
-    static Graphic FromBitmap(BitmapHandle bitmap, int width, int height);
+    // An alpha bitmap is a 32-bit top-down DIB section.
+    static Graphic FromBitmap(BitmapHandle bitmap, int width, int height, Alpha alpha = Alpha::None);
     static Graphic FromIcon(IconHandle icon, int width, int height);
     static Graphic FromMetafile(EnhMetafileHandle metafile, int width, int height);
 
@@ -27,18 +30,23 @@ public:
     // Bitmaps and metafiles are stretched over the whole pane, both directions
     // independently; an icon is drawn at its own size at the pane's top-left
     // (scaled from 96 dpi to the dpi given), clipped to the pane. An empty pane
-    // draws nothing.
-    void Draw(HDC dc, const RECT& pane, UINT dpi = 96) const;
+    // draws nothing. A bitmap's alpha is blended over the background, what the
+    // pane shows without a picture: its class's colour.
+    void Draw(HDC dc, const RECT& pane, UINT dpi = 96, COLORREF background = GetSysColor(COLOR_BTNFACE)) const;
 
 private:
     Graphic(PictureFormat format, int width, int height) : format_(format), width_(width), height_(height) {}
-    void DrawBitmap(HDC dc, const RECT& pane) const;
+    void DrawBitmap(HDC dc, const RECT& pane, COLORREF background) const;
+    HBITMAP BlendedOver(COLORREF background) const;
     void DrawIcon(HDC dc, const RECT& pane, UINT dpi) const;
 
     PictureFormat format_;
     int width_;
     int height_;
     BitmapHandle bitmap_;
+    Alpha alpha_ = Alpha::None;
+    mutable BitmapHandle blended_;  // the alpha bitmap over blendedOver_, made at the first paint
+    mutable COLORREF blendedOver_ = CLR_INVALID;
     IconHandle icon_;
     EnhMetafileHandle metafile_;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the picture compatibility corpus into the folder given: bitmaps,
-# icons and JPEG files as ImageMagick and libjpeg-turbo's cjpeg write them,
+# icons, PNG, WebP, GIF and JPEG files as ImageMagick and libjpeg-turbo's cjpeg write them,
 # and, where no tool writes a variant, as our own small writers below do.
 # Run at build time; nothing it makes is kept in the repository.
 #
@@ -155,6 +155,26 @@ image = bytes(info) + pixels + mask
 entry = struct.pack('<BBBBHHII', width, height, 0, 0, 1, 24, len(image), 6 + 16)
 open('ico_24.ico', 'wb').write(struct.pack('<HHH', 0, 1, 1) + entry + image)
 PY
+
+# --- PNG, WebP and GIF: the bitmaps' 33 x 30 quadrants ---------------------------
+# The red quadrant (16 x 15 at the top-left) transparent, or all at half alpha.
+convert "$work/quad.png" +repage "$work/q.png"
+convert "$work/q.png" -alpha set -region 16x15+0+0 -alpha transparent +region +repage PNG32:"$work/clear.png"
+convert "$work/q.png" PNG24:png_truecolour.png
+convert "$work/q.png" PNG8:png_palette.png
+convert -size 33x15 xc:white -size 33x15 xc:black -append -type Grayscale PNG:png_grey.png
+convert "$work/q.png" -depth 16 PNG48:png_16bit.png
+convert "$work/q.png" -interlace PNG PNG24:png_interlaced.png
+cp "$work/clear.png" png_alpha.png
+convert "$work/q.png" -alpha set -channel A -evaluate set 50% +channel PNG32:png_half_alpha.png
+convert "$work/clear.png" PNG8:png_palette_alpha.png   # a tRNS chunk
+quadrants 560 520 png_twice.png   # twice the test pane, brought down
+convert "$work/q.png" -quality 95 webp_lossy.webp
+convert "$work/q.png" -define webp:lossless=true webp_lossless.webp
+convert "$work/clear.png" -define webp:lossless=true webp_alpha.webp
+convert "$work/q.png" gif_palette.gif
+convert "$work/clear.png" gif_transparent.gif
+convert -delay 50 "$work/q.png" -size 33x30 xc:magenta -loop 0 gif_animated.gif
 
 # --- JPEG: 64 x 48, and 61 x 45 for partial blocks ------------------------------
 quadrants 64 48 "$work/jquad.png"

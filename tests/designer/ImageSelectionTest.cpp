@@ -14,7 +14,8 @@ using ImageSelection = DesignerTest;
 TEST_F(ImageSelection, TheFileMustExistBeforeItsExtensionIsLookedAt) {
     const std::string picture = ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg"));
     dir.WriteFile("upper.JPG", picture);
-    dir.WriteFile("drawing.gif", "GIF89a");
+    dir.WriteFile("drawing.tif", "II*");
+    dir.WriteFile("upper.PNG", picture);
     dir.WriteFile("photos.d\\noextension", picture);
     dir.MakeFolder("folder.jpg");
 
@@ -22,9 +23,10 @@ TEST_F(ImageSelection, TheFileMustExistBeforeItsExtensionIsLookedAt) {
         {"", "ファイルが見つかりません"},
         {dir / "missing.gif", "ファイルが見つかりません"},
         {dir / "folder.jpg", "ファイルが見つかりません"},
-        {dir / "drawing.gif", "BMPファイルまたはJPGファイルを指定してください。"},
-        {dir / "upper.JPG", "BMPファイルまたはJPGファイルを指定してください。"},
-        {dir / "photos.d\\noextension", "BMPファイルまたはJPGファイルを指定してください。"},
+        {dir / "drawing.tif", "BMP・JPG・PNG・WebP・GIF ファイルを指定してください。"},
+        {dir / "upper.JPG", "BMP・JPG・PNG・WebP・GIF ファイルを指定してください。"},
+        {dir / "upper.PNG", "BMP・JPG・PNG・WebP・GIF ファイルを指定してください。"},
+        {dir / "photos.d\\noextension", "BMP・JPG・PNG・WebP・GIF ファイルを指定してください。"},
     };
     for (const auto& [name, message] : cases) {
         Field("Edit1").SetText(name);

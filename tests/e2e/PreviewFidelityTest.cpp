@@ -24,6 +24,7 @@
 #include "support/Scaling.h"
 #include "support/Scratch.h"
 #include "support/ScreenCapture.h"
+#include "support/TestFolders.h"
 
 namespace {
 
@@ -104,6 +105,8 @@ const FidelityCase kCases[] = {
     {"JpegAndBitmapStretched",
      {{"File", "image1", "logo.jpg"}, {"File", "image2", "checker.bmp"}, {"Width", "image2", "90"},
       {"Height", "image2", "45"}, {"Width", "Form", "241"}, {"Height", "Form", "282"}}},
+    {"PngAndGifOverTheirBackground", {{"File", "image1", "clear.png"}, {"File", "image2", "clear.gif"}}},
+    {"WebpStretched", {{"File", "image1", "clear.webp"}, {"Width", "image1", "120"}}},
 };
 
 // The sample pictures, under the names the layouts give them.
@@ -111,6 +114,9 @@ const std::pair<const char*, const char*> kPictures[] = {
     {"header.bmp", "quadrants24.bmp"}, {"footer.jpg", "quadrants.jpeg"}, {"logo.jpg", "Logo.JPG"},
     {"checker.bmp", "checker1.bmp"},   {"small.ico", "size16.ico"},      {"sizes.ico", "sizes16-32-48.ico"},
 };
+// And pictures of the corpus, whose top-left quadrant is transparent.
+const std::pair<const char*, const char*> kCorpusPictures[] = {
+    {"clear.png", "png_alpha.png"}, {"clear.gif", "gif_transparent.gif"}, {"clear.webp", "webp_alpha.webp"}};
 
 // Every key of the layout file, so that the designer's Open and the viewer
 // read the same values: the case's, else the base layout's, else the viewer's
@@ -211,6 +217,8 @@ protected:
     void SetUp() override {
         for (auto [name, sample] : kPictures)
             ASSERT_TRUE(CopyFileA(PicturePath(sample).c_str(), (dir / name).c_str(), FALSE));
+        for (auto [name, sample] : kCorpusPictures)
+            ASSERT_TRUE(CopyFileA(PictureCorpusPath(sample).c_str(), (dir / name).c_str(), FALSE));
         dir.WriteFile("rokabina.rkd", CompleteLayout(std::get<0>(GetParam()).keys));
     }
 

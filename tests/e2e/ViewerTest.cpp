@@ -127,12 +127,12 @@ TEST_F(ViewerProgram, LinksBackUpTheTreeAreListedButNotWalkedRound) {
 }
 
 TEST_F(ViewerProgram, ABadPictureIsReportedAndTheWindowStillOpens) {
-    dir.WriteFile("rokabina.rkd", LayoutText({"[File]", "image1=logo.gif", "[extension]", "count=1", "ex1=.txt"}));
+    dir.WriteFile("rokabina.rkd", LayoutText({"[File]", "image1=logo.tif", "[extension]", "count=1", "ex1=.txt"}));
     Process viewer(Install(), dir.Path());
     DialogAnswer answer(Press::Ok, viewer.Id(), 20000);
     const auto& box = answer.Wait();
     EXPECT_EQ(box.caption, "ロカビナ");
-    EXPECT_EQ(box.text, "拡張子 .gif の画像形式は処理できません.");
+    EXPECT_EQ(box.text, "拡張子 .tif の画像形式は処理できません.");
     HWND window = viewer.WaitForWindow("TForm1");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(ComboItems(ChildrenOfClass(window, "ComboBox").at(0)).empty());

@@ -1,6 +1,6 @@
 // The picture compatibility corpus: pictures as real tools write them, each
 // of which must load as its kind, at its size, and show its colours where
-// sampled. Bitmaps, icons and JPEG files are made at build time by
+// sampled. Bitmaps, icons, PNG, WebP, GIF and JPEG files are made at build time by
 // tests/data/make-picture-corpus.sh (ImageMagick, cjpeg, and small writers of
 // ours where no tool writes the variant) into ROKABINA_PICTURE_CORPUS;
 // metafiles, and bitmaps GDI draws into DIB sections, are made here.
@@ -49,6 +49,17 @@ const std::vector<Sample> kGreyQuadrants = {{0.25, 0.25, RGB(76, 76, 76)}, {0.75
 // The 32-bit icon's top-left 8 x 8 pixels are transparent.
 const std::vector<Sample> kClearCorner = {{0.1, 0.1, kWhite}, {0.4, 0.4, kRed}, {0.75, 0.25, kGreen},
                                           {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}};
+
+// Alpha over the pane's background, as a browser shows it over its page.
+COLORREF Over(COLORREF colour, int alpha) {
+    const COLORREF back = GetSysColor(COLOR_BTNFACE);
+    auto mix = [&](int c, int b) { return (c * alpha + b * (255 - alpha)) / 255; };
+    return RGB(mix(GetRValue(colour), GetRValue(back)), mix(GetGValue(colour), GetGValue(back)),
+               mix(GetBValue(colour), GetBValue(back)));
+}
+// The red quadrant transparent.
+const std::vector<Sample> kClearRed = {{0.25, 0.25, Over(kRed, 0)}, {0.75, 0.25, kGreen}, {0.25, 0.75, kBlue},
+                                       {0.75, 0.75, kYellow}};
 
 CorpusCase File(const char* name, Format format, int width, int height,
                 const std::vector<Sample>& samples = kQuadrantSamples) {
@@ -137,6 +148,26 @@ std::vector<CorpusCase> Corpus() {
                                                        {0.25, 0.75, kBlue}, {0.75, 0.75, kYellow}}),
         File("ico_png256_palette.ico", Format::Icon, 256, 256,
              {{0.25, 0.25, RGB(255, 0, 255)}, {0.75, 0.25, kGreen}, {0.25, 0.75, kBlack}, {0.75, 0.75, RGB(127, 127, 127)}}),
+
+        File("png_truecolour.png", Format::Bitmap, 33, 30),
+        File("png_palette.png", Format::Bitmap, 33, 30),
+        File("png_grey.png", Format::Bitmap, 33, 30, whiteAboveBlack),
+        File("png_16bit.png", Format::Bitmap, 33, 30),
+        File("png_interlaced.png", Format::Bitmap, 33, 30),
+        File("png_alpha.png", Format::Bitmap, 33, 30, kClearRed),
+        File("png_palette_alpha.png", Format::Bitmap, 33, 30, kClearRed),
+        File("png_half_alpha.png", Format::Bitmap, 33, 30,
+             {{0.25, 0.25, Over(kRed, 128)}, {0.75, 0.25, Over(kGreen, 128)}, {0.25, 0.75, Over(kBlue, 128)},
+              {0.75, 0.75, Over(kYellow, 128)}}),
+        File("png_twice.png", Format::Bitmap, 560, 520),
+        {"LOGO.PNG", [] { return CorpusBytes("png_truecolour.png"); }, Format::Bitmap, 33, 30, kQuadrantSamples},
+        {"見出し.png", [] { return CorpusBytes("png_truecolour.png"); }, Format::Bitmap, 33, 30, kQuadrantSamples},
+        File("webp_lossy.webp", Format::Bitmap, 33, 30),
+        File("webp_lossless.webp", Format::Bitmap, 33, 30),
+        File("webp_alpha.webp", Format::Bitmap, 33, 30, kClearRed),
+        File("gif_palette.gif", Format::Bitmap, 33, 30),
+        File("gif_transparent.gif", Format::Bitmap, 33, 30, kClearRed),
+        File("gif_animated.gif", Format::Bitmap, 33, 30),  // its first frame
 
         File("jpeg_420.jpg", Format::Bitmap, 64, 48),
         File("jpeg_422.jpg", Format::Bitmap, 64, 48),

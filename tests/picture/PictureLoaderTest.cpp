@@ -10,9 +10,11 @@
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 #include <jerror.h>
+#include <zlib.h>
 
 #include "support/Pictures.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 #include "support/Wide.h"
 
 namespace {
@@ -172,13 +174,13 @@ TEST(GraphicDraw, EmptyPaneDrawsNothing) {
 
 TEST(LoadPicture, UnknownExtensionIsRefusedBeforeTheFileIsTouched) {
     ScratchFolder scratch;
-    scratch.WriteFile("real.png", DataBytes("Logo.JPG"));  // a JPEG in disguise is still refused
+    scratch.WriteFile("real.tif", DataBytes("Logo.JPG"));  // a JPEG in disguise is still refused
     struct {
         std::string path;
         std::string extension;
     } const cases[] = {
-        {scratch / "real.png", "png"},
-        {scratch / "missing.GIF", "GIF"},
+        {scratch / "real.tif", "tif"},
+        {scratch / "missing.TIFF", "TIFF"},
         {scratch / "no_extension", ""},
         {scratch / "dotted.folder\\no_extension", ""},
         {scratch / "dotted.folder/no_extension", ""},
@@ -359,6 +361,29 @@ TEST(LoadPicture, DamagedJpegsGiveLibjpegsMessageNumber) {
         {"start_only.jpg", "\xFF\xD8", JpegMessage(JERR_NO_IMAGE)},
         {"huge.jpg", huge, JpegMessage(JERR_IMAGE_TOO_BIG)},
         {"no_size.jpg", Patched(good, frame + 7, 0, 2), JpegMessage(JERR_EMPTY_IMAGE)},
+    });
+}
+
+// Damaged, cut short, mislabelled, or claiming an absurd size (refused before
+// any pixel memory is taken): each with its decoder's message.
+TEST(LoadPicture, DamagedPngWebpAndGifAreRefused) {
+    auto corpus = [](const char* name) { return ReadWholeFile(PictureCorpusPath(name)); };
+    const std::string png = corpus("png_truecolour.png"), webp = corpus("webp_lossless.webp"),
+                      gif = corpus("gif_palette.gif");
+    // 100 000 pixels each way in the header, under its checksum.
+    std::string hugePng = Patched(Patched(png, 16, 0xA0860100), 20, 0xA0860100);
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(hugePng.data() + 12), 17);
+    hugePng = Patched(hugePng, 29, (crc >> 24) | ((crc >> 8) & 0xFF00) | ((crc << 8) & 0xFF0000) | (crc << 24));
+    // 16 384 pixels each way: within a side, but a gigabyte of pixels.
+    const std::string hugeWebp = Patched(webp, 21, 0x0FFFFFFF | (uint32_t(uint8_t(webp[24])) & 0xF0) << 24);
+    const std::string png_ = "PNG イメージが不正です", webp_ = "WebP イメージが不正です", gif_ = "GIF イメージが不正です";
+    ExpectFailures({
+        {"empty.png", "", png_}, {"text.png", "not a picture", png_}, {"jpeg.png", DataBytes("Logo.JPG"), png_},
+        {"cut.png", Truncated(png, png.size() / 2), png_}, {"huge.png", hugePng, png_},
+        {"empty.webp", "", webp_}, {"png.webp", png, webp_}, {"cut.webp", Truncated(webp, webp.size() - 8), webp_},
+        {"huge.webp", hugeWebp, webp_},
+        {"empty.gif", "", gif_}, {"png.gif", png, gif_}, {"cut.gif", Truncated(gif, gif.size() / 2), gif_},
+        {"huge.gif", Patched(Patched(gif, 6, 0xFFFF, 2), 8, 0xFFFF, 2), gif_},
     });
 }
 

@@ -38,6 +38,9 @@ std::string DecoderMessage(Format format) {
     case Format::Bitmap: return "ビットマップイメージが不正です";
     case Format::Icon: return "アイコンイメージが不正です";
     case Format::Jpeg: return "JPEG エラー #";
+    case Format::Png: return "PNG イメージが不正です";
+    case Format::Webp: return "WebP イメージが不正です";
+    case Format::Gif: return "GIF イメージが不正です";
     default: return "メタファイルが不正です";
     }
 }

@@ -96,6 +96,23 @@ void JpegFields(FieldList& l, size_t size) {
     }
 }
 
+void PngFields(FieldList& l, size_t size) {
+    for (size_t o : {16, 20}) l.Add(o, 4, true);        // width, height
+    for (size_t o = 24; o < 29; ++o) l.Add(o, 1);       // depth, colour type, methods, interlacing
+    for (size_t at = 8, chunks = 0; at + 8 <= size && chunks < 16; ++chunks) {
+        l.Add(at, 4, true);                             // each chunk's length
+        at += 12 + l.Get(at, 4, true);
+    }
+}
+
+void GifFields(FieldList& l, const std::string& bytes) {
+    l.Add(6, 2), l.Add(8, 2), l.Add(10, 1);      // the screen and its colour table
+    const size_t image = bytes.find(',', 13);  // the first frame's descriptor, near enough
+    if (image == std::string::npos) return;
+    for (size_t o : {1, 3, 5, 7}) l.Add(image + o, 2);
+    l.Add(image + 9, 1);
+}
+
 void EnhancedFields(FieldList& l, size_t size) {
     for (size_t o = 4; o < 88; o += 4) l.Add(o, 4);  // the whole header
     l.Add(56, 2), l.Add(58, 2);
@@ -133,6 +150,12 @@ std::vector<Field> FieldsOf(const std::string& bytes, Format format) {
         for (size_t o : {6, 8, 10, 12, 14}) l.Add(o, 2);  // bounding box, units per inch
         WindowsFields(l, 22, bytes.size());
         break;
+    case Format::Png: PngFields(l, bytes.size()); break;
+    case Format::Webp:
+        l.Add(4, 4), l.Add(16, 4);  // the RIFF and first chunk sizes, then its header
+        for (size_t o = 20; o < 30; ++o) l.Add(o, 1);
+        break;
+    case Format::Gif: GifFields(l, bytes); break;
     }
     return l.fields;
 }

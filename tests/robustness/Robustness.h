@@ -28,7 +28,7 @@ public:
     // Layout text: one to three operators on lines, values, line ends and bytes.
     Mutant Layout(const std::string& base);
     // Picture bytes: header fields of the format, truncation, flips, chunks.
-    enum class Format { Bitmap, Icon, Jpeg, Enhanced, Windows, Placeable };
+    enum class Format { Bitmap, Icon, Jpeg, Enhanced, Windows, Placeable, Png, Webp, Gif };
     Mutant Picture(const std::string& base, Format format);
 
     size_t Below(size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(random_); }

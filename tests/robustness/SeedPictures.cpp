@@ -6,6 +6,7 @@
 #include "robustness/Robustness.h"
 #include "support/Pictures.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace robustness {
 namespace {
@@ -56,6 +57,12 @@ std::vector<SeedPicture> SeedPictures() {
     };
     for (auto [name, format] : samples)
         seeds.push_back({name, format, testsupport::ReadWholeFile(testsupport::PicturePath(name))});
+    const std::pair<const char*, Format> corpus[] = {
+        {"png_alpha.png", Format::Png},   {"png_interlaced.png", Format::Png}, {"webp_lossy.webp", Format::Webp},
+        {"webp_alpha.webp", Format::Webp}, {"gif_animated.gif", Format::Gif},
+    };
+    for (auto [name, format] : corpus)
+        seeds.push_back({name, format, testsupport::ReadWholeFile(testsupport::PictureCorpusPath(name))});
     std::string windows = testsupport::RecordWindows(Draw, SIZE{160, 80});
     seeds.push_back({"drawing.emf", Format::Enhanced, testsupport::RecordEnhanced(Draw, {0, 0, 4000, 2000})});
     seeds.push_back({"drawing.wmf", Format::Windows, windows});

@@ -194,7 +194,8 @@ TEST_P(BadPictures, StopStartUpWithTheirMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, BadPictures,
-    testing::Values(BadPicture{"logo.png", "\x89PNG\r\n", "拡張子 .png の画像形式は処理できません"},
+    testing::Values(BadPicture{"logo.tif", "II*", "拡張子 .tif の画像形式は処理できません"},
+                    BadPicture{"logo.png", "\x89PNG\r\n", "PNG イメージが不正です"},
                     BadPicture{"logo", "x", "拡張子 . の画像形式は処理できません"},
                     BadPicture{"missing.jpg", "", "ファイル %s は開けません"},
                     BadPicture{"broken.bmp", "BM this is not a bitmap", "ビットマップイメージが不正です"},

@@ -18,6 +18,9 @@ const char* FuzzerOf(Format format) {
     case Format::Bitmap: return "bitmap";
     case Format::Icon: return "icon";
     case Format::Jpeg: return "jpeg";
+    case Format::Png: return "png";
+    case Format::Webp: return "webp";
+    case Format::Gif: return "gif";
     default: return "metafile";
     }
 }
