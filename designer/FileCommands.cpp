@@ -126,7 +126,7 @@ void TForm1::New1Click() {
             if (Elements()[i].pictureField) {
                 DesignerModel loaded = model_;
                 loaded.pictures[i] = std::make_shared<const ui::Graphic>(
-                    picture::LoadPicture(model_.layout.elements[i].picture));
+                    picture::LoadPicture(model_.layout.elements[i].picture, DrawnSizeOf(int(i))));
                 Show(loaded);
             }
         saved_ = model_.layout;
@@ -138,7 +138,8 @@ void TForm1::LoadPictureReporting(int element) {
     if (name.empty()) return;
     try {
         DesignerModel next = model_;
-        next.pictures[size_t(element)] = std::make_shared<const ui::Graphic>(picture::LoadPicture(name));
+        next.pictures[size_t(element)] =
+            std::make_shared<const ui::Graphic>(picture::LoadPicture(name, DrawnSizeOf(element)));
         Show(next);
     } catch (const picture::PictureError& e) {
         ui::Application::Instance().ShowException(e);

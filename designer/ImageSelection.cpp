@@ -28,8 +28,17 @@ void TForm1::ChangePicture(int element) {
         return;
     }
     DesignerModel next = model_;
-    next.pictures[size_t(element)] = std::make_shared<const ui::Graphic>(picture::LoadPicture(name));  // a failure leaves the old picture
+    // A failure leaves the old picture.
+    next.pictures[size_t(element)] =
+        std::make_shared<const ui::Graphic>(picture::LoadPicture(name, DrawnSizeOf(element)));
     Change(next);
+}
+
+// The size the preview's pane has now: a large picture is decoded for it alone.
+picture::DrawnSize TForm1::DrawnSizeOf(int element) const {
+    RECT client{};
+    GetClientRect(Frame2->Element(element).Handle(), &client);
+    return {int(client.right), int(client.bottom)};
 }
 
 }  // namespace designer

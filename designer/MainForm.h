@@ -15,6 +15,7 @@
 #include "designer/Preview.h"
 #include "designer/PublishBox.h"
 #include "designer/PreviewEditor.h"
+#include "picture/DrawnSize.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/MainMenu.h"
@@ -170,6 +171,7 @@ private:
     // that cannot be loaded is reported, and the values stay.
     void LoadPictureReporting(int element);
     void ChangePicture(int element);
+    picture::DrawnSize DrawnSizeOf(int element) const;
 
 
     base::Path exePath_;

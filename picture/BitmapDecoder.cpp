@@ -29,7 +29,7 @@ void ExpandRunLengths(HBITMAP section, const BitmapFile& bmp, const unsigned cha
 
 }  // namespace
 
-ui::Graphic DecodeBitmap(Bytes file) {
+ui::Graphic DecodeBitmap(Bytes file, DrawnSize) {
     ByteReader in(file);
     std::optional<BitmapFile> read = ReadBitmapFile(in);
     if (!read) throw InvalidBitmap();

@@ -4,6 +4,8 @@
 #pragma once
 #include <span>
 
+#include "picture/AreaReducer.h"
+#include "picture/ByteSource.h"
 #include "picture/DibHeader.h"
 #include "picture/Picture.h"
 #include "ui/Graphic.h"
@@ -12,13 +14,16 @@ namespace picture {
 
 using Bytes = std::span<const unsigned char>;
 
-ui::Graphic DecodeBitmap(Bytes file);
-ui::Graphic DecodeIcon(Bytes file);
-ui::Graphic DecodeMetafile(Bytes file);  // a Windows metafile (placeable or not) or an enhanced one
-ui::Graphic DecodeJpeg(Bytes file);
-ui::Graphic DecodePng(Bytes file);
-ui::Graphic DecodeWebp(Bytes file);
-ui::Graphic DecodeGif(Bytes file);  // its first frame
+// Bitmaps, icons and metafiles are kept as they are; the others, where they
+// are larger than drawn, at the drawn size.
+ui::Graphic DecodeBitmap(Bytes file, DrawnSize drawn);
+ui::Graphic DecodeIcon(Bytes file, DrawnSize drawn);
+ui::Graphic DecodeMetafile(Bytes file, DrawnSize drawn);  // a Windows metafile (placeable or not) or an enhanced one
+// JPEG and PNG files are read a block at a time.
+ui::Graphic DecodeJpeg(ByteSource& file, DrawnSize drawn);
+ui::Graphic DecodePng(ByteSource& file, DrawnSize drawn);
+ui::Graphic DecodeWebp(Bytes file, DrawnSize drawn);
+ui::Graphic DecodeGif(Bytes file, DrawnSize drawn);  // its first frame
 
 PictureError InvalidBitmap();
 PictureError InvalidIcon();

@@ -1,13 +1,15 @@
 // GIF pictures through giflib, record by record up to the first frame, so
 // that an animation's later frames are never read: the logical screen, fully
 // transparent, with the frame's rows set into it (de-interlaced) in its colour
-// table, the graphic control block's transparent colour left out.
+// table, the graphic control block's transparent colour left out, each row of
+// the screen brought down to the drawn size as it is made.
 #include <gif_lib.h>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "picture/AreaReducer.h"
 #include "picture/RgbaReaders.h"
 
 namespace picture {
@@ -71,7 +73,7 @@ std::vector<int> RowOrder(int height, bool interlaced) {
 
 }  // namespace
 
-bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits) {
+bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
     Source source{file};
     GifFile gif(source);
     if (!gif.Get() || !Fits(uint64_t(gif->SWidth), uint64_t(gif->SHeight), limits)) return false;
@@ -87,23 +89,31 @@ bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const Rgba
     if (!colours || !Fits(uint64_t(std::max(frame.Width, 0)), uint64_t(std::max(frame.Height, 0)), limits)) return false;
 
     const int width = gif->SWidth, height = gif->SHeight;
-    unsigned char* rows = canvas.Rows(width, height);
-    if (!rows) return false;
-    std::memset(rows, 0, size_t(width) * size_t(height) * 4);
-    std::vector<GifPixelType> line(size_t(frame.Width));
-    for (int y : RowOrder(frame.Height, frame.Interlace)) {
-        if (DGifGetLine(gif.Get(), line.data(), frame.Width) != GIF_OK) return false;
-        const int screenY = frame.Top + y;
-        if (screenY < 0 || screenY >= height) continue;
-        for (int x = 0; x < frame.Width; ++x) {
-            const int screenX = frame.Left + x;
-            if (screenX < 0 || screenX >= width || line[size_t(x)] == transparent ||
-                line[size_t(x)] >= colours->ColorCount)
-                continue;
-            const GifColorType& c = colours->Colors[line[size_t(x)]];
-            unsigned char* pixel = rows + (size_t(screenY) * size_t(width) + size_t(screenX)) * 4;
-            pixel[0] = c.Blue, pixel[1] = c.Green, pixel[2] = c.Red, pixel[3] = 255;
+    const DrawnSize size = ReducedSize(width, height, drawn);
+    unsigned char* target = canvas.Rows(size.width, size.height);
+    if (!target) return false;
+    AreaReducer reducer(width, height, size.width, size.height, target);
+    // An interlaced frame's rows come in passes: they are gathered first.
+    const size_t frameWidth = size_t(frame.Width);
+    std::vector<GifPixelType> indices(frameWidth * (frame.Interlace ? size_t(frame.Height) : 1));
+    if (frame.Interlace)
+        for (int y : RowOrder(frame.Height, true))
+            if (DGifGetLine(gif.Get(), &indices[frameWidth * size_t(y)], frame.Width) != GIF_OK) return false;
+    std::vector<unsigned char> row(size_t(width) * 4);
+    for (int y = 0; y < height; ++y) {
+        std::fill(row.begin(), row.end(), 0);
+        const int frameY = y - frame.Top;
+        if (frameY >= 0 && frameY < frame.Height) {
+            const GifPixelType* line = &indices[frame.Interlace ? frameWidth * size_t(frameY) : 0];
+            if (!frame.Interlace && DGifGetLine(gif.Get(), indices.data(), frame.Width) != GIF_OK) return false;
+            for (int x = 0; x < frame.Width && frame.Left + x < width; ++x) {
+                if (line[x] == transparent || line[x] >= colours->ColorCount) continue;
+                const GifColorType& c = colours->Colors[line[x]];
+                unsigned char* pixel = &row[size_t(frame.Left + x) * 4];
+                pixel[0] = c.Blue, pixel[1] = c.Green, pixel[2] = c.Red, pixel[3] = 255;
+            }
         }
+        reducer.AddRow(row.data(), 4);
     }
     return true;
 }

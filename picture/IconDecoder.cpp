@@ -12,7 +12,7 @@ namespace picture {
 
 PictureError InvalidIcon() { return PictureError("アイコンイメージが不正です"); }
 
-ui::Graphic DecodeIcon(Bytes file) {
+ui::Graphic DecodeIcon(Bytes file, DrawnSize) {
     std::optional<IconImage> image = ChooseIconImage(ByteReader(file));
     if (!image) throw InvalidIcon();
     std::vector<unsigned char>& resource = image->resource;

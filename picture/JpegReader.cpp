@@ -3,6 +3,7 @@
 // destructor lives in ReadJpeg(); libjpeg's memory is released after the jump.
 #include "picture/JpegReader.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdint>
@@ -43,6 +44,45 @@ void LimitScans(j_common_ptr cinfo) {
         ERREXIT1(cinfo, JERR_BAD_SCAN_SCRIPT, most);
 }
 
+// The file a block at a time, as libjpeg's own sources read: at its end (or
+// where it cannot be read) a warning and an end marker.
+struct BlockSource {
+    jpeg_source_mgr manager;  // first, so libjpeg's pointer to it is a pointer to the source
+    ByteSource* bytes;
+    uint64_t at;
+    JOCTET block[65536];
+};
+
+void StartReading(j_decompress_ptr) {}
+void StopReading(j_decompress_ptr) {}
+
+boolean ReadBlock(j_decompress_ptr cinfo) {
+    auto* source = reinterpret_cast<BlockSource*>(cinfo->src);
+    const uint64_t left = source->at < source->bytes->Size() ? source->bytes->Size() - source->at : 0;
+    size_t n = size_t(std::min<uint64_t>(left, sizeof source->block));
+    if (n == 0 || !source->bytes->ReadAt(source->at, source->block, n)) {
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        source->block[0] = 0xFF, source->block[1] = JPEG_EOI, n = 2;
+    } else {
+        source->at += n;
+    }
+    source->manager.next_input_byte = source->block;
+    source->manager.bytes_in_buffer = n;
+    return TRUE;
+}
+
+void SkipBytes(j_decompress_ptr cinfo, long count) {
+    auto* source = reinterpret_cast<BlockSource*>(cinfo->src);
+    if (count <= 0) return;
+    if (size_t(count) <= source->manager.bytes_in_buffer) {
+        source->manager.next_input_byte += count;
+        source->manager.bytes_in_buffer -= size_t(count);
+        return;
+    }
+    source->at += uint64_t(count) - source->manager.bytes_in_buffer;
+    source->manager.bytes_in_buffer = 0;
+}
+
 // Four-ink pixels to blue, green, red. Adobe's files store the inks inverted.
 void CmykToBgr(const JSAMPLE* cmyk, unsigned char* bgr, JDIMENSION width, bool inverted) {
     for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
@@ -56,8 +96,14 @@ void CmykToBgr(const JSAMPLE* cmyk, unsigned char* bgr, JDIMENSION width, bool i
 
 }  // namespace
 
-int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const JpegLimits& limits) {
+int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const JpegLimits& limits, DrawnSize drawn) {
+    MemorySource bytes(file);
+    return ReadJpeg(bytes, canvas, limits, drawn);
+}
+
+int ReadJpeg(ByteSource& file, JpegCanvas& canvas, const JpegLimits& limits, DrawnSize drawn) {
     jpeg_decompress_struct cinfo{};
+    BlockSource source{{}, &file, 0, {}};
     ErrorTrap trap;
     ScanLimit progress{{}, limits.scans};
     cinfo.err = jpeg_std_error(&trap.manager);
@@ -74,13 +120,25 @@ int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const Jpeg
     cinfo.mem->max_memory_to_use = limits.workingMemory;
     progress.progress.progress_monitor = LimitScans;
     cinfo.progress = &progress.progress;
-    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
+    if (file.Size() == 0) ERREXIT(&cinfo, JERR_INPUT_EMPTY);
+    source.manager.init_source = StartReading;
+    source.manager.fill_input_buffer = ReadBlock;
+    source.manager.skip_input_data = SkipBytes;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = StopReading;
+    cinfo.src = &source.manager;
     jpeg_read_header(&cinfo, TRUE);
 
     const uint64_t pixels = uint64_t(cinfo.image_width) * cinfo.image_height;
     if (pixels > limits.pixels || pixels * 3 > limits.pixelBytes) ERREXIT1(&cinfo, JERR_IMAGE_TOO_BIG, 0);
     const bool fourInks = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = fourInks ? JCS_CMYK : JCS_EXT_BGR;  // libjpeg cannot turn inks into RGB itself
+    const DrawnSize reduced = ReducedSize(int(cinfo.image_width), int(cinfo.image_height), drawn);
+    cinfo.scale_denom = 8;
+    cinfo.scale_num = 8;
+    while (cinfo.scale_num > 1 && uint64_t(cinfo.image_width) * (cinfo.scale_num - 1) >= uint64_t(reduced.width) * 8 &&
+           uint64_t(cinfo.image_height) * (cinfo.scale_num - 1) >= uint64_t(reduced.height) * 8)
+        --cinfo.scale_num;
     jpeg_start_decompress(&cinfo);
 
     unsigned char* rows = canvas.Rows(int(cinfo.output_width), int(cinfo.output_height));

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <span>
 
+#include "picture/AreaReducer.h"
+#include "picture/ByteSource.h"
+
 namespace picture {
 
 // Where the decoded rows go.
@@ -31,6 +34,10 @@ inline constexpr JpegLimits kPictureLimits{16384ull * 16384, 200ull << 20, 512l 
 
 // Returns 0 once every row is in the canvas, or libjpeg's message number
 // for what refused the file (JERR_IMAGE_TOO_BIG for a picture over the limits).
-int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const JpegLimits& limits = kPictureLimits);
+// With a drawn size, libjpeg decodes at the smallest eighth of the picture's
+// size that still covers it (each way), where that is smaller.
+int ReadJpeg(ByteSource& file, JpegCanvas& canvas, const JpegLimits& limits = kPictureLimits, DrawnSize drawn = {});
+int ReadJpeg(std::span<const unsigned char> file, JpegCanvas& canvas, const JpegLimits& limits = kPictureLimits,
+             DrawnSize drawn = {});
 
 }  // namespace picture

@@ -91,7 +91,7 @@ ui::Graphic DecodeWindows(const ByteReader& in) {
 
 }  // namespace
 
-ui::Graphic DecodeMetafile(Bytes file) {
+ui::Graphic DecodeMetafile(Bytes file, DrawnSize) {
     ByteReader in(file);
     return IsEnhancedMetafile(in) ? DecodeEnhanced(in) : DecodeWindows(in);
 }

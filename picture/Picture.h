@@ -7,6 +7,7 @@
 
 #include "base/FileSystemPath.h"
 #include "base/ShownError.h"
+#include "picture/DrawnSize.h"
 #include "ui/Graphic.h"
 
 namespace picture {
@@ -22,8 +23,10 @@ public:
 // decoder is chosen by the file name's extension, case-insensitively, before
 // the file is touched. Throws PictureError for an unknown extension, a file
 // that cannot be opened (or that another program has open for writing), and
-// a file its decoder rejects.
-ui::Graphic LoadPicture(const base::Path& path);
+// a file its decoder rejects. A JPEG, PNG, WebP or GIF picture larger than
+// the size it is drawn at (given) is kept at that size alone; the picture
+// remembers its file, so that a pane of another size can load it again.
+ui::Graphic LoadPicture(const base::Path& path, DrawnSize drawn = {});
 
 // What a picture file holds: .bmp, .ico, .wmf or .emf (told apart by
 // content), .jpg or .jpeg, .png, .webp, .gif.
@@ -32,6 +35,6 @@ enum class FileFormat { Bitmap, Icon, Metafile, Jpeg, Png, Webp, Gif };
 // The whole bytes of a picture file of that format, decoded as LoadPicture
 // decodes the file. Throws PictureError with the format's message when they
 // are not such a picture.
-ui::Graphic DecodePicture(std::span<const unsigned char> bytes, FileFormat format);
+ui::Graphic DecodePicture(std::span<const unsigned char> bytes, FileFormat format, DrawnSize drawn = {});
 
 }  // namespace picture

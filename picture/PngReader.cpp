@@ -1,10 +1,18 @@
-// PNG pictures through libpng's simplified API, which takes every colour type,
-// bit depth and interlacing, and turns a palette's transparency into alpha.
+// PNG pictures through libpng's row interface: every colour type, bit depth
+// and palette transparency turned into blue, green, red and alpha, each row
+// brought down to the drawn size as it is decoded, so that a large picture is
+// never held whole (but for an interlaced one, whose rows are only whole
+// after the last pass). libpng reports errors by longjmp to the setjmp in
+// ReadRows(): no object with a destructor lives there.
 #include <png.h>
 
+#include <csetjmp>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <vector>
 
+#include "picture/AreaReducer.h"
 #include "picture/RgbaReaders.h"
 
 namespace picture {
@@ -12,32 +20,95 @@ namespace {
 
 // libpng takes a chunk's length at its word and allocates that much before it
 // reads the chunk: every chunk up to the end chunk must lie inside the file.
-bool ChunksInsideFile(std::span<const unsigned char> file) {
-    for (size_t at = 8; at + 8 <= file.size();) {
-        const uint64_t length = uint64_t(file[at]) << 24 | file[at + 1] << 16 | file[at + 2] << 8 | file[at + 3];
-        if (length + 12 > file.size() - at) return false;
-        if (std::memcmp(&file[at + 4], "IEND", 4) == 0) break;
-        at += size_t(length) + 12;
+bool ChunksInsideFile(ByteSource& file) {
+    unsigned char header[8];
+    if (!file.ReadAt(0, header, 8) || png_sig_cmp(header, 0, 8)) return false;
+    for (uint64_t at = 8; at + 8 <= file.Size();) {
+        if (!file.ReadAt(at, header, 8)) return false;
+        const uint64_t length = uint64_t(header[0]) << 24 | header[1] << 16 | header[2] << 8 | header[3];
+        if (length + 12 > file.Size() - at) return false;
+        if (std::memcmp(header + 4, "IEND", 4) == 0) break;
+        at += length + 12;
     }
+    return true;
+}
+
+struct Source {
+    ByteSource* bytes;
+    uint64_t at;
+};
+
+void ReadBytes(png_structp png, png_bytep into, size_t wanted) {
+    auto* source = static_cast<Source*>(png_get_io_ptr(png));
+    if (!source->bytes->ReadAt(source->at, into, wanted)) png_error(png, "cut short");
+    source->at += wanted;
+}
+
+void Quiet(png_structp, png_const_charp) {}
+
+// What ReadRows() needs beyond the file, made before it and freed after it.
+struct Decoding {
+    RgbaCanvas& canvas;
+    const RgbaLimits& limits;
+    DrawnSize drawn;
+    std::unique_ptr<AreaReducer> reducer;
+    std::vector<unsigned char> row;    // one row, or the whole of an interlaced picture
+};
+
+bool ReadRows(ByteSource& file, Decoding& d) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, Quiet);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    Source source{&file, 8};
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &source, ReadBytes);
+    png_set_sig_bytes(png, 8);
+    png_read_info(png, info);
+    const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+    if (!Fits(width, height, d.limits)) png_error(png, "too large");
+    png_set_expand(png);  // palettes and transparency to RGBA, small greys to 8 bits
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    const int passes = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+
+    const DrawnSize size = ReducedSize(int(width), int(height), d.drawn);
+    unsigned char* target = d.canvas.Rows(size.width, size.height);
+    if (!target) png_error(png, "no room");
+    d.reducer = std::make_unique<AreaReducer>(int(width), int(height), size.width, size.height, target);
+    const size_t stride = size_t(width) * 4;
+    d.row.resize(passes > 1 ? stride * height : stride);
+    for (int pass = 0; pass < passes; ++pass)
+        for (png_uint_32 y = 0; y < height; ++y) {
+            unsigned char* row = d.row.data() + (passes > 1 ? stride * y : 0);
+            png_read_row(png, row, nullptr);
+            if (passes == 1) d.reducer->AddRow(row, 4);
+        }
+    if (passes > 1)
+        for (png_uint_32 y = 0; y < height; ++y) d.reducer->AddRow(d.row.data() + stride * y, 4);
+    png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
 
 }  // namespace
 
-bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits) {
+bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
+    MemorySource bytes(file);
+    return ReadPng(bytes, canvas, limits, drawn);
+}
+
+bool ReadPng(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
     if (!ChunksInsideFile(file)) return false;
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) return false;
-    image.format = PNG_FORMAT_BGRA;
-    unsigned char* rows = Fits(image.width, image.height, limits) ? canvas.Rows(int(image.width), int(image.height))
-                                                                   : nullptr;
-    if (!rows) {
-        png_image_free(&image);
-        return false;
-    }
-    return png_image_finish_read(&image, nullptr, rows, 0, nullptr) != 0;
+    Decoding decoding{canvas, limits, drawn, nullptr, {}};
+    return ReadRows(file, decoding);
 }
 
 }  // namespace picture

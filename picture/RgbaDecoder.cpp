@@ -5,6 +5,7 @@
 
 #include "picture/Decoders.h"
 #include "picture/RgbaReaders.h"
+#include "picture/ReducedPicture.h"
 
 namespace picture {
 namespace {
@@ -13,18 +14,11 @@ namespace {
 class DibSectionCanvas final : public RgbaCanvas {
 public:
     unsigned char* Rows(int width, int height) override {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        section = ui::BitmapHandle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        unsigned char* bits = nullptr;
+        section = TopDownSection(width, height, bits);
         this->width = width;
         this->height = height;
-        return section && bits ? static_cast<unsigned char*>(bits) : nullptr;
+        return bits;
     }
 
     ui::BitmapHandle section;
@@ -32,11 +26,19 @@ public:
     int height = 0;
 };
 
-ui::Graphic Decode(Bytes file, bool (*read)(std::span<const unsigned char>, RgbaCanvas&, const RgbaLimits&),
-                   PictureError (*invalid)()) {
+template <class File>
+ui::Graphic Decode(File& file, bool (*read)(File&, RgbaCanvas&, const RgbaLimits&, DrawnSize), PictureError (*invalid)(),
+                   DrawnSize drawn) {
     DibSectionCanvas canvas;
-    if (!read(file, canvas, kRgbaLimits)) throw invalid();
+    if (!read(file, canvas, kRgbaLimits, drawn)) throw invalid();
     return ui::Graphic::FromBitmap(std::move(canvas.section), canvas.width, canvas.height, ui::Alpha::Straight);
+}
+
+bool ReadWebpBytes(Bytes& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
+    return ReadWebp(file, canvas, limits, drawn);
+}
+bool ReadGifBytes(Bytes& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
+    return ReadGif(file, canvas, limits, drawn);
 }
 
 }  // namespace
@@ -45,8 +47,8 @@ PictureError InvalidPng() { return PictureError("PNG イメージが不正です
 PictureError InvalidWebp() { return PictureError("WebP イメージが不正です"); }
 PictureError InvalidGif() { return PictureError("GIF イメージが不正です"); }
 
-ui::Graphic DecodePng(Bytes file) { return Decode(file, ReadPng, InvalidPng); }
-ui::Graphic DecodeWebp(Bytes file) { return Decode(file, ReadWebp, InvalidWebp); }
-ui::Graphic DecodeGif(Bytes file) { return Decode(file, ReadGif, InvalidGif); }
+ui::Graphic DecodePng(ByteSource& file, DrawnSize drawn) { return Decode<ByteSource>(file, ReadPng, InvalidPng, drawn); }
+ui::Graphic DecodeWebp(Bytes file, DrawnSize drawn) { return Decode<Bytes>(file, ReadWebpBytes, InvalidWebp, drawn); }
+ui::Graphic DecodeGif(Bytes file, DrawnSize drawn) { return Decode<Bytes>(file, ReadGifBytes, InvalidGif, drawn); }
 
 }  // namespace picture

@@ -1,12 +1,17 @@
 // PNG (libpng), WebP (libwebp) and GIF (giflib) pictures, decoded into rows
 // of blue, green, red and alpha bytes (alpha not premultiplied), the top row
 // first, within a bound on their size that holds before any pixel memory is
-// taken. Portable: the platform part is the decoder, whose canvas is a DIB
-// section. A GIF gives its first frame, on its logical screen, with the
-// transparent colour and the screen outside the frame as alpha 0.
+// taken, and brought down to the drawn size where they are larger (libwebp
+// scales as it decodes; PNG and GIF rows are averaged down as they arrive).
+// Portable: the platform part is the decoder, whose canvas is a DIB section.
+// A GIF gives its first frame, on its logical screen, with the transparent
+// colour and the screen outside the frame as alpha 0.
 #pragma once
 #include <cstdint>
 #include <span>
+
+#include "picture/ByteSource.h"
+#include "picture/DrawnSize.h"
 
 namespace picture {
 
@@ -14,7 +19,8 @@ namespace picture {
 class RgbaCanvas {
 public:
     // Room for height rows of width pixels, four bytes each, the top row
-    // first; nullptr when there is none. Asked once, before any row is decoded.
+    // first (the size decoded at); nullptr when there is none. Asked once,
+    // before any row is decoded.
     virtual unsigned char* Rows(int width, int height) = 0;
 
 protected:
@@ -37,8 +43,12 @@ inline bool Fits(uint64_t width, uint64_t height, const RgbaLimits& limits) {
 
 // Each returns true once every row is in the canvas; false for a file it
 // refuses (damaged, cut short, not of its kind, or over the limits).
-bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits);
-bool ReadWebp(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits);
-bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits);
+bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits,
+             DrawnSize drawn = {});
+bool ReadPng(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits, DrawnSize drawn = {});
+bool ReadWebp(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits,
+              DrawnSize drawn = {});
+bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits,
+             DrawnSize drawn = {});
 
 }  // namespace picture

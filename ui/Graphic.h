@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "ui/Handles.h"
 
 namespace ui {
@@ -22,6 +24,17 @@ public:
     Graphic& operator=(Graphic&&) noexcept = default;
     Graphic(const Graphic&) = delete;
     Graphic& operator=(const Graphic&) = delete;
+
+    // A picture decoded for the size it is drawn at (in device pixels), and
+    // how to decode it again for another: a large picture is kept at that size alone.
+    using Reload = std::function<Graphic(SIZE drawn)>;
+    void SetReload(Reload reload, SIZE decodedFor) {
+        reload_ = std::move(reload);
+        decodedFor_ = decodedFor;
+    }
+    bool CanReload() const { return bool(reload_); }
+    SIZE DecodedFor() const { return decodedFor_; }
+    Graphic ReloadFor(SIZE drawn) const { return reload_(drawn); }
 
     PictureFormat Format() const { return format_; }
     int Width() const { return width_; }
@@ -45,6 +58,8 @@ private:
     int height_;
     BitmapHandle bitmap_;
     Alpha alpha_ = Alpha::None;
+    Reload reload_;
+    SIZE decodedFor_{};
     mutable BitmapHandle blended_;  // the alpha bitmap over blendedOver_, made at the first paint
     mutable COLORREF blendedOver_ = CLR_INVALID;
     IconHandle icon_;

@@ -22,7 +22,13 @@ protected:
     void Paint(HDC dc, const RECT& client) override;
 
 private:
+    // The picture decoded again for a pane of another size than it was
+    // decoded for, where it can be; else the picture itself.
+    const Graphic& Shown(SIZE pane);
+
     std::shared_ptr<const Graphic> picture_;
+    std::shared_ptr<const Graphic> shown_;  // null: the picture itself
+    SIZE shownFor_{};
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include "layout/LayoutKeys.h"
 #include "layout/LayoutPath.h"
 #include "picture/Picture.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ScopedGdi.h"
@@ -60,9 +61,12 @@ std::unique_ptr<BackgroundWalk> WalkBelow(const base::Path& folder) {
     return std::make_unique<BackgroundWalk>(folder, SkipWindowsDirectory(WindowsDirectory()));
 }
 
+// Decoded at the size the layout gives the pane (set after the pictures).
 void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
     std::string name = ReadViewerText(file, kFile, key);
-    if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name)));
+    const picture::DrawnSize drawn{ui::Scale(ReadViewerInteger(file, kWidth, key), pane.Dpi()),
+                                   ui::Scale(ReadViewerInteger(file, kHeight, key), pane.Dpi())};
+    if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name), drawn));
 }
 
 }  // namespace

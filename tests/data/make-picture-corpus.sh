@@ -176,6 +176,14 @@ convert "$work/q.png" gif_palette.gif
 convert "$work/clear.png" gif_transparent.gif
 convert -delay 50 "$work/q.png" -size 33x30 xc:magenta -loop 0 gif_animated.gif
 
+# --- A photograph's size, brought down to a pane: 4032 x 3024 quadrants, and
+# one-pixel stripes, black and white
+quadrants 4032 3024 "$work/large.png"
+convert "$work/large.png" -quality 90 large.jpg
+convert "$work/large.png" PNG24:large.png
+convert "$work/large.png" -quality 90 large.webp
+convert xc:black xc:white +append -write mpr:stripe +delete -size 1800x120 tile:mpr:stripe PNG24:stripes.png
+
 # --- JPEG: 64 x 48, and 61 x 45 for partial blocks ------------------------------
 quadrants 64 48 "$work/jquad.png"
 quadrants 61 45 "$work/jodd.png"

@@ -107,6 +107,7 @@ const FidelityCase kCases[] = {
       {"Height", "image2", "45"}, {"Width", "Form", "241"}, {"Height", "Form", "282"}}},
     {"PngAndGifOverTheirBackground", {{"File", "image1", "clear.png"}, {"File", "image2", "clear.gif"}}},
     {"WebpStretched", {{"File", "image1", "clear.webp"}, {"Width", "image1", "120"}}},
+    {"PhotographBroughtDown", {{"File", "image1", "large.jpg"}}},
 };
 
 // The sample pictures, under the names the layouts give them.
@@ -116,7 +117,8 @@ const std::pair<const char*, const char*> kPictures[] = {
 };
 // And pictures of the corpus, whose top-left quadrant is transparent.
 const std::pair<const char*, const char*> kCorpusPictures[] = {
-    {"clear.png", "png_alpha.png"}, {"clear.gif", "gif_transparent.gif"}, {"clear.webp", "webp_alpha.webp"}};
+    {"clear.png", "png_alpha.png"}, {"clear.gif", "gif_transparent.gif"}, {"clear.webp", "webp_alpha.webp"},
+    {"large.jpg", "large.jpg"}};
 
 // Every key of the layout file, so that the designer's Open and the viewer
 // read the same values: the case's, else the base layout's, else the viewer's

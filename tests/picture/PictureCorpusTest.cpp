@@ -222,6 +222,23 @@ void ExpectColours(const Graphic& picture, const std::vector<Sample>& samples) {
     }
 }
 
+// A photograph's size kept at its pane's size alone, in its colours; one-pixel
+// stripes come down to their average, not to stripes or moiré.
+TEST(PictureCorpus, LargePicturesAreKeptAtTheirPanesSizeAveraged) {
+    ScratchFolder scratch;
+    for (const char* name : {"large.jpg", "large.png", "large.webp"}) {
+        SCOPED_TRACE(name);
+        const Graphic large = picture::LoadPicture(W(scratch.WriteFile(name, CorpusBytes(name))), {177, 73});
+        EXPECT_EQ(large.Width() * 1000 + large.Height(), 177073);
+        ExpectColours(large, kQuadrantSamples);
+    }
+    const Graphic stripes =
+        picture::LoadPicture(W(scratch.WriteFile("stripes.png", CorpusBytes("stripes.png"))), {90, 6});
+    Canvas canvas(90, 6);
+    stripes.Draw(canvas.Dc(), {0, 0, 90, 6});
+    for (int x = 0; x < 90; ++x) EXPECT_NEAR(GetGValue(canvas.At(x, 3)), 128, 2) << x;
+}
+
 TEST(PictureCorpus, EveryPictureLoadsAtItsSizeAndShowsItsColours) {
     ScratchFolder scratch;
     for (const CorpusCase& c : Corpus()) {
