@@ -19,10 +19,10 @@ using Bytes = std::span<const unsigned char>;
 ui::Graphic DecodeBitmap(Bytes file, DrawnSize drawn);
 ui::Graphic DecodeIcon(Bytes file, DrawnSize drawn);
 ui::Graphic DecodeMetafile(Bytes file, DrawnSize drawn);  // a Windows metafile (placeable or not) or an enhanced one
-// JPEG and PNG files are read a block at a time.
+// JPEG, PNG and WebP files are read a block at a time.
 ui::Graphic DecodeJpeg(ByteSource& file, DrawnSize drawn);
 ui::Graphic DecodePng(ByteSource& file, DrawnSize drawn);
-ui::Graphic DecodeWebp(Bytes file, DrawnSize drawn);
+ui::Graphic DecodeWebp(ByteSource& file, DrawnSize drawn);
 ui::Graphic DecodeGif(Bytes file, DrawnSize drawn);  // its first frame
 
 PictureError InvalidBitmap();

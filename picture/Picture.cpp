@@ -37,7 +37,7 @@ const Decoder kDecoders[] = {
     {FileFormat::Metafile, DecodeMetafile, nullptr, InvalidMetafile, false},
     {FileFormat::Jpeg, nullptr, DecodeJpeg, JpegTooBig, true},
     {FileFormat::Png, nullptr, DecodePng, InvalidPng, true},
-    {FileFormat::Webp, DecodeWebp, nullptr, InvalidWebp, true},
+    {FileFormat::Webp, nullptr, DecodeWebp, InvalidWebp, true},
     {FileFormat::Gif, DecodeGif, nullptr, InvalidGif, true},
 };
 

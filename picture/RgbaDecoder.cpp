@@ -34,9 +34,6 @@ ui::Graphic Decode(File& file, bool (*read)(File&, RgbaCanvas&, const RgbaLimits
     return ui::Graphic::FromBitmap(std::move(canvas.section), canvas.width, canvas.height, ui::Alpha::Straight);
 }
 
-bool ReadWebpBytes(Bytes& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
-    return ReadWebp(file, canvas, limits, drawn);
-}
 bool ReadGifBytes(Bytes& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
     return ReadGif(file, canvas, limits, drawn);
 }
@@ -48,7 +45,9 @@ PictureError InvalidWebp() { return PictureError("WebP イメージが不正で�
 PictureError InvalidGif() { return PictureError("GIF イメージが不正です"); }
 
 ui::Graphic DecodePng(ByteSource& file, DrawnSize drawn) { return Decode<ByteSource>(file, ReadPng, InvalidPng, drawn); }
-ui::Graphic DecodeWebp(Bytes file, DrawnSize drawn) { return Decode<Bytes>(file, ReadWebpBytes, InvalidWebp, drawn); }
+ui::Graphic DecodeWebp(ByteSource& file, DrawnSize drawn) {
+    return Decode<ByteSource>(file, ReadWebp, InvalidWebp, drawn);
+}
 ui::Graphic DecodeGif(Bytes file, DrawnSize drawn) { return Decode<Bytes>(file, ReadGifBytes, InvalidGif, drawn); }
 
 }  // namespace picture

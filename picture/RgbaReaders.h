@@ -48,6 +48,7 @@ bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const Rgba
 bool ReadPng(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits, DrawnSize drawn = {});
 bool ReadWebp(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits,
               DrawnSize drawn = {});
+bool ReadWebp(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits, DrawnSize drawn = {});
 bool ReadGif(std::span<const unsigned char> file, RgbaCanvas& canvas, const RgbaLimits& limits = kRgbaLimits,
              DrawnSize drawn = {});
 
