@@ -6,9 +6,9 @@
 // ReadRows(): no object with a destructor lives there.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -17,21 +17,6 @@
 
 namespace picture {
 namespace {
-
-// libpng takes a chunk's length at its word and allocates that much before it
-// reads the chunk: every chunk up to the end chunk must lie inside the file.
-bool ChunksInsideFile(ByteSource& file) {
-    unsigned char header[8];
-    if (!file.ReadAt(0, header, 8) || png_sig_cmp(header, 0, 8)) return false;
-    for (uint64_t at = 8; at + 8 <= file.Size();) {
-        if (!file.ReadAt(at, header, 8)) return false;
-        const uint64_t length = uint64_t(header[0]) << 24 | header[1] << 16 | header[2] << 8 | header[3];
-        if (length + 12 > file.Size() - at) return false;
-        if (std::memcmp(header + 4, "IEND", 4) == 0) break;
-        at += length + 12;
-    }
-    return true;
-}
 
 struct Source {
     ByteSource* bytes;
@@ -62,6 +47,11 @@ bool ReadRows(ByteSource& file, Decoding& d) {
         png_destroy_read_struct(&png, nullptr, nullptr);
         return false;
     }
+    unsigned char signature[8];
+    if (!file.ReadAt(0, signature, 8) || png_sig_cmp(signature, 0, 8)) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
     Source source{&file, 8};
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
@@ -69,6 +59,9 @@ bool ReadRows(ByteSource& file, Decoding& d) {
     }
     png_set_read_fn(png, &source, ReadBytes);
     png_set_sig_bytes(png, 8);
+    // libpng allocates a chunk's length, as its header gives it, before it
+    // reads the chunk: none can be longer than the file.
+    png_set_chunk_malloc_max(png, size_t(std::min<uint64_t>(file.Size(), png_get_chunk_malloc_max(png))));
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
     if (!Fits(width, height, d.limits)) png_error(png, "too large");
@@ -94,6 +87,7 @@ bool ReadRows(ByteSource& file, Decoding& d) {
         }
     if (passes > 1)
         for (png_uint_32 y = 0; y < height; ++y) d.reducer->AddRow(d.row.data() + stride * y, 4);
+    png_read_end(png, nullptr);  // every chunk through the end chunk lies inside the file
     png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
@@ -106,7 +100,6 @@ bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const Rgba
 }
 
 bool ReadPng(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
-    if (!ChunksInsideFile(file)) return false;
     Decoding decoding{canvas, limits, drawn, nullptr, {}};
     return ReadRows(file, decoding);
 }

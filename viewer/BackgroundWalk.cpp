@@ -2,10 +2,10 @@
 
 #include <atomic>
 #include <mutex>
-#include <process.h>
 
 #include "ui/Handles.h"
 #include "viewer/SearchFile.h"
+#include "viewer/WorkerThread.h"
 
 namespace viewer {
 
@@ -15,7 +15,6 @@ struct BackgroundWalk::State {
     std::atomic<bool> stop{false};
     std::atomic<bool> ended{false};
     ui::FileHandle signal{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // an event, set once for good
-    ui::FileHandle running{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // set once the worker runs
     mutable std::mutex lock;  // guards the three below
     std::vector<base::Path> found;
     base::Path reading;
@@ -50,12 +49,9 @@ private:
     BackgroundWalk::State& state_;
 };
 
-unsigned __stdcall Work(void* parameter) {
-    // The worker's own share of the state: it outlives the owner if need be.
-    std::unique_ptr<std::shared_ptr<BackgroundWalk::State>> held(
-        static_cast<std::shared_ptr<BackgroundWalk::State>*>(parameter));
-    BackgroundWalk::State& state = **held;
-    SetEvent(state.running.Get());
+// The worker's own share of the state: it outlives the owner if need be.
+void Work(const std::shared_ptr<BackgroundWalk::State>& held) {
+    BackgroundWalk::State& state = *held;
     try {
         Walker walker(state);
         walker.BaseDir = state.baseDir;
@@ -66,7 +62,6 @@ unsigned __stdcall Work(void* parameter) {
     }
     state.ended = true;
     SetEvent(state.signal.Get());
-    return 0;
 }
 
 }  // namespace
@@ -74,18 +69,8 @@ unsigned __stdcall Work(void* parameter) {
 BackgroundWalk::BackgroundWalk(base::Path baseDir, SkipRule skip) : state_(std::make_shared<State>()) {
     state_->baseDir = std::move(baseDir);
     state_->skip = std::move(skip);
-    auto* shared = new std::shared_ptr<State>(state_);
-    worker_ = HANDLE(_beginthreadex(nullptr, 0, Work, shared, 0, nullptr));
-    if (!worker_) {
-        delete shared;
-        state_->ended = true;  // nothing walks: nothing is found
-        return;
-    }
-    // A new thread starts under the loader's lock, which a library the
-    // caller loads next would hold until loaded, tens of milliseconds under
-    // Wine: the walk would wait for it.
-    const HANDLE runningOrGone[] = {state_->running.Get(), worker_};
-    WaitForMultipleObjects(2, runningOrGone, FALSE, INFINITE);
+    worker_ = StartWorker([state = state_] { Work(state); });
+    if (!worker_) state_->ended = true;  // nothing walks: nothing is found
 }
 
 BackgroundWalk::~BackgroundWalk() {

@@ -61,28 +61,48 @@ std::unique_ptr<BackgroundWalk> WalkBelow(const base::Path& folder) {
     return std::make_unique<BackgroundWalk>(folder, SkipWindowsDirectory(WindowsDirectory()));
 }
 
-// Decoded at the size the layout gives the pane (set after the pictures).
-void LoadPictureFrom(const ProfileFile& file, const char* key, ui::PicturePane& pane) {
-    std::string name = ReadViewerText(file, kFile, key);
-    const picture::DrawnSize drawn{ui::Scale(ReadViewerInteger(file, kWidth, key), pane.Dpi()),
-                                   ui::Scale(ReadViewerInteger(file, kHeight, key), pane.Dpi())};
-    if (!name.empty()) pane.SetPicture(picture::LoadPicture(base::ToWide(name), drawn));
+// The picture element's file and the size the layout gives it at dpi.
+PicturesAhead::Request PictureRequest(const ProfileFile& file, const char* key, UINT dpi) {
+    return {base::ToWide(ReadViewerText(file, kFile, key)),
+            {ui::Scale(ReadViewerInteger(file, kWidth, key), dpi), ui::Scale(ReadViewerInteger(file, kHeight, key), dpi)}};
+}
+
+// The picture elements, in the order start-up loads them.
+const char* const kPictureKeys[] = {kImage1, kImage2};
+
+// Decoded at the size the layout gives the pane (set after the pictures),
+// taken from the decoding begun ahead where that was for the same.
+void LoadPictureFrom(const ProfileFile& file, size_t index, ui::PicturePane& pane, PicturesAhead* ahead) {
+    const PicturesAhead::Request wanted = PictureRequest(file, kPictureKeys[index], pane.Dpi());
+    if (wanted.name.empty()) return;
+    std::optional<ui::Graphic> decoded = ahead ? ahead->Take(index, wanted) : std::nullopt;
+    pane.SetPicture(decoded ? *std::move(decoded) : picture::LoadPicture(wanted.name, wanted.drawn));
 }
 
 }  // namespace
 
-std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath) {
+StartupAhead StartAhead(const base::Path& exePath) {
+    StartupAhead ahead;
     const base::Path layout = LayoutPathFor(exePath);
-    if (!base::IsExistingFile(layout) || !ReadViewerFlag(ProfileFile(layout), kEnable, kComboBox1)) return nullptr;
-    return WalkBelow(base::FolderPart(exePath));
+    if (!base::IsExistingFile(layout)) return ahead;
+    const ProfileFile file(layout);
+    if (ReadViewerFlag(file, kEnable, kComboBox1)) ahead.walk = WalkBelow(base::FolderPart(exePath));
+    std::vector<PicturesAhead::Request> pictures;
+    bool named = false;
+    for (const char* key : kPictureKeys) {
+        pictures.push_back(PictureRequest(file, key, ui::SystemDpi()));
+        named = named || !pictures.back().name.empty();
+    }
+    if (named) ahead.pictures = std::make_unique<PicturesAhead>(std::move(pictures));
+    return ahead;
 }
 
-TForm1::TForm1(base::Path exePath, std::unique_ptr<BackgroundWalk> walkAhead)
+TForm1::TForm1(base::Path exePath, StartupAhead ahead)
     : PopupMenu1({{"N1", "フォルダを開く", [this] { N1Click(); }},
                   {"About1", "バージョン情報", [this] { About1Click(); }},
                   {"Exit1", "終了", [this] { Exit1Click(); }}}),
       exePath_(std::move(exePath)),
-      walkAhead_(std::move(walkAhead)) {
+      ahead_(std::move(ahead)) {
     CreateForm(kFormSpec);
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
     FindElements();
@@ -110,8 +130,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ApplyLayout(const ProfileFile& f) {
-    // Held here, so that a step failing below drops it with the rest.
-    std::unique_ptr<BackgroundWalk> walk = std::move(walkAhead_);
+    // Held here, so that a step failing below drops them with the rest.
+    std::unique_ptr<BackgroundWalk> walk = std::move(ahead_.walk);
+    const std::unique_ptr<PicturesAhead> pictures = std::move(ahead_.pictures);
     for (const ViewerElement& e : kElements) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
 
     if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
@@ -121,8 +142,8 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     ComboBox1->SetText(ReadViewerText(f, kCaption, kComboBox1));
     SetCaption(ReadViewerText(f, kCaption, kForm));
 
-    LoadPictureFrom(f, kImage1, *Image1);
-    LoadPictureFrom(f, kImage2, *Image2);
+    LoadPictureFrom(f, 0, *Image1, pictures.get());
+    LoadPictureFrom(f, 1, *Image2, pictures.get());
 
     for (const ViewerElement& e : kElements) Find(e.name).SetWidth(ReadViewerInteger(f, kWidth, e.key));
     for (const ViewerElement& e : kElements)

@@ -16,21 +16,28 @@
 #include "ui/PicturePane.h"
 #include "ui/PopupMenu.h"
 #include "viewer/BackgroundWalk.h"
+#include "viewer/PicturesAhead.h"
 
 namespace viewer {
 
-// Start-up's walk, begun before anything else when the layout file asks for
-// one: the folders are the slow part of start-up, and the rest is made
-// meanwhile. Null when there is no layout file or it switches the chooser off.
-std::unique_ptr<BackgroundWalk> StartWalkAhead(const base::Path& exePath);
+// What start-up begins before anything else, from the layout file, and
+// makes the rest meanwhile: the walk, where the layout asks for one (the
+// folders are the slow part of start-up), and the decoding of its pictures
+// at the system's dpi. Neither where there is no layout file.
+struct StartupAhead {
+    std::unique_ptr<BackgroundWalk> walk;
+    std::unique_ptr<PicturesAhead> pictures;
+};
+StartupAhead StartAhead(const base::Path& exePath);
 
 class TForm1 : public ui::Form {
 public:
     // exePath stands for the running executable: the layout file and the
-    // folder walk are found from it. Start-up's walk step takes walkAhead
-    // over, or drops it when the layout no longer asks for it by then or a
-    // step before it failed; without one, the step walks itself.
-    explicit TForm1(base::Path exePath, std::unique_ptr<BackgroundWalk> walkAhead = nullptr);
+    // folder walk are found from it. Start-up's walk step takes the walk
+    // ahead over, or drops it when the layout no longer asks for it by then
+    // or a step before it failed; without one, the step walks itself. Its
+    // picture step takes the pictures ahead where they are what it loads.
+    explicit TForm1(base::Path exePath, StartupAhead ahead = {});
 
     // Start-up: runs once while the window is created, before it is shown.
     void FormCreate();
@@ -83,7 +90,7 @@ private:
 
     base::Path exePath_;
     base::Path exeFolder_;
-    std::unique_ptr<BackgroundWalk> walkAhead_;  // until start-up takes it
+    StartupAhead ahead_;  // until start-up takes it
 };
 
 }  // namespace viewer

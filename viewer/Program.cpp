@@ -13,13 +13,13 @@ namespace viewer {
 int RunViewer() {
     ui::DeclarePerMonitorAware();
     const base::Path exePath = base::ModulePath();
-    // The folders first: what follows takes a tenth of a second under Wine.
-    std::unique_ptr<BackgroundWalk> walk = StartWalkAhead(exePath);
+    // The folders and pictures first: what follows takes a tenth of a second under Wine.
+    StartupAhead ahead = StartAhead(exePath);
     ui::LoadCommonControls();
     ui::ComApartment com;  // before any shell request
     auto& app = ui::Application::Instance();
     app.SetTitle("ロカビナ");
-    TForm1 form(exePath, std::move(walk));
+    TForm1 form(exePath, std::move(ahead));
     TAboutBox aboutBox(form.Handle());  // hidden; each request shows a fresh one
     return app.Run(form.Handle());
 }

@@ -227,6 +227,36 @@ TEST_F(ViewerStartup, PicturesLoadWithTheExtensionInAnyCase) {
     EXPECT_EQ(form->ListBox1->Height(), 19) << "start-up went on after the pictures";
 }
 
+// The pictures are decoded ahead from the layout as the program starts; a
+// layout that names another file or size by the time start-up loads them
+// gets what it names then, and an error of the decoding ahead goes unseen.
+TEST_F(ViewerStartup, PicturesDecodedAheadAreTakenOnlyForTheFileAndSizeAskedForThen) {
+    dir.WriteFile("a.png", ReadWholeFile(PictureCorpusPath("png_truecolour.png")));  // 33 x 30
+    dir.WriteFile("b.jpeg", ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg")));  // 16 x 16
+    const auto layout = [&](const char* name, int width) {
+        return kTxtOnly + "[File]\r\nimage1=" + (dir / name) + "\r\n[Width]\r\nimage1=" + std::to_string(width) +
+               "\r\n[Height]\r\nimage1=10\r\n";
+    };
+    struct Case {
+        const char* ahead;
+        const char* then;
+        int width;  // the pane's, then
+        SIZE shown;
+    };
+    for (const Case& c : {Case{"a.png", "a.png", 20, {20, 10}}, Case{"a.png", "b.jpeg", 20, {16, 10}},
+                          Case{"a.png", "a.png", 25, {25, 10}}, Case{"missing.png", "a.png", 20, {20, 10}}}) {
+        SCOPED_TRACE(std::string(c.ahead) + " then " + c.then + " at " + std::to_string(c.width));
+        WriteLayout(layout(c.ahead, 20));
+        const std::wstring exe = W(dir / "rokabina.exe");
+        viewer::StartupAhead ahead = viewer::StartAhead(exe);
+        WriteLayout(layout(c.then, c.width));
+        viewer::TForm1 form(exe, std::move(ahead));
+        ASSERT_NE(form.Image1->Picture(), nullptr);
+        EXPECT_EQ(form.Image1->Picture()->Width(), c.shown.cx);
+        EXPECT_EQ(form.Image1->Picture()->Height(), c.shown.cy);
+    }
+}
+
 TEST_F(ViewerStartup, BadLayoutFilesGiveDefaults) {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += char((i * 7919) % 256);

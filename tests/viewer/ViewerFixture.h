@@ -26,11 +26,17 @@ protected:
 
     void WriteLayout(const std::string& text) { dir.WriteFile("rokabina.rkd", text); }
 
-    // Writes the layout file, then creates the main window: start-up runs
-    // inside, and may show no box.
+    // The main window on what the folder holds, begun as the program begins
+    // it: start-up runs inside.
+    std::unique_ptr<viewer::TForm1> Create(const std::string& exeName = "rokabina.exe") {
+        const std::wstring exe = W(dir / exeName);
+        return std::make_unique<viewer::TForm1>(exe, viewer::StartAhead(exe));
+    }
+
+    // Writes the layout file, then creates the main window, which may show no box.
     std::unique_ptr<viewer::TForm1> Start(const std::string& layout) {
         WriteLayout(layout);
-        auto form = std::make_unique<viewer::TForm1>(W(dir / "rokabina.exe"));
+        auto form = Create();
         EXPECT_EQ(StrayDialogCount(), strays_) << "unexpected box: " << LastStrayDialogText();
         return form;
     }
@@ -39,7 +45,7 @@ protected:
     // shows is answered with OK and kept in `box`.
     std::unique_ptr<viewer::TForm1> StartExpectingBox(const std::string& exeName = "rokabina.exe") {
         ThreadBoxAnswer answer(Press::Ok);
-        auto form = std::make_unique<viewer::TForm1>(W(dir / exeName));
+        auto form = Create(exeName);
         box = answer.Record();
         EXPECT_TRUE(box.found) << "start-up showed no box";
         EXPECT_EQ(StrayDialogCount(), strays_) << "unexpected box: " << LastStrayDialogText();
