@@ -27,6 +27,8 @@
 #include "ui/Application.h"
 #include "ui/CommonControls.h"
 #include "ui/Buttons.h"
+#include "ui/Dpi.h"
+#include "ui/PicturePane.h"
 
 namespace {
 
@@ -78,6 +80,12 @@ std::function<void(int)> DesignerChange(designer::TForm1& form, const PreviewCha
         return [&control, &change](int i) {
             SendMessageA(control.Handle(), WM_CHAR, WPARAM(static_cast<unsigned char>(change.values[i % 2][0])), 1);
         };
+    case Action::Pick:
+        return [&form, &control, &change](int i) {
+            control.SetText(change.values[i % 2]);
+            const ui::Control& button = form.Find(change.button);
+            SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(button.Id(), BN_CLICKED), LPARAM(button.Handle()));
+        };
     case Action::Check:
         break;
     }
@@ -95,6 +103,11 @@ bool PreviewFollowed(designer::TForm1& form, const PreviewChange& change) {
     switch (change.property) {
     case Property::Caption: return element.Text() == control.Text();
     case Property::Visible: return element.Visible() == dynamic_cast<const ui::CheckBox&>(control).Checked();
+    case Property::Picture: {
+        // Decoded for its pane: as wide as it.
+        const ui::Graphic* picture = dynamic_cast<const ui::PicturePane&>(element).Picture();
+        return picture && picture->Width() == ui::Scale(b.width, element.Dpi());
+    }
     case Property::Left: return b.left == dynamic_cast<const ui::SpinEdit&>(control).Value();
     case Property::Top: return b.top == dynamic_cast<const ui::SpinEdit&>(control).Value();
     case Property::Width: return b.width == dynamic_cast<const ui::SpinEdit&>(control).Value();
@@ -148,6 +161,13 @@ int main(int argc, char** argv) {
         if (!options.only.empty() && std::find(options.only.begin(), options.only.end(), change.key) == options.only.end())
             continue;
         std::fprintf(stderr, "%s\n", change.key);
+        // The designer would stop at its box for a file it cannot find.
+        if (change.action == Action::Pick &&
+            !(base::IsExistingFile(base::ToWide(change.values[0])) && base::IsExistingFile(base::ToWide(change.values[1])))) {
+            std::fprintf(stderr, "  left out: %s and %s are not in the current folder\n", change.values[0],
+                         change.values[1]);
+            continue;
+        }
         ResponseRow row{change.label, {}, {}};
         for (int round = 0; round < options.rounds; ++round) {
             const int changes = options.changes / options.rounds + (round < options.changes % options.rounds);

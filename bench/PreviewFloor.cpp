@@ -5,8 +5,10 @@
 // one kind of change with the platform calls that change needs and nothing
 // more. It keeps the place of each element itself, as a plain program would,
 // and touches a scroll bar only when its range changes. The picture panes
-// paint as the viewer paints: the bitmap stretched with HALFTONE. The
-// controls are the designer's version of the common controls (its manifest).
+// paint as the viewer paints: the bitmap stretched with HALFTONE. A picture
+// picked by name is decoded by libjpeg at the smallest eighth of its size
+// that covers its pane, and stretched the same way. The controls are the
+// designer's version of the common controls (its manifest).
 //   PreviewFloor <change key> <changes> <warm-up changes> <samples file>
 // It writes the timed samples to the file (core/ResponseTiming.h) and exits
 // with 0, or with kDidNotFollow when the mock window did not show the last
@@ -18,6 +20,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include <jpeglib.h>
 
 #include "core/PreviewChanges.h"
 #include "core/ResponseTiming.h"
@@ -84,6 +88,8 @@ HFONT gFont = nullptr;
 HWND gEdits[kEditBoxes] = {};
 HWND gCheckBoxes[kCheckBoxes] = {};
 HWND gField = nullptr;  // the control the change acts on
+Picture gPictures[] = {{}, {}};  // the two panes'
+std::string gPicked;           // the file the first pane shows, when picked
 Element* gTarget = nullptr;
 ScrolledWindow gCanvasBars, gMockBars;
 
@@ -120,6 +126,42 @@ Picture MakePicture(int width, int height) {
             row[3 * x + 2] = static_cast<unsigned char>((x + y) & 0xFF);
         }
     return {bitmap, width, height};
+}
+
+// A JPEG file (relative to the current folder) at the smallest eighth of
+// its size that covers width x height; no bitmap when it cannot be read.
+// The benchmark's own photographs are sound: libjpeg's default error
+// handler, which ends the program, will do.
+Picture LoadJpeg(const char* name, int width, int height) {
+    FILE* file = std::fopen(name, "rb");
+    if (!file) return {nullptr, 0, 0};
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, file);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_EXT_BGR;
+    cinfo.scale_denom = 8;
+    cinfo.scale_num = 8;
+    while (cinfo.scale_num > 1 && cinfo.image_width * (cinfo.scale_num - 1) >= JDIMENSION(width) * 8 &&
+           cinfo.image_height * (cinfo.scale_num - 1) >= JDIMENSION(height) * 8)
+        --cinfo.scale_num;
+    jpeg_start_decompress(&cinfo);
+    const int w = int(cinfo.output_width), h = int(cinfo.output_height);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const size_t stride = (size_t(w) * 3 + 3) & ~size_t(3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = static_cast<JSAMPROW>(bits) + stride * cinfo.output_scanline;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(file);
+    return {bitmap, w, h};
 }
 
 void SetBar(HWND window, int which, Bar& last, Bar wanted) {
@@ -182,6 +224,18 @@ void FieldChanged() {
     if (gTarget == &gMock) UpdateBars(gCanvasBars, {0, 0, 305, 305}, p.left + p.width, p.top + p.height);
 }
 
+// The picture named in the field, into the target pane.
+void Pick() {
+    const std::string name = TextOf(gField);
+    Picture& shown = gPictures[std::string(gTarget->name) == "Image1" ? 0 : 1];
+    const Picture picked = LoadJpeg(name.c_str(), gTarget->place.width, gTarget->place.height);
+    if (!picked.bitmap) return;
+    DeleteObject(shown.bitmap);
+    shown = picked;
+    gPicked = name;
+    InvalidateRect(gTarget->window, nullptr, TRUE);
+}
+
 void CheckBoxChanged(bool checked) {
     for (int i = 1; i <= gChange->controlsEnabled; ++i) EnableWindow(gEdits[i], checked);
     gTarget->visible = checked;
@@ -216,7 +270,7 @@ HWND Child(const char* className, const char* text, DWORD style, DWORD exStyle, 
     return window;
 }
 
-void BuildWindows(Picture pictures[2]) {
+void BuildWindows() {
     Register("PreviewFloorMain", MainProc, COLOR_BTNFACE);
     Register("PreviewFloorBox", DefWindowProcA, COLOR_BTNFACE);
     Register("PreviewFloorCanvas", DefWindowProcA, COLOR_BTNHIGHLIGHT);
@@ -235,7 +289,7 @@ void BuildWindows(Picture pictures[2]) {
     for (Element& e : gElements) {
         e.window = Child(e.className ? e.className : "PreviewFloorPicture", e.text, e.style, e.exStyle, e.place,
                          gMock.window);
-        if (!e.className) SetWindowLongPtrA(e.window, GWLP_USERDATA, LONG_PTR(&pictures[picture++]));
+        if (!e.className) SetWindowLongPtrA(e.window, GWLP_USERDATA, LONG_PTR(&gPictures[picture++]));
     }
     for (int i = 0; i < kEditBoxes; ++i)
         gEdits[i] = Child("EDIT", "0", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
@@ -256,12 +310,17 @@ void Apply(int i) {
         SendMessageA(gField, BM_SETCHECK, value[0] == '1' ? BST_CHECKED : BST_UNCHECKED, 0);
         CheckBoxChanged(value[0] == '1');
         break;
+    case Action::Pick:
+        SetWindowTextA(gField, value);
+        Pick();
+        break;
     }
 }
 
 // The target's window shows what the field says.
 bool Followed() {
     if (gChange->property == Property::Caption) return TextOf(gTarget->window) == TextOf(gField);
+    if (gChange->property == Property::Picture) return gPicked == TextOf(gField);
     if (gChange->property == Property::Visible)
         return IsWindowVisible(gTarget->window) == (SendMessageA(gField, BM_GETCHECK, 0, 0) == BST_CHECKED);
     RECT r;
@@ -289,8 +348,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    Picture pictures[] = {MakePicture(177, 73), MakePicture(177, 50)};
-    BuildWindows(pictures);
+    gPictures[0] = MakePicture(177, 73);
+    gPictures[1] = MakePicture(177, 50);
+    BuildWindows();
     gTarget = &gMock;
     for (Element& e : gElements)
         if (std::string(e.name) == gChange->element) gTarget = &e;

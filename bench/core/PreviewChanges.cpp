@@ -38,6 +38,9 @@ const PreviewChange kChanges[] = {
      Property::Visible, {"0", "1"}, 5},
     {"spin-key", "picture 1 top (SpinEdit2 keystroke)", "SpinEdit2", "0", Action::TypeKey, "Image1", Property::Top,
      {"5", "\b"}},
+    // A phone photograph's size, as JPEG (tools/bench puts the two copies beside the programs).
+    {"photo-change", "picture 1 from a 4032 x 3024 JPEG (Edit1 text, then Button1)", "Edit1", "image1.jpg", Action::Pick,
+     "Image1", Property::Picture, {"photo-a.jpg", "photo-b.jpg"}, 0, "Button1"},
 };
 
 }  // namespace

@@ -9,11 +9,12 @@
 namespace bench {
 
 // How the benchmark acts on the control: sets its text as the program does,
-// types one key into it, or sets a check box.
-enum class Action { SetText, TypeKey, Check };
+// types one key into it, sets a check box, or sets its text to the name of
+// a picture file beside the program and presses the button that loads it.
+enum class Action { SetText, TypeKey, Check, Pick };
 
 // What the control changes in the mock window.
-enum class Property { Left, Top, Width, Height, Caption, Visible };
+enum class Property { Left, Top, Width, Height, Caption, Visible, Picture };
 
 struct PreviewChange {
     const char* key;      // names the change on the floor program's command line
@@ -28,6 +29,7 @@ struct PreviewChange {
     // initial one, so that every change is a change.
     const char* values[2];
     int controlsEnabled = 0;  // editing controls a check box enables and disables with its element
+    const char* button = nullptr;  // the designer's button a pick presses
 };
 
 std::span<const PreviewChange> PreviewChanges();

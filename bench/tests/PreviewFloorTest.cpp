@@ -10,6 +10,7 @@
 #include "core/ResponseTiming.h"
 #include "core/StartupProbe.h"
 #include "support/Scratch.h"
+#include "support/TestFolders.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ std::string PreviewFloorExe() { return benchtests::BesideTests("PreviewFloor.exe
 
 TEST(PreviewFloor, EveryKindOfChangeReachesItsMockWindowAndIsTimed) {
     ScratchFolder dir;
+    const std::string jpeg = testsupport::ReadWholeFile(testsupport::TestDataPath("pictures\\quadrants.jpeg"));
+    for (const char* photo : {"photo-a.jpg", "photo-b.jpg"}) dir.WriteFile(photo, jpeg);  // what picks name
     for (const bench::PreviewChange& change : bench::PreviewChanges()) {
         SCOPED_TRACE(change.key);
         const std::string samplesFile = dir / (std::string(change.key) + ".txt");
