@@ -18,14 +18,23 @@
 namespace picture {
 namespace {
 
+// The file as libpng reads it. Once the picture is whole, libpng reads on
+// through the end chunk; a file that ends where a chunk would begin is
+// whole without one.
 struct Source {
     ByteSource* bytes;
     uint64_t at;
+    bool pictureWhole = false;
+    bool endedBetweenChunks = false;
 };
 
 void ReadBytes(png_structp png, png_bytep into, size_t wanted) {
     auto* source = static_cast<Source*>(png_get_io_ptr(png));
-    if (!source->bytes->ReadAt(source->at, into, wanted)) png_error(png, "cut short");
+    if (!source->bytes->ReadAt(source->at, into, wanted)) {
+        source->endedBetweenChunks = source->pictureWhole && (png_get_io_state(png) & PNG_IO_CHUNK_HDR) &&
+                                     source->bytes->Size() - source->at < wanted;
+        png_error(png, "cut short");
+    }
     source->at += wanted;
 }
 
@@ -38,6 +47,7 @@ struct Decoding {
     DrawnSize drawn;
     std::unique_ptr<AreaReducer> reducer;
     std::vector<unsigned char> row;    // one row, or the whole of an interlaced picture
+    Source source;
 };
 
 bool ReadRows(ByteSource& file, Decoding& d) {
@@ -52,12 +62,11 @@ bool ReadRows(ByteSource& file, Decoding& d) {
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
     }
-    Source source{&file, 8};
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        return false;
+        return d.source.endedBetweenChunks;
     }
-    png_set_read_fn(png, &source, ReadBytes);
+    png_set_read_fn(png, &d.source, ReadBytes);
     png_set_sig_bytes(png, 8);
     // libpng allocates a chunk's length, as its header gives it, before it
     // reads the chunk: none can be longer than the file.
@@ -87,7 +96,8 @@ bool ReadRows(ByteSource& file, Decoding& d) {
         }
     if (passes > 1)
         for (png_uint_32 y = 0; y < height; ++y) d.reducer->AddRow(d.row.data() + stride * y, 4);
-    png_read_end(png, nullptr);  // every chunk through the end chunk lies inside the file
+    d.source.pictureWhole = true;
+    png_read_end(png, nullptr);  // every chunk after the picture lies inside the file
     png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
@@ -100,7 +110,7 @@ bool ReadPng(std::span<const unsigned char> file, RgbaCanvas& canvas, const Rgba
 }
 
 bool ReadPng(ByteSource& file, RgbaCanvas& canvas, const RgbaLimits& limits, DrawnSize drawn) {
-    Decoding decoding{canvas, limits, drawn, nullptr, {}};
+    Decoding decoding{canvas, limits, drawn, nullptr, {}, {&file, 8}};
     return ReadRows(file, decoding);
 }
 

@@ -14,6 +14,7 @@
 
 #include "support/Pictures.h"
 #include "support/Scratch.h"
+#include "support/SlowMount.h"
 #include "support/TestFolders.h"
 #include "support/Wide.h"
 
@@ -380,11 +381,37 @@ TEST(LoadPicture, DamagedPngWebpAndGifAreRefused) {
     ExpectFailures({
         {"empty.png", "", png_}, {"text.png", "not a picture", png_}, {"jpeg.png", DataBytes("Logo.JPG"), png_},
         {"cut.png", Truncated(png, png.size() / 2), png_}, {"huge.png", hugePng, png_},
+        // After the picture's rows: a file may end where a chunk would begin, but no chunk lies past its end.
+        {"no_end_chunk.png", Truncated(png, png.size() - 12), "(loaded)"},
+        {"end_chunk_cut.png", Truncated(png, png.size() - 2), png_},
+        {"end_chunk_past_file.png", Patched(png, png.size() - 12, 0x1000), png_},
         {"empty.webp", "", webp_}, {"png.webp", png, webp_}, {"cut.webp", Truncated(webp, webp.size() - 8), webp_},
         {"huge.webp", hugeWebp, webp_},
         {"empty.gif", "", gif_}, {"png.gif", png, gif_}, {"cut.gif", Truncated(gif, gif.size() / 2), gif_},
         {"huge.gif", Patched(Patched(gif, 6, 0xFFFF, 2), 8, 0xFFFF, 2), gif_},
     });
+}
+
+// A volume that fails while the file is read (a stick pulled out, a share
+// gone): the picture is a file that cannot be opened, never one shown as far
+// as it was read.
+TEST(LoadPicture, AReadFailingPartwayIsAFileThatCannotBeOpened) {
+    ScratchFolder dir;
+    const std::string jpeg = ReadWholeFile(PictureCorpusPath("large.jpg"));
+    ASSERT_GT(jpeg.size(), 140000u);
+    dir.MakeFolder("volume");
+    dir.WriteFile("volume\\large.jpg", jpeg);
+    SlowListing failing;
+    failing.failReadAt = 140000;  // past the first blocks
+    SlowMount mount(dir / "volume", dir.MakeFolder("mounted"), failing);
+    ASSERT_TRUE(mount.Mounted());
+    const std::string path = dir / "mounted\\large.jpg";
+    try {
+        LoadPicture(W(path), {177, 73});
+        ADD_FAILURE() << "loaded";
+    } catch (const PictureError& e) {
+        EXPECT_EQ(std::string(e.what()), "ファイル " + path + " は開けません");
+    }
 }
 
 // Empty copies of a progressive file's first scan only warn: hundreds load,

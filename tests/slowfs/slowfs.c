@@ -8,6 +8,7 @@
  *
  *   slowfs SOURCE MOUNTPOINT [--delay-ms=N] [--block=NAME --block-ms=N] [FUSE options]
  *   slowfs SOURCE MOUNTPOINT --full-bytes=N [--fail-rename] [FUSE options]
+ *   slowfs SOURCE MOUNTPOINT --fail-read-at=N [FUSE options]
  *
  * With --full-bytes it is instead a writable view that stands for a volume
  * with almost no room left: a write that would take a file past N bytes
@@ -15,6 +16,9 @@
  * --fail-rename every rename fails too (EIO), as on a share that went away
  * between a write and its rename. Nothing is cached then: every attribute
  * is read afresh.
+ *
+ * With --fail-read-at a read of a file reaching past its first N bytes
+ * fails (EIO), as on a stick pulled out or a share gone while a file is read.
  *
  * Runs in the foreground (-f is added); fusermount3 -u MOUNTPOINT ends it.
  */
@@ -39,12 +43,14 @@ static struct options {
     int block_ms;
     int full_bytes;  /* > 0: writable, and no file grows past this */
     int fail_rename;
+    int fail_read_at;  /* > 0: reads reaching past this fail */
 } options;
 
 #define OPTION(t, p) {t, offsetof(struct options, p), 1}
 static const struct fuse_opt option_spec[] = {
     OPTION("--delay-ms=%d", delay_ms), OPTION("--block=%s", block), OPTION("--block-ms=%d", block_ms),
-    OPTION("--full-bytes=%d", full_bytes), OPTION("--fail-rename", fail_rename), FUSE_OPT_END};
+    OPTION("--full-bytes=%d", full_bytes), OPTION("--fail-rename", fail_rename),
+    OPTION("--fail-read-at=%d", fail_read_at), FUSE_OPT_END};
 
 static int writable(void) { return options.full_bytes > 0; }
 
@@ -102,6 +108,7 @@ static int slow_open(const char *path, struct fuse_file_info *fi) {
 
 static int slow_read(const char *path, char *buf, size_t size, off_t offset, struct fuse_file_info *fi) {
     (void)path;
+    if (options.fail_read_at > 0 && offset + (off_t)size > options.fail_read_at) return -EIO;
     ssize_t n = pread((int)fi->fh, buf, size, offset);
     return n == -1 ? -errno : (int)n;
 }

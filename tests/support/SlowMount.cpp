@@ -42,6 +42,7 @@ SlowMount::SlowMount(const std::string& source, const std::string& mountPoint, c
         command += L" --block=" + Quoted(listing.block) + L" --block-ms=" + std::to_wstring(listing.blockMs);
     if (listing.fullBytes > 0) command += L" --full-bytes=" + std::to_wstring(listing.fullBytes);
     if (listing.failRename) command += L" --fail-rename";
+    if (listing.failReadAt > 0) command += L" --fail-read-at=" + std::to_wstring(listing.failReadAt);
     // In the background, in the foreground of its own: the script returns at once.
     if (!RunUnixScript(base::FolderPart(mountPoint), command + L" >/dev/null 2>&1 &\n")) return;
     for (int waited = 0; waited < 10000 && !mounted_; waited += 20) {

@@ -17,6 +17,8 @@ struct SlowListing {
     // many bytes of a file fails (ENOSPC); with failRename every rename fails.
     int fullBytes = 0;
     bool failRename = false;
+    // Read-only, but a read of a file reaching past this many bytes fails (EIO).
+    int failReadAt = 0;
 };
 
 class SlowMount {
