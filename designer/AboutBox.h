@@ -1,13 +1,12 @@
 // The designer's version dialog: created for each request, shown modally.
 #pragma once
-#include "ui/AboutForm.h"
+#include "ui/AboutBox.h"
 
 namespace designer {
 
-class TAboutBox : public ui::AboutForm {
+class TAboutBox : public ui::AboutBox {
 public:
     explicit TAboutBox(HWND owner);
-    void OKButtonClick();
 };
 
 }  // namespace designer

@@ -47,7 +47,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label32", ControlKind::Label, "×", {648, 112}, -1},
     // First action button
     {"CheckBox5", ControlKind::CheckBox, "ボタン1", {328, 160, 57, 17}, 15, &F::CheckBox5Click, {}, kChecked},
-    {"ComboBox1", ControlKind::ComboBox, "機能を選択してください", {360, 186, 145, 20}, 16},
+    {"ComboBox1", ControlKind::ComboBox, kFunctionPrompt, {360, 186, 145, 20}, 16},
     {"SpinEdit7", ControlKind::SpinEdit, "0", {360, 208, 49, 21}, 17, &F::SpinEdit7Change},
     {"SpinEdit8", ControlKind::SpinEdit, "240", {456, 208, 49, 21}, 18, &F::SpinEdit8Change},
     {"SpinEdit11", ControlKind::SpinEdit, "89", {360, 232, 49, 21}, 19, &F::SpinEdit11Change},
@@ -61,7 +61,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label25", ControlKind::Label, "字：", {336, 258}, -1},
     // Second action button
     {"CheckBox6", ControlKind::CheckBox, "ボタン2", {552, 160, 57, 17}, 22, &F::CheckBox6Click, {}, kChecked},
-    {"ComboBox2", ControlKind::ComboBox, "機能を選択してください", {584, 186, 145, 20}, 23},
+    {"ComboBox2", ControlKind::ComboBox, kFunctionPrompt, {584, 186, 145, 20}, 23},
     {"SpinEdit9", ControlKind::SpinEdit, "88", {584, 208, 49, 21}, 24, &F::SpinEdit9Change},
     {"SpinEdit10", ControlKind::SpinEdit, "240", {680, 208, 49, 21}, 25, &F::SpinEdit10Change},
     {"SpinEdit14", ControlKind::SpinEdit, "89", {584, 232, 49, 21}, 26, &F::SpinEdit14Change},

@@ -23,6 +23,9 @@
 
 namespace designer {
 
+// What an action combo box shows while no action is chosen.
+inline constexpr char kFunctionPrompt[] = "機能を選択してください";
+
 class TForm1 : public ui::Form, private PreviewEditor::Host {
 public:
     // exePath stands for the running executable: the Test run is found from it.

@@ -15,8 +15,6 @@
 namespace designer {
 namespace {
 
-constexpr char kFunctionPrompt[] = "機能を選択してください";
-
 // The elements in the order of their check boxes' numbers.
 std::vector<size_t> ByCheckBox() {
     std::vector<size_t> order(kElementCount);

@@ -1,13 +1,12 @@
 // The viewer's version dialog, created afresh for each request.
 #pragma once
-#include "ui/AboutForm.h"
+#include "ui/AboutBox.h"
 
 namespace viewer {
 
-class TAboutBox : public ui::AboutForm {
+class TAboutBox : public ui::AboutBox {
 public:
     explicit TAboutBox(HWND owner);
-    void OKButtonClick();
 };
 
 }  // namespace viewer

@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "designer/ProductInfo.h"
+#include "base/ProductInfo.h"
 #include "support/TestFolders.h"
-#include "viewer/ProductInfo.h"
 
 namespace {
 
@@ -97,9 +96,9 @@ struct Program {
 };
 
 const Program kPrograms[] = {
-    {"rokabina.exe", viewer::kVersionText},
-    {"test\\test.exe", viewer::kVersionText},
-    {"rokabina_designer.exe", designer::kVersionText},
+    {"rokabina.exe", base::kVersionText},
+    {"test\\test.exe", base::kVersionText},
+    {"rokabina_designer.exe", base::kVersionText},
 };
 
 TEST(Version, ResourcesAboutBoxesAndManifestsSayTheVersionFileVersion) {

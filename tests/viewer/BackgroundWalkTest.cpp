@@ -1,14 +1,16 @@
 // The walk on a worker: what it hands over is what the component's walk
 // reports, in its order, without what the skip rule keeps it out of; stopped,
-// a prefix of that.
+// what it had found by then.
 #include "viewer/BackgroundWalk.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "support/FolderListing.h"
 #include "support/Scratch.h"
+#include "ui/Handles.h"
 
 namespace {
 
@@ -34,11 +36,20 @@ TEST(BackgroundWalk, HandsOverTheWalksFoldersInItsOrderAndStopsAtAPrefix) {
     EXPECT_EQ(AllFound(walk), expected);
     EXPECT_FALSE(walk.Error());
 
-    viewer::BackgroundWalk stopped(root.WidePath(), [](const base::Path&) { return false; });
-    stopped.Stop();
-    const std::vector<std::wstring> part = AllFound(stopped), whole = testsupport::BreadthFirst(root.WidePath());
-    ASSERT_LE(part.size(), whole.size());
-    EXPECT_TRUE(std::equal(part.begin(), part.end(), whole.begin()));
+    // Stopped while it reports its first folder: that one is handed over, and no more.
+    const ui::FileHandle reported(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        stopped(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    viewer::BackgroundWalk stopping(root.WidePath(), [reported = reported.Get(), stopped = stopped.Get()](const base::Path&) {
+        SetEvent(reported);
+        WaitForSingleObject(stopped, 10000);
+        return false;
+    });
+    ASSERT_EQ(WaitForSingleObject(reported.Get(), 10000), WAIT_OBJECT_0);
+    stopping.Stop();
+    SetEvent(stopped.Get());
+    const std::vector<std::wstring> part = AllFound(stopping), whole = testsupport::BreadthFirst(root.WidePath());
+    ASSERT_EQ(part.size(), 1u);
+    EXPECT_EQ(part[0], whole[0]);
 }
 
 }  // namespace
