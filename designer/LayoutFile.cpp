@@ -1,6 +1,8 @@
 #include "designer/LayoutFile.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <variant>
 
 #include "base/CodePage.h"
@@ -24,28 +26,41 @@ ElementValues& ElementOfKey(LayoutValues& layout, std::string_view key) {
     throw std::logic_error("no element has the key " + std::string(key));
 }
 
-Field FieldOf(LayoutValues& layout, const LayoutKey& k) {
-    const std::string_view section = k.section, key = k.key;
-    if (key == kNotSizeChange) return &layout.noResize;
-    if (section == kScrollBar) return &layout.scrollFactor;
+Field UntypedFieldOf(LayoutValues& layout, std::string_view section, std::string_view key) {
+    if (section == kEnable && key == kNotSizeChange) return &layout.noResize;
+    if (section == kScrollBar && key == kListBox1) return &layout.scrollFactor;
     if (key == kForm) {
         if (section == kCaption) return &layout.title;
-        return section == kWidth ? &layout.width : &layout.height;
+        if (section == kWidth) return &layout.width;
+        if (section == kHeight) return &layout.height;
+    } else {
+        ElementValues& element = ElementOfKey(layout, key);
+        if (section == kEnable) return &element.shown;
+        if (section == kCaption) return &element.caption;
+        if (section == kFunction) return &element.function;
+        if (section == kFile) return &element.picture;
+        if (section == kWidth) return &element.place.width;
+        if (section == kHeight) return &element.place.height;
+        if (section == kLeft) return &element.place.left;
+        if (section == kTop) return &element.place.top;
     }
-    ElementValues& element = ElementOfKey(layout, key);
-    if (section == kEnable) return &element.shown;
-    if (section == kCaption) return &element.caption;
-    if (section == kFunction) return &element.function;
-    if (section == kFile) return &element.picture;
-    if (section == kWidth) return &element.place.width;
-    if (section == kHeight) return &element.place.height;
-    if (section == kLeft) return &element.place.left;
-    return &element.place.top;
+    throw std::logic_error("no value for the key " + std::string(key) + " of " + std::string(section));
 }
 
-std::string TextOf(const Field& field) {
-    if (auto* flag = std::get_if<bool*>(&field)) return **flag ? "1" : "0";
-    if (auto* number = std::get_if<int32_t*>(&field)) return std::to_string(**number);
+// The value of a key of the table, which must be of the kind the table gives it.
+Field FieldOf(LayoutValues& layout, const LayoutKey& k) {
+    Field field = UntypedFieldOf(layout, k.section, k.key);
+    const size_t kind = k.kind == ValueKind::Flag ? 0 : k.kind == ValueKind::Integer ? 1 : 2;  // as Field lists them
+    if (field.index() != kind) throw std::logic_error("the value of " + std::string(k.key) + " is of another kind");
+    return field;
+}
+
+std::string TextOf(const LayoutKey& k, const Field& field) {
+    switch (k.kind) {
+    case ValueKind::Flag: return *std::get<bool*>(field) ? "1" : "0";
+    case ValueKind::Integer: return std::to_string(*std::get<int32_t*>(field));
+    case ValueKind::Text: break;
+    }
     return LayoutValueText(*std::get<std::wstring*>(field));
 }
 
@@ -54,7 +69,7 @@ std::string TextOf(const Field& field) {
 std::vector<KeyText> LayoutKeyTexts(const LayoutValues& values) {
     LayoutValues layout = values;  // fields are taken by pointer
     std::vector<KeyText> texts;
-    for (const LayoutKey& k : LayoutKeys()) texts.push_back({k.section, k.key, TextOf(FieldOf(layout, k))});
+    for (const LayoutKey& k : LayoutKeys()) texts.push_back({k.section, k.key, TextOf(k, FieldOf(layout, k))});
     // Only count and the keys up to it are written: readers go by count, and
     // older ex keys beyond it stay as the file had them.
     if (layout.allExtensions) {
@@ -78,12 +93,13 @@ LayoutValues ReadLayoutFile(const base::Path& path, LayoutValues layout) {
     ProfileFile file(path);
     for (const LayoutKey& k : LayoutKeys()) {
         const Field field = FieldOf(layout, k);
-        if (auto* flag = std::get_if<bool*>(&field))
-            **flag = file.ReadBool(k.section, k.key, k.openInt != 0);
-        else if (auto* number = std::get_if<int32_t*>(&field))
-            **number = file.ReadInteger(k.section, k.key, k.openInt);
-        else
+        switch (k.kind) {
+        case ValueKind::Flag: *std::get<bool*>(field) = file.ReadBool(k.section, k.key, k.openInt != 0); break;
+        case ValueKind::Integer: *std::get<int32_t*>(field) = file.ReadInteger(k.section, k.key, k.openInt); break;
+        case ValueKind::Text:
             *std::get<std::wstring*>(field) = base::ToWide(file.ReadString(k.section, k.key, k.openText));
+            break;
+        }
     }
     layout.scrollFactor = std::clamp(layout.scrollFactor, kMinScrollFactor, kMaxScrollFactor);
     for (ElementValues& element : layout.elements)
