@@ -153,7 +153,7 @@ TForm1::TForm1(base::Path exePath)
     // What the controls were declared with; the preview starts with its placeholders.
     model_.layout = FreshLayout();
     for (size_t i = 0; i < kElementCount; ++i)
-        if (auto* pane = dynamic_cast<ui::PicturePane*>(&Frame2->Element(int(i)))) model_.pictures[i] = pane->SharedPicture();
+        if (const ui::PicturePane* pane = Frame2->PictureOf(int(i))) model_.pictures[i] = pane->SharedPicture();
     Editor = std::make_unique<PreviewEditor>(*Frame2, static_cast<PreviewEditor::Host&>(*this));
     FormCreate();
     saved_ = model_.layout;

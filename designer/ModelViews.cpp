@@ -86,8 +86,8 @@ void TForm1::Show(const DesignerModel& next) {
     }
     if (was.extensions != now.extensions) ShowList(Get<ui::ListBox>("ListBox1"), was.extensions, now.extensions);
     for (size_t i = 0; i < kElementCount; ++i)
-        if (old.pictures[i] != next.pictures[i])
-            dynamic_cast<ui::PicturePane&>(Frame2->Element(int(i))).SetPicture(next.pictures[i]);
+        if (ui::PicturePane* pane = Frame2->PictureOf(int(i)); pane && old.pictures[i] != next.pictures[i])
+            pane->SetPicture(next.pictures[i]);
 }
 
 void TForm1::ShowFunctionPrompts() {

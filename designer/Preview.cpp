@@ -28,7 +28,10 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     ScrollBox::Create(parent, id, text, bounds, font);
     const std::vector<ui::ControlDecl<TFrame2>> decls = ElementDeclarations();
     CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(decls), font);
-    for (size_t i = 0; i < kElementCount; ++i) elements_[i] = &Find(Elements()[i].name);
+    for (size_t i = 0; i < kElementCount; ++i) {
+        elements_[i] = &Find(Elements()[i].name);
+        if (Elements()[i].kind == ui::ControlKind::Picture) pictures_[i] = &Get<ui::PicturePane>(Elements()[i].name);
+    }
     Image1 = &Get<ui::PicturePane>("Image1");
     Image2 = &Get<ui::PicturePane>("Image2");
     ComboBox1 = &Get<ui::ComboBox>("ComboBox1");

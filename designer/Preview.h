@@ -32,6 +32,8 @@ public:
     ui::Button* Button2 = nullptr;
     // The element of that index in Elements().
     ui::Control& Element(int index) const { return *elements_.at(size_t(index)); }
+    // The picture pane of that index in Elements(); null for an element of another kind.
+    ui::PicturePane* PictureOf(int index) const { return pictures_.at(size_t(index)); }
     // The mouse and the keys in the preview go to it; none: they do nothing.
     void SetEditor(PreviewEditor* editor) { editor_ = editor; }
     PreviewEditor* Editor() const { return editor_; }
@@ -43,6 +45,7 @@ protected:
 
 private:
     std::array<ui::Control*, kElementCount> elements_{};
+    std::array<ui::PicturePane*, kElementCount> pictures_{};
     PreviewEditor* editor_ = nullptr;
 };
 

@@ -206,18 +206,28 @@ void TForm1::WalkFolders(BackgroundWalk& walk) {
 }
 
 void TForm1::RemoveHiddenElements() {
-    for (const ViewerElement& e : kElements)
-        if (ui::Control* element = FindOrNull(e.name); element && !element->Visible()) Remove(*element);
-    FindElements();
+    // In the order of kElements; each member goes with its window.
+    const auto removeHidden = [this](auto*& element) {
+        if (element && !element->Visible()) {
+            Remove(*element);
+            element = nullptr;
+        }
+    };
+    removeHidden(Image1);
+    removeHidden(Image2);
+    removeHidden(Button1);
+    removeHidden(Button2);
+    removeHidden(ListBox1);
+    removeHidden(ComboBox1);
 }
 
 void TForm1::FindElements() {
-    Image1 = dynamic_cast<ui::PicturePane*>(FindOrNull("Image1"));
-    Image2 = dynamic_cast<ui::PicturePane*>(FindOrNull("Image2"));
-    ListBox1 = dynamic_cast<ui::ListBox*>(FindOrNull("ListBox1"));
-    ComboBox1 = dynamic_cast<ui::ComboBox*>(FindOrNull("ComboBox1"));
-    Button1 = dynamic_cast<ui::Button*>(FindOrNull("Button1"));
-    Button2 = dynamic_cast<ui::Button*>(FindOrNull("Button2"));
+    Image1 = &Get<ui::PicturePane>("Image1");
+    Image2 = &Get<ui::PicturePane>("Image2");
+    ListBox1 = &Get<ui::ListBox>("ListBox1");
+    ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
+    Button1 = &Get<ui::Button>("Button1");
+    Button2 = &Get<ui::Button>("Button2");
 }
 
 void TForm1::SearchDir1Find(const base::Path& Name) { ComboBox1->Add(Name); }

@@ -76,8 +76,9 @@ private:
     // progress window shows, whose "中止" ends the walk with the folders
     // found so far.
     void WalkFolders(BackgroundWalk& walk);
+    // Removes the elements start-up hid, and nulls their members.
     void RemoveHiddenElements();
-    // The element members: null for those start-up removed.
+    // The element members, from the controls as declared.
     void FindElements();
     void ListPattern(const base::Path& pattern);
     // The folder the chooser names: its text, which is the full path of a
