@@ -33,7 +33,7 @@ void TForm1::SetPlace(int element, const ui::Bounds& place) {
     ui::Bounds& values = next.layout.elements.at(size_t(element)).place;
     const int height = values.height;
     values = place;
-    if (!Elements()[size_t(element)].hasHeight) values.height = height;  // no key to size it by
+    if (!HasHeight(element)) values.height = height;  // no key to size it by
     if (next != model_) Change(next);
 }
 

@@ -13,22 +13,22 @@ using ui::ControlKind;
 // The footer picture and the list start one and two pixels below their fresh
 // places: the mock window's own design, kept until their tops first change.
 const ElementRow kElements[] = {
-    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, {0, 0, 177, 73}, true, "CheckBox1",
+    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, {0, 0, 177, 73}, "CheckBox1",
      {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "", "Edit1", "image1.jpg", nullptr,
      {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
-    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, {0, 72, 177, 0}, false, "CheckBox4",
+    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, {0, 72, 177, 0}, "CheckBox4",
      {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", "フォルダを選択してください", nullptr, "", nullptr,
      {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
-    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, {0, 90, 177, 97}, true, "CheckBox3",
+    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, {0, 90, 177, 97}, "CheckBox3",
      {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, "", nullptr, "", nullptr,
      {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
-    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, {0, 188, 177, 50}, true, "CheckBox2",
+    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, {0, 188, 177, 50}, "CheckBox2",
      {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "", "Edit2", "image2.jpg", nullptr,
      {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
-    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, {0, 240, 89, 25}, true, "CheckBox5",
+    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, {0, 240, 89, 25}, "CheckBox5",
      {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", "ボタン1", nullptr, "", "ComboBox1",
      {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
-    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, {88, 240, 89, 25}, true, "CheckBox6",
+    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, {88, 240, 89, 25}, "CheckBox6",
      {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", "ボタン2", nullptr, "", "ComboBox2",
      {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
 };
@@ -66,6 +66,8 @@ std::span<const TextField> TextFields() {
 }
 
 std::span<const ElementRow> Elements() { return kElements; }
+
+bool HasHeight(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).hasHeight; }
 
 int ElementIndex(std::string_view name) {
     for (int i = 0; i < int(kElementCount); ++i)

@@ -23,7 +23,6 @@ struct ElementRow {
     int tabOrder;          // in the mock window; -1 for none
     ui::Bounds startUp;    // where the mock window shows it before any change
     ui::Bounds fresh;      // its place and size as New sets them
-    bool hasHeight;        // the chooser's height is its font's: no key, no field
     const char* checkBox;  // shows or hides it
     std::array<const char*, 4> spinEdits;  // left, top, width, height; null where there is no key
     const char* captionField;   // the field of its caption, or null
@@ -38,6 +37,9 @@ struct ElementRow {
 // In the order the mock window lays them out from the top, which is the
 // order Tab goes through them.
 std::span<const ElementRow> Elements();
+// Whether the element of that index in Elements() has a height of its own,
+// with its key and field: the chooser's is its font's.
+bool HasHeight(int element);
 // The index of the element of that name in Elements(); -1 for none.
 int ElementIndex(std::string_view name);
 

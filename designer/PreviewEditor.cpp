@@ -52,7 +52,7 @@ std::string PreviewEditor::ElementAt(POINT at) const {
 
 bool PreviewEditor::GripOffered(Grip grip) const {
     // The chooser's height is its font's: no layout key to size it by.
-    return Elements()[size_t(SelectedIndex())].hasHeight || DirectionOf(grip).vertical == 0;
+    return HasHeight(SelectedIndex()) || DirectionOf(grip).vertical == 0;
 }
 
 RECT PreviewEditor::GripRect(Grip grip) const {
@@ -190,7 +190,7 @@ bool PreviewEditor::Key(UINT key, bool shift) {
     const bool horizontal = key == VK_LEFT || key == VK_RIGHT;
     const int step = key == VK_RIGHT || key == VK_DOWN ? 1 : -1;  // exactly one, whatever the dpi
     const int index = SelectedIndex();
-    if (shift && !horizontal && !Elements()[size_t(index)].hasHeight) return true;  // no height to size
+    if (shift && !horizontal && !HasHeight(index)) return true;  // no height to size
     ui::Bounds b = host_.PlaceOf(index);
     (shift ? (horizontal ? b.width : b.height) : (horizontal ? b.left : b.top)) += step;
     host_.PreviewActionStarts();

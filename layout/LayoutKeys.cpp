@@ -79,6 +79,10 @@ constexpr LayoutKey kKeys[] = {
     Integer(kScrollBar, kListBox1, 1),
 };
 
+constexpr LayoutElement kElements[] = {{"Image1", kImage1, true},     {"Image2", kImage2, true},
+                                       {"Button1", kButton1, true},   {"Button2", kButton2, true},
+                                       {"ListBox1", kListBox1, true}, {"ComboBox1", kComboBox1, false}};
+
 const LayoutKey& FindKeyOfKind(std::string_view section, std::string_view key, ValueKind kind) {
     const LayoutKey& found = FindLayoutKey(section, key);
     if (found.kind != kind)
@@ -92,6 +96,14 @@ const LayoutKey& FindKeyOfKind(std::string_view section, std::string_view key, V
 std::string ExtensionKey(int index) { return "ex" + std::to_string(index); }
 
 std::span<const LayoutKey> LayoutKeys() { return kKeys; }
+
+std::span<const LayoutElement> LayoutElements() { return kElements; }
+
+const LayoutElement& LayoutElementOf(std::string_view key) {
+    for (const LayoutElement& element : kElements)
+        if (element.key == key) return element;
+    throw std::logic_error("no element has the key " + std::string(key));
+}
 
 const LayoutKey& FindLayoutKey(std::string_view section, std::string_view key) {
     for (const LayoutKey& entry : kKeys)

@@ -42,6 +42,18 @@ std::string ExtensionKey(int index);
 // listing): a count near 2^31 would keep a program busy for hours.
 inline constexpr int32_t kMaxExtensions = 1024;
 
+// The six elements of the viewer window, in the file's order of sizes: the
+// control each is, by name, and its key in every section. The folder
+// chooser's height is its font's: it has no height of its own, and no key.
+struct LayoutElement {
+    const char* name;
+    const char* key;
+    bool hasHeight;
+};
+std::span<const LayoutElement> LayoutElements();
+// Throws std::logic_error for a key no element has.
+const LayoutElement& LayoutElementOf(std::string_view key);
+
 enum class ValueKind { Flag, Integer, Text };
 
 // Flags hold 1 or 0 in the integer fields. The text fields are never null

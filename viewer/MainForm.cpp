@@ -41,13 +41,6 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
 };
 
-// The six elements and their keys in the layout file, in the file's order of sizes.
-struct ViewerElement {
-    const char* name;
-    const char* key;
-};
-const ViewerElement kElements[] = {{"Image1", kImage1},     {"Image2", kImage2},     {"Button1", kButton1},
-                                   {"Button2", kButton2},   {"ListBox1", kListBox1}, {"ComboBox1", kComboBox1}};
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
@@ -133,7 +126,7 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     // Held here, so that a step failing below drops them with the rest.
     std::unique_ptr<BackgroundWalk> walk = std::move(ahead_.walk);
     const std::unique_ptr<PicturesAhead> pictures = std::move(ahead_.pictures);
-    for (const ViewerElement& e : kElements) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
+    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
 
     if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
 
@@ -145,11 +138,11 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     LoadPictureFrom(f, 0, *Image1, pictures.get());
     LoadPictureFrom(f, 1, *Image2, pictures.get());
 
-    for (const ViewerElement& e : kElements) Find(e.name).SetWidth(ReadViewerInteger(f, kWidth, e.key));
-    for (const ViewerElement& e : kElements)
-        if (e.key != kComboBox1) Find(e.name).SetHeight(ReadViewerInteger(f, kHeight, e.key));  // its font sets it
-    for (const ViewerElement& e : kElements) Find(e.name).SetLeft(ReadViewerInteger(f, kLeft, e.key));
-    for (const ViewerElement& e : kElements) Find(e.name).SetTop(ReadViewerInteger(f, kTop, e.key));
+    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetWidth(ReadViewerInteger(f, kWidth, e.key));
+    for (const LayoutElement& e : LayoutElements())
+        if (e.hasHeight) Find(e.name).SetHeight(ReadViewerInteger(f, kHeight, e.key));
+    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetLeft(ReadViewerInteger(f, kLeft, e.key));
+    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetTop(ReadViewerInteger(f, kTop, e.key));
 
     // Set once from the width the list has now; never recomputed.
     ListBox1->SetScrollFactor(ReadViewerInteger(f, kScrollBar, kListBox1));
@@ -206,7 +199,7 @@ void TForm1::WalkFolders(BackgroundWalk& walk) {
 }
 
 void TForm1::RemoveHiddenElements() {
-    // In the order of kElements; each member goes with its window.
+    // In the order of the layout's elements; each member goes with its window.
     const auto removeHidden = [this](auto*& element) {
         if (element && !element->Visible()) {
             Remove(*element);

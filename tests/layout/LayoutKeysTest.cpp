@@ -23,6 +23,22 @@ TEST(LayoutKeys, FindRejectsPairsNoElementHas) {
     EXPECT_THROW(FindLayoutKey("extension", "count"), std::logic_error);
 }
 
+// The key table against the elements' traits: each element is placed and
+// sized by its keys, and has a height key exactly where it has a height.
+TEST(LayoutKeys, EveryElementHasItsPlaceKeysAndAHeightKeyOnlyWhereItHasAHeight) {
+    for (const layout::LayoutElement& e : layout::LayoutElements()) {
+        for (const char* section : {layout::kEnable, layout::kWidth, layout::kLeft, layout::kTop})
+            EXPECT_NO_THROW(FindLayoutKey(section, e.key)) << section << "/" << e.key;
+        bool heightKey = true;
+        try {
+            FindLayoutKey(layout::kHeight, e.key);
+        } catch (const std::logic_error&) {
+            heightKey = false;
+        }
+        EXPECT_EQ(heightKey, e.hasHeight) << e.key;
+    }
+}
+
 TEST(LayoutKeys, ExtensionKeysAreNumberedWithoutLeadingZeros) {
     EXPECT_EQ(layout::ExtensionKey(1), "ex1");
     EXPECT_EQ(layout::ExtensionKey(10), "ex10");
