@@ -11,25 +11,26 @@ namespace {
 using ui::ControlKind;
 
 // The footer picture and the list start one and two pixels below their fresh
-// places: the mock window's own design, kept until their tops first change.
+// places (the viewer window's): the mock window's own design, kept until
+// their tops first change.
 const ElementRow kElements[] = {
-    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, {0, 0, 177, 73}, "CheckBox1",
-     {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "", "Edit1", "image1.jpg", nullptr,
+    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, "CheckBox1",
+     {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "Edit1", "image1.jpg", nullptr,
      {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
-    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, {0, 72, 177, 0}, "CheckBox4",
-     {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", "フォルダを選択してください", nullptr, "", nullptr,
+    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, "CheckBox4",
+     {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", nullptr, "", nullptr,
      {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
-    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, {0, 90, 177, 97}, "CheckBox3",
-     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, "", nullptr, "", nullptr,
+    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, "CheckBox3",
+     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, nullptr, "", nullptr,
      {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
-    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, {0, 188, 177, 50}, "CheckBox2",
-     {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "", "Edit2", "image2.jpg", nullptr,
+    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, "CheckBox2",
+     {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "Edit2", "image2.jpg", nullptr,
      {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
-    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, {0, 240, 89, 25}, "CheckBox5",
-     {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", "ボタン1", nullptr, "", "ComboBox1",
+    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, "CheckBox5",
+     {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", nullptr, "", "ComboBox1",
      {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
-    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, {88, 240, 89, 25}, "CheckBox6",
-     {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", "ボタン2", nullptr, "", "ComboBox2",
+    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, "CheckBox6",
+     {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", nullptr, "", "ComboBox2",
      {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
 };
 static_assert(std::size(kElements) == kElementCount);
@@ -68,6 +69,13 @@ std::span<const TextField> TextFields() {
 std::span<const ElementRow> Elements() { return kElements; }
 
 bool HasHeight(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).hasHeight; }
+
+ui::Bounds FreshPlace(int element) {
+    const layout::Place p = layout::LayoutElementOf(kElements[size_t(element)].key).startUp;
+    return {p.left, p.top, p.width, HasHeight(element) ? p.height : 0};
+}
+
+const char* FreshCaption(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).caption; }
 
 int ElementIndex(std::string_view name) {
     for (int i = 0; i < int(kElementCount); ++i)

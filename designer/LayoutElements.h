@@ -22,11 +22,9 @@ struct ElementRow {
     ui::ControlKind kind;  // of the preview element
     int tabOrder;          // in the mock window; -1 for none
     ui::Bounds startUp;    // where the mock window shows it before any change
-    ui::Bounds fresh;      // its place and size as New sets them
     const char* checkBox;  // shows or hides it
     std::array<const char*, 4> spinEdits;  // left, top, width, height; null where there is no key
     const char* captionField;   // the field of its caption, or null
-    const char* freshCaption;   // its caption as New sets it
     const char* pictureField;   // the field of its picture's file name, or null
     const char* freshPicture;
     const char* functionBox;    // the combo box of its action, or null
@@ -40,6 +38,11 @@ std::span<const ElementRow> Elements();
 // Whether the element of that index in Elements() has a height of its own,
 // with its key and field: the chooser's is its font's.
 bool HasHeight(int element);
+// Its place and size as New sets them: where the viewer window starts it,
+// with no height where it has none.
+ui::Bounds FreshPlace(int element);
+// Its caption as New sets it: the viewer's where the layout gives none.
+const char* FreshCaption(int element);
 // The index of the element of that name in Elements(); -1 for none.
 int ElementIndex(std::string_view name);
 

@@ -24,8 +24,8 @@ LayoutValues Renewed(const LayoutValues& layout, const std::array<bool, kElement
         const ElementRow& row = Elements()[i];
         ElementValues& element = renewed.elements[i];
         element.shown = switchedOn[i] ? element.shown : true;
-        element.place = row.fresh;
-        element.caption = base::ToWide(row.freshCaption);
+        element.place = FreshPlace(int(i));
+        element.caption = base::ToWide(FreshCaption(int(i)));
         element.picture = base::ToWide(row.freshPicture);
         element.function = -1;
     }

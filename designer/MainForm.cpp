@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/Paths.h"
+#include "layout/LayoutKeys.h"
 
 namespace designer {
 namespace {
@@ -52,7 +53,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"SpinEdit8", ControlKind::SpinEdit, "240", {456, 208, 49, 21}, 18, &F::SpinEdit8Change},
     {"SpinEdit11", ControlKind::SpinEdit, "89", {360, 232, 49, 21}, 19, &F::SpinEdit11Change},
     {"SpinEdit12", ControlKind::SpinEdit, "25", {456, 232, 49, 21}, 20, &F::SpinEdit12Change},
-    {"Edit3", ControlKind::Edit, "ボタン1", {360, 256, 145, 20}, 21, &F::Edit3Change},
+    {"Edit3", ControlKind::Edit, layout::LayoutElementOf(layout::kButton1).caption, {360, 256, 145, 20}, 21, &F::Edit3Change},
     {"Label4", ControlKind::Label, "機能：", {328, 190}, -1},
     {"Label12", ControlKind::Label, "横：", {336, 212}, -1},
     {"Label13", ControlKind::Label, "縦：", {432, 212}, -1},
@@ -66,7 +67,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"SpinEdit10", ControlKind::SpinEdit, "240", {680, 208, 49, 21}, 25, &F::SpinEdit10Change},
     {"SpinEdit14", ControlKind::SpinEdit, "89", {584, 232, 49, 21}, 26, &F::SpinEdit14Change},
     {"SpinEdit15", ControlKind::SpinEdit, "25", {680, 232, 49, 21}, 27, &F::SpinEdit15Change},
-    {"Edit5", ControlKind::Edit, "ボタン2", {584, 256, 145, 20}, 28, &F::Edit5Change},
+    {"Edit5", ControlKind::Edit, layout::LayoutElementOf(layout::kButton2).caption, {584, 256, 145, 20}, 28, &F::Edit5Change},
     {"Label5", ControlKind::Label, "機能：", {552, 190}, -1},
     {"Label14", ControlKind::Label, "横：", {560, 212}, -1},
     {"Label15", ControlKind::Label, "縦：", {656, 212}, -1},
@@ -91,7 +92,7 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"SpinEdit5", ControlKind::SpinEdit, "0", {368, 344, 49, 21}, 36, &F::SpinEdit5Change},
     {"SpinEdit6", ControlKind::SpinEdit, "72", {456, 344, 49, 21}, 37, &F::SpinEdit6Change},
     {"SpinEdit13", ControlKind::SpinEdit, "177", {368, 376, 49, 21}, 38, &F::SpinEdit13Change},
-    {"Edit6", ControlKind::Edit, "フォルダを選択してください", {368, 408, 137, 20}, 39, &F::Edit6Change},
+    {"Edit6", ControlKind::Edit, layout::LayoutElementOf(layout::kComboBox1).caption, {368, 408, 137, 20}, 39, &F::Edit6Change},
     {"Label10", ControlKind::Label, "横：", {344, 348}, -1},
     {"Label11", ControlKind::Label, "縦：", {432, 348}, -1},
     {"Label18", ControlKind::Label, "サイズ：", {328, 380}, -1},

@@ -15,7 +15,10 @@ namespace {
 // has moved an element.
 std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
     std::vector<ui::ControlDecl<TFrame2>> decls;
-    for (const ElementRow& e : Elements()) decls.push_back({e.name, e.kind, e.freshCaption, e.startUp, e.tabOrder});
+    for (int i = 0; i < int(kElementCount); ++i) {
+        const ElementRow& e = Elements()[size_t(i)];
+        decls.push_back({e.name, e.kind, FreshCaption(i), e.startUp, e.tabOrder});
+    }
     return decls;
 }
 

@@ -27,6 +27,10 @@ constexpr LayoutKey Text(const char* section, const char* key, const char* both)
     return Text(section, key, both, both);
 }
 
+constexpr char kButton1Caption[] = "ボタン1";
+constexpr char kButton2Caption[] = "ボタン2";
+constexpr char kChooserPrompt[] = "フォルダを選択してください";
+
 constexpr LayoutKey kKeys[] = {
     Flag(kEnable, kImage1, true),
     Flag(kEnable, kImage2, true),
@@ -36,10 +40,10 @@ constexpr LayoutKey kKeys[] = {
     Flag(kEnable, kListBox1, true),
     Flag(kEnable, kNotSizeChange, true),
 
-    Text(kCaption, kButton1, "ボタン1"),
-    Text(kCaption, kButton2, "ボタン2"),
+    Text(kCaption, kButton1, kButton1Caption),
+    Text(kCaption, kButton2, kButton2Caption),
     Text(kCaption, kForm, "ロカビナ", ""),  // the designer opens with an empty title
-    Text(kCaption, kComboBox1, "フォルダを選択してください"),
+    Text(kCaption, kComboBox1, kChooserPrompt),
 
     Integer(kFunction, kButton1, -1, 0),  // -1: no action; Open picks the first action
     Integer(kFunction, kButton2, -1, 1),
@@ -79,9 +83,14 @@ constexpr LayoutKey kKeys[] = {
     Integer(kScrollBar, kListBox1, 1),
 };
 
-constexpr LayoutElement kElements[] = {{"Image1", kImage1, true},     {"Image2", kImage2, true},
-                                       {"Button1", kButton1, true},   {"Button2", kButton2, true},
-                                       {"ListBox1", kListBox1, true}, {"ComboBox1", kComboBox1, false}};
+constexpr LayoutElement kElements[] = {
+    {"Image1", kImage1, true, {0, 0, 177, 73}, ""},
+    {"Image2", kImage2, true, {0, 188, 177, 50}, ""},
+    {"Button1", kButton1, true, {0, 240, 89, 25}, kButton1Caption},
+    {"Button2", kButton2, true, {88, 240, 89, 25}, kButton2Caption},
+    {"ListBox1", kListBox1, true, {0, 90, 177, 97}, ""},
+    {"ComboBox1", kComboBox1, false, {0, 72, 177, 20}, kChooserPrompt},
+};
 
 const LayoutKey& FindKeyOfKind(std::string_view section, std::string_view key, ValueKind kind) {
     const LayoutKey& found = FindLayoutKey(section, key);

@@ -42,6 +42,11 @@ std::string ExtensionKey(int index);
 // listing): a count near 2^31 would keep a program busy for hours.
 inline constexpr int32_t kMaxExtensions = 1024;
 
+// A place and size in the viewer window, in 96-dpi pixels.
+struct Place {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 // The six elements of the viewer window, in the file's order of sizes: the
 // control each is, by name, and its key in every section. The folder
 // chooser's height is its font's: it has no height of its own, and no key.
@@ -49,6 +54,8 @@ struct LayoutElement {
     const char* name;
     const char* key;
     bool hasHeight;
+    Place startUp;        // where the window shows it before the layout is applied
+    const char* caption;  // its caption where the layout gives none ("" for those without)
 };
 std::span<const LayoutElement> LayoutElements();
 // Throws std::logic_error for a key no element has.

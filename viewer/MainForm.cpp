@@ -32,15 +32,22 @@ const ui::FormSpec kFormSpec{
     WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
     "ＭＳ Ｐゴシック", 12};
 
-const ui::ControlDecl<TForm1> kControls[] = {
-    {"Image1", ControlKind::Picture, "", {0, 0, 177, 73}, -1},
-    {"Image2", ControlKind::Picture, "", {0, 188, 177, 50}, -1},
-    {"ListBox1", ControlKind::ListBox, "", {0, 90, 177, 97}, 1},
-    {"ComboBox1", ControlKind::ComboBox, "フォルダを選択してください", {0, 72, 177, 20}, 0, &TForm1::ComboBox1Change},
-    {"Button1", ControlKind::Button, "ボタン1", {0, 240, 89, 25}, 2, &TForm1::Button1Click},
-    {"Button2", ControlKind::Button, "ボタン2", {88, 240, 89, 25}, 3, &TForm1::Button2Click},
-};
+// An element as the window declares it: at its start-up place, with the
+// caption it shows where the layout gives none.
+ui::ControlDecl<TForm1> Declared(const char* key, ControlKind kind, int tabOrder, void (TForm1::*handler)() = nullptr) {
+    const LayoutElement& e = LayoutElementOf(key);
+    return {e.name, kind, e.caption, {e.startUp.left, e.startUp.top, e.startUp.width, e.startUp.height}, tabOrder,
+            handler};
+}
 
+const ui::ControlDecl<TForm1> kControls[] = {
+    Declared(kImage1, ControlKind::Picture, -1),
+    Declared(kImage2, ControlKind::Picture, -1),
+    Declared(kListBox1, ControlKind::ListBox, 1),
+    Declared(kComboBox1, ControlKind::ComboBox, 0, &TForm1::ComboBox1Change),
+    Declared(kButton1, ControlKind::Button, 2, &TForm1::Button1Click),
+    Declared(kButton2, ControlKind::Button, 3, &TForm1::Button2Click),
+};
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
