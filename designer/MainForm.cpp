@@ -127,6 +127,8 @@ constexpr char kLayoutFilter[] = "RokabinaDesignerファイル（*.rkd）|*.rkd"
 
 }  // namespace
 
+std::span<const ui::ControlDecl<TForm1>> MainWindowDeclarations() { return kControls; }
+
 TForm1::TForm1(base::Path exePath)
     : MainMenu1({{"File1", "ファイル",
                   {{"New1", "新規作成", [this] { New1Click(); }},

@@ -187,4 +187,8 @@ private:
     base::Path lastPublished_;           // the folder published to last in this run
 };
 
+// The main window's controls as declared, with their initial texts: those
+// of the spin edits and fields are the values of a fresh layout.
+std::span<const ui::ControlDecl<TForm1>> MainWindowDeclarations();
+
 }  // namespace designer

@@ -31,6 +31,31 @@ constexpr char kButton1Caption[] = "ボタン1";
 constexpr char kButton2Caption[] = "ボタン2";
 constexpr char kChooserPrompt[] = "フォルダを選択してください";
 
+constexpr LayoutElement kElements[] = {
+    {"Image1", kImage1, true, {0, 0, 177, 73}, ""},
+    {"Image2", kImage2, true, {0, 188, 177, 50}, ""},
+    {"Button1", kButton1, true, {0, 240, 89, 25}, kButton1Caption},
+    {"Button2", kButton2, true, {88, 240, 89, 25}, kButton2Caption},
+    {"ListBox1", kListBox1, true, {0, 90, 177, 97}, ""},
+    {"ComboBox1", kComboBox1, false, {0, 72, 177, 20}, kChooserPrompt},
+};
+
+// In the key table, a key no element has stops the build.
+constexpr const LayoutElement& ElementOf(std::string_view key) {
+    for (const LayoutElement& element : kElements)
+        if (key == element.key) return element;
+    throw std::logic_error("no element has that key");
+}
+
+// An element's place keys default to its start-up place.
+constexpr LayoutKey Left(const char* key) { return Integer(kLeft, key, ElementOf(key).startUp.left); }
+constexpr LayoutKey Top(const char* key) { return Integer(kTop, key, ElementOf(key).startUp.top); }
+constexpr LayoutKey Width(const char* key) { return Integer(kWidth, key, ElementOf(key).startUp.width); }
+constexpr LayoutKey Height(const char* key) {
+    if (!ElementOf(key).hasHeight) throw std::logic_error("that element has no height");
+    return Integer(kHeight, key, ElementOf(key).startUp.height);
+}
+
 constexpr LayoutKey kKeys[] = {
     Flag(kEnable, kImage1, true),
     Flag(kEnable, kImage2, true),
@@ -51,46 +76,38 @@ constexpr LayoutKey kKeys[] = {
     Text(kFile, kImage1, ""),
     Text(kFile, kImage2, ""),
 
-    Integer(kWidth, kImage1, 177),
-    Integer(kWidth, kImage2, 177),
-    Integer(kWidth, kButton1, 89),
-    Integer(kWidth, kButton2, 89),
-    Integer(kWidth, kListBox1, 177),
-    Integer(kWidth, kComboBox1, 177),
+    Width(kImage1),
+    Width(kImage2),
+    Width(kButton1),
+    Width(kButton2),
+    Width(kListBox1),
+    Width(kComboBox1),
     Integer(kWidth, kForm, 177),
 
-    Integer(kHeight, kImage1, 73),
-    Integer(kHeight, kImage2, 50),
-    Integer(kHeight, kButton1, 25),
-    Integer(kHeight, kButton2, 25),
-    Integer(kHeight, kListBox1, 19),
+    Height(kImage1),
+    Height(kImage2),
+    Height(kButton1),
+    Height(kButton2),
+    Integer(kHeight, kListBox1, 19),  // not its start-up height: a list without the key is one row high
     Integer(kHeight, kForm, 265),
 
-    Integer(kLeft, kImage1, 0),
-    Integer(kLeft, kImage2, 0),
-    Integer(kLeft, kButton1, 0),
-    Integer(kLeft, kButton2, 88),
-    Integer(kLeft, kListBox1, 0),
-    Integer(kLeft, kComboBox1, 0),
+    Left(kImage1),
+    Left(kImage2),
+    Left(kButton1),
+    Left(kButton2),
+    Left(kListBox1),
+    Left(kComboBox1),
 
-    Integer(kTop, kImage1, 0),
-    Integer(kTop, kImage2, 188),
-    Integer(kTop, kButton1, 240),
-    Integer(kTop, kButton2, 240),
-    Integer(kTop, kListBox1, 90),
-    Integer(kTop, kComboBox1, 72),
+    Top(kImage1),
+    Top(kImage2),
+    Top(kButton1),
+    Top(kButton2),
+    Top(kListBox1),
+    Top(kComboBox1),
 
     Integer(kScrollBar, kListBox1, 1),
 };
 
-constexpr LayoutElement kElements[] = {
-    {"Image1", kImage1, true, {0, 0, 177, 73}, ""},
-    {"Image2", kImage2, true, {0, 188, 177, 50}, ""},
-    {"Button1", kButton1, true, {0, 240, 89, 25}, kButton1Caption},
-    {"Button2", kButton2, true, {88, 240, 89, 25}, kButton2Caption},
-    {"ListBox1", kListBox1, true, {0, 90, 177, 97}, ""},
-    {"ComboBox1", kComboBox1, false, {0, 72, 177, 20}, kChooserPrompt},
-};
 
 const LayoutKey& FindKeyOfKind(std::string_view section, std::string_view key, ValueKind kind) {
     const LayoutKey& found = FindLayoutKey(section, key);
@@ -108,11 +125,7 @@ std::span<const LayoutKey> LayoutKeys() { return kKeys; }
 
 std::span<const LayoutElement> LayoutElements() { return kElements; }
 
-const LayoutElement& LayoutElementOf(std::string_view key) {
-    for (const LayoutElement& element : kElements)
-        if (element.key == key) return element;
-    throw std::logic_error("no element has the key " + std::string(key));
-}
+const LayoutElement& LayoutElementOf(std::string_view key) { return ElementOf(key); }
 
 const LayoutKey& FindLayoutKey(std::string_view section, std::string_view key) {
     for (const LayoutKey& entry : kKeys)

@@ -2,7 +2,9 @@
 // own description of them, and the values' round trip through a file.
 #include <gtest/gtest.h>
 
+#include "base/CodePage.h"
 #include "designer/LayoutFile.h"
+#include "designer/MainForm.h"
 #include "support/Scratch.h"
 #include "support/Wide.h"
 
@@ -40,6 +42,22 @@ TEST(LayoutModel, TheElementTableHoldsTheMockWindowsPlacesAndTheSpinEdits) {
     number = 0;
     for (const designer::TextField& f : designer::TextFields()) EXPECT_EQ(designer::NumberOf(f.name), ++number);
     EXPECT_EQ(number, 7);
+}
+
+// The main window declares its spin edits and fields with the values of a
+// fresh layout, which come from the layout's own defaults.
+TEST(LayoutModel, TheMainWindowDeclaresEveryValueAsAFreshLayoutHoldsIt) {
+    const auto declared = [](const char* name) -> std::string {
+        for (const auto& d : designer::MainWindowDeclarations())
+            if (std::string(d.name) == name) return d.text;
+        ADD_FAILURE() << name << " is not declared";
+        return "";
+    };
+    const designer::DesignerModel fresh{designer::FreshLayout()};
+    for (const designer::NumberBinding& b : designer::NumberBindings())
+        EXPECT_EQ(declared(b.spinEdit), std::to_string(designer::NumberIn(fresh.layout, b))) << b.spinEdit;
+    for (const designer::TextField& f : designer::TextFields())
+        EXPECT_EQ(base::ToWide(declared(f.name)), designer::TextIn(fresh, f)) << f.name;
 }
 
 // Every value the file holds, away from its fresh value.
