@@ -14,7 +14,7 @@ void TForm1::Button3Click() {
     }
     // The first character decides: a full-width dot is not a dot here.
     std::wstring entry = text[0] == L'.' ? text : L"." + text;
-    if (Get<ui::ListBox>("ListBox1").FindExact(entry) >= 0) {  // the list's own search ignores letter case
+    if (ExtensionList->FindExact(entry) >= 0) {  // the list's own search ignores letter case
         ui::ShowPlainMessage("すでに登録されています。");
         return;
     }
@@ -25,7 +25,7 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button4Click() {
-    const int selected = Get<ui::ListBox>("ListBox1").ItemIndex();
+    const int selected = ExtensionList->ItemIndex();
     if (selected < 0 || size_t(selected) >= model_.layout.extensions.size()) return;
     DesignerModel next = model_;
     next.layout.extensions.erase(next.layout.extensions.begin() + selected);

@@ -149,6 +149,11 @@ TForm1::TForm1(base::Path exePath)
     Frame3 = &static_cast<TFrame3&>(AddControl(std::make_unique<TFrame3>(), "", {0, 0, 305, 305}, Font()));
     Frame2 = Frame3->Frame2;
     CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
+    ChangeButton1 = &Get<ui::Button>("Button1");
+    ChangeButton2 = &Get<ui::Button>("Button2");
+    FunctionBox1 = &Get<ui::ComboBox>("ComboBox1");
+    FunctionBox2 = &Get<ui::ComboBox>("ComboBox2");
+    ExtensionList = &Get<ui::ListBox>("ListBox1");
     for (const ElementRow& element : Elements())
         if (element.functionBox)
             for (const char* entry : kFunctionEntries) Get<ui::ComboBox>(element.functionBox).Add(entry);

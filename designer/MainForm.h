@@ -119,6 +119,14 @@ public:
 
     TFrame3* Frame3 = nullptr;
     TFrame2* Frame2 = nullptr;
+    // The controls that share their names with elements of the preview: the
+    // pictures' 変更 buttons (Button1, Button2), the buttons' action boxes
+    // (ComboBox1, ComboBox2) and the extension list (ListBox1).
+    ui::Button* ChangeButton1 = nullptr;
+    ui::Button* ChangeButton2 = nullptr;
+    ui::ComboBox* FunctionBox1 = nullptr;
+    ui::ComboBox* FunctionBox2 = nullptr;
+    ui::ListBox* ExtensionList = nullptr;
     // Selection, dragging and sizing in the preview.
     std::unique_ptr<PreviewEditor> Editor;
     ui::MainMenu MainMenu1;

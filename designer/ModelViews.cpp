@@ -82,9 +82,10 @@ void TForm1::Show(const DesignerModel& next) {
     if (was.noResize != now.noResize) Get<ui::CheckBox>("CheckBox7").SetChecked(now.noResize);
     if (was.allExtensions != now.allExtensions) {
         Get<ui::CheckBox>("CheckBox8").SetChecked(now.allExtensions);
-        for (const char* name : {"Edit7", "Button3", "Button4", "ListBox1"}) Find(name).SetEnabled(!now.allExtensions);
+        for (const char* name : {"Edit7", "Button3", "Button4"}) Find(name).SetEnabled(!now.allExtensions);
+        ExtensionList->SetEnabled(!now.allExtensions);
     }
-    if (was.extensions != now.extensions) ShowList(Get<ui::ListBox>("ListBox1"), was.extensions, now.extensions);
+    if (was.extensions != now.extensions) ShowList(*ExtensionList, was.extensions, now.extensions);
     for (size_t i = 0; i < kElementCount; ++i)
         if (ui::PicturePane* pane = Frame2->PictureOf(int(i)); pane && old.pictures[i] != next.pictures[i])
             pane->SetPicture(next.pictures[i]);

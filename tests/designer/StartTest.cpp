@@ -17,13 +17,14 @@ std::string MenuText(HMENU menu, UINT position) {
     return text;
 }
 
-// The name of the control of a window that owns this handle, or its class.
+// The name of the control of a window that owns this handle ("preview ..."
+// for the elements, which share names with controls of the window), or its class.
 std::string NameOf(const designer::TForm1& form, HWND hwnd) {
     for (const ui::Container* c : {static_cast<const ui::Container*>(&form),
                                    static_cast<const ui::Container*>(form.Frame3),
                                    static_cast<const ui::Container*>(form.Frame2)})
         for (const auto& control : c->Controls())
-            if (control->Handle() == hwnd) return control->Name();
+            if (control->Handle() == hwnd) return (c == form.Frame2 ? "preview " : "") + control->Name();
     return ClassName(hwnd);
 }
 
@@ -74,7 +75,7 @@ TEST_F(DesignerStart, TabGoesThroughThePreviewThenTheControlsInTheirOrder) {
         if (h == first) break;
     }
     const std::vector<std::string> expected = {
-        "ComboBox1",  "ListBox1",   "Button1",    "Button2",    "CheckBox1",  "Edit1",      "Button1",
+        "preview ComboBox1", "preview ListBox1", "preview Button1", "preview Button2", "CheckBox1", "Edit1", "Button1",
         "SpinEdit1",  "SpinEdit2",  "SpinEdit22", "SpinEdit23", "CheckBox2",  "Edit2",      "Button2",
         "SpinEdit3",  "SpinEdit4",  "SpinEdit24", "SpinEdit25", "CheckBox5",  "ComboBox1",  "SpinEdit7",
         "SpinEdit8",  "SpinEdit11", "SpinEdit12", "Edit3",      "CheckBox6",  "ComboBox2",  "SpinEdit9",
