@@ -8,28 +8,26 @@
 namespace designer {
 namespace {
 
-using ui::ControlKind;
-
 // The footer picture and the list start one and two pixels below their fresh
 // places (the viewer window's): the mock window's own design, kept until
 // their tops first change.
 const ElementRow kElements[] = {
-    {"Image1", layout::kImage1, ControlKind::Picture, -1, {0, 0, 177, 73}, "CheckBox1",
+    {"Image1", layout::kImage1, -1, {0, 0, 177, 73}, "CheckBox1",
      {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "Edit1", "image1.jpg", nullptr,
      {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
-    {"ComboBox1", layout::kComboBox1, ControlKind::ComboBox, 0, {0, 72, 177, 20}, "CheckBox4",
+    {"ComboBox1", layout::kComboBox1, 0, {0, 72, 177, 20}, "CheckBox4",
      {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", nullptr, "", nullptr,
      {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
-    {"ListBox1", layout::kListBox1, ControlKind::ListBox, 1, {0, 92, 177, 97}, "CheckBox3",
+    {"ListBox1", layout::kListBox1, 1, {0, 92, 177, 97}, "CheckBox3",
      {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, nullptr, "", nullptr,
      {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
-    {"Image2", layout::kImage2, ControlKind::Picture, -1, {0, 189, 177, 50}, "CheckBox2",
+    {"Image2", layout::kImage2, -1, {0, 189, 177, 50}, "CheckBox2",
      {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "Edit2", "image2.jpg", nullptr,
      {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
-    {"Button1", layout::kButton1, ControlKind::Button, 2, {0, 240, 89, 25}, "CheckBox5",
+    {"Button1", layout::kButton1, 2, {0, 240, 89, 25}, "CheckBox5",
      {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", nullptr, "", "ComboBox1",
      {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
-    {"Button2", layout::kButton2, ControlKind::Button, 3, {88, 240, 89, 25}, "CheckBox6",
+    {"Button2", layout::kButton2, 3, {88, 240, 89, 25}, "CheckBox6",
      {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", nullptr, "", "ComboBox2",
      {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
 };
@@ -73,6 +71,10 @@ bool HasHeight(int element) { return layout::LayoutElementOf(kElements[size_t(el
 ui::Bounds FreshPlace(int element) {
     const layout::Place p = layout::LayoutElementOf(kElements[size_t(element)].key).startUp;
     return {p.left, p.top, p.width, HasHeight(element) ? p.height : 0};
+}
+
+ui::ControlKind KindOf(int element) {
+    return ui::ControlKindOf(layout::LayoutElementOf(kElements[size_t(element)].key).kind);
 }
 
 const char* FreshCaption(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).caption; }

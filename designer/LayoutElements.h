@@ -19,7 +19,6 @@ enum class Property { Left, Top, Width, Height, ScrollFactor };
 struct ElementRow {
     const char* name;      // the preview element, named as the viewer's control
     const char* key;       // its key in every section of the layout file
-    ui::ControlKind kind;  // of the preview element
     int tabOrder;          // in the mock window; -1 for none
     ui::Bounds startUp;    // where the mock window shows it before any change
     const char* checkBox;  // shows or hides it
@@ -41,6 +40,8 @@ bool HasHeight(int element);
 // Its place and size as New sets them: where the viewer window starts it,
 // with no height where it has none.
 ui::Bounds FreshPlace(int element);
+// The kind of control the preview element is.
+ui::ControlKind KindOf(int element);
 // Its caption as New sets it: the viewer's where the layout gives none.
 const char* FreshCaption(int element);
 // The index of the element of that name in Elements(); -1 for none.

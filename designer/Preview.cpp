@@ -17,7 +17,7 @@ std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
     std::vector<ui::ControlDecl<TFrame2>> decls;
     for (int i = 0; i < int(kElementCount); ++i) {
         const ElementRow& e = Elements()[size_t(i)];
-        decls.push_back({e.name, e.kind, FreshCaption(i), e.startUp, e.tabOrder});
+        decls.push_back({e.name, KindOf(i), FreshCaption(i), e.startUp, e.tabOrder});
     }
     return decls;
 }
@@ -33,7 +33,7 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(decls), font);
     for (size_t i = 0; i < kElementCount; ++i) {
         elements_[i] = &Find(Elements()[i].name);
-        if (Elements()[i].kind == ui::ControlKind::Picture) pictures_[i] = &Get<ui::PicturePane>(Elements()[i].name);
+        if (KindOf(int(i)) == ui::ControlKind::Picture) pictures_[i] = &Get<ui::PicturePane>(Elements()[i].name);
     }
     Image1 = &Get<ui::PicturePane>("Image1");
     Image2 = &Get<ui::PicturePane>("Image2");
@@ -47,7 +47,7 @@ void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bo
     // A click on the preview's controls must not press, drop down or select
     // them: the mouse goes through them (pictures let it through already).
     for (size_t i = 0; i < kElementCount; ++i)
-        if (Elements()[i].kind != ui::ControlKind::Picture) elements_[i]->LetMouseThrough();
+        if (KindOf(int(i)) != ui::ControlKind::Picture) elements_[i]->LetMouseThrough();
 }
 
 void TFrame2::ApplyDpi(UINT dpi, HFONT font) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/ElementKind.h"
+
 namespace layout {
 
 class ProfileFile;
@@ -53,6 +55,7 @@ struct Place {
 struct LayoutElement {
     const char* name;
     const char* key;
+    base::ElementKind kind;
     bool hasHeight;
     Place startUp;        // where the window shows it before the layout is applied
     const char* caption;  // its caption where the layout gives none ("" for those without)

@@ -45,4 +45,14 @@ std::unique_ptr<Control> MakeControl(ControlKind kind, std::string name) { retur
 
 int UntabbedLayer(ControlKind kind) { return EntryOf(kind).untabbedLayer; }
 
+ControlKind ControlKindOf(base::ElementKind kind) {
+    switch (kind) {
+    case base::ElementKind::Picture: return ControlKind::Picture;
+    case base::ElementKind::Button: return ControlKind::Button;
+    case base::ElementKind::ListBox: return ControlKind::ListBox;
+    case base::ElementKind::ComboBox: break;
+    }
+    return ControlKind::ComboBox;
+}
+
 }  // namespace ui

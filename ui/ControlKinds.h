@@ -3,11 +3,15 @@
 #pragma once
 #include <memory>
 
+#include "base/ElementKind.h"
 #include "ui/Control.h"
 
 namespace ui {
 
 enum class ControlKind { Button, CheckBox, Edit, SpinEdit, Label, PathLabel, ListBox, ComboBox, Picture, Panel };
+
+// The kind of control an element of a launcher window is.
+ControlKind ControlKindOf(base::ElementKind kind);
 
 // A control of that kind, not yet created.
 std::unique_ptr<Control> MakeControl(ControlKind kind, std::string name);

@@ -24,7 +24,6 @@
 namespace viewer {
 namespace {
 
-using ui::ControlKind;
 using namespace layout;
 
 const ui::FormSpec kFormSpec{
@@ -34,19 +33,19 @@ const ui::FormSpec kFormSpec{
 
 // An element as the window declares it: at its start-up place, with the
 // caption it shows where the layout gives none.
-ui::ControlDecl<TForm1> Declared(const char* key, ControlKind kind, int tabOrder, void (TForm1::*handler)() = nullptr) {
+ui::ControlDecl<TForm1> Declared(const char* key, int tabOrder, void (TForm1::*handler)() = nullptr) {
     const LayoutElement& e = LayoutElementOf(key);
-    return {e.name, kind, e.caption, {e.startUp.left, e.startUp.top, e.startUp.width, e.startUp.height}, tabOrder,
-            handler};
+    return {e.name, ui::ControlKindOf(e.kind), e.caption, {e.startUp.left, e.startUp.top, e.startUp.width, e.startUp.height},
+            tabOrder, handler};
 }
 
 const ui::ControlDecl<TForm1> kControls[] = {
-    Declared(kImage1, ControlKind::Picture, -1),
-    Declared(kImage2, ControlKind::Picture, -1),
-    Declared(kListBox1, ControlKind::ListBox, 1),
-    Declared(kComboBox1, ControlKind::ComboBox, 0, &TForm1::ComboBox1Change),
-    Declared(kButton1, ControlKind::Button, 2, &TForm1::Button1Click),
-    Declared(kButton2, ControlKind::Button, 3, &TForm1::Button2Click),
+    Declared(kImage1, -1),
+    Declared(kImage2, -1),
+    Declared(kListBox1, 1),
+    Declared(kComboBox1, 0, &TForm1::ComboBox1Change),
+    Declared(kButton1, 2, &TForm1::Button1Click),
+    Declared(kButton2, 3, &TForm1::Button2Click),
 };
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
