@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "designer/LayoutElements.h"
+#include "layout/LayoutKeys.h"
 #include "ui/Graphic.h"
 
 namespace designer {
@@ -32,7 +33,7 @@ struct ElementValues {
 struct LayoutValues {
     std::array<ElementValues, kElementCount> elements;  // as Elements() lists them
     std::wstring title;
-    int32_t width = 177, height = 265;  // the viewer's client area
+    int32_t width = layout::kDefaultWindowWidth, height = layout::kDefaultWindowHeight;  // the viewer's client area
     bool noResize = true;
     int32_t scrollFactor = 1;
     std::vector<std::wstring> extensions;

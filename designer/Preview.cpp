@@ -7,6 +7,7 @@
 
 #include "designer/Placeholders.h"
 #include "designer/PreviewEditor.h"
+#include "layout/LayoutKeys.h"
 
 namespace designer {
 namespace {
@@ -93,7 +94,7 @@ TFrame3::TFrame3() : ScrollBox("Frame3", "TFrame3", COLOR_BTNHIGHLIGHT) {}
 
 void TFrame3::Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) {
     ScrollBox::Create(parent, id, text, bounds, font);
-    Frame2 = &static_cast<TFrame2&>(AddControl(std::make_unique<TFrame2>(), "", {64, 23, 177, 265}, font));
+    Frame2 = &static_cast<TFrame2&>(AddControl(std::make_unique<TFrame2>(), "", {64, 23, layout::kDefaultWindowWidth, layout::kDefaultWindowHeight}, font));
 }
 
 LRESULT TFrame3::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {

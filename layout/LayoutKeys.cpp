@@ -82,14 +82,14 @@ constexpr LayoutKey kKeys[] = {
     Width(kButton2),
     Width(kListBox1),
     Width(kComboBox1),
-    Integer(kWidth, kForm, 177),
+    Integer(kWidth, kForm, kDefaultWindowWidth),
 
     Height(kImage1),
     Height(kImage2),
     Height(kButton1),
     Height(kButton2),
     Integer(kHeight, kListBox1, 19),  // not its start-up height: a list without the key is one row high
-    Integer(kHeight, kForm, 265),
+    Integer(kHeight, kForm, kDefaultWindowHeight),
 
     Left(kImage1),
     Left(kImage2),

@@ -44,6 +44,9 @@ std::string ExtensionKey(int index);
 // listing): a count near 2^31 would keep a program busy for hours.
 inline constexpr int32_t kMaxExtensions = 1024;
 
+// The viewer window's client area where the layout gives none, in 96-dpi pixels.
+inline constexpr int32_t kDefaultWindowWidth = 177, kDefaultWindowHeight = 265;
+
 // A place and size in the viewer window, in 96-dpi pixels.
 struct Place {
     int left = 0, top = 0, width = 0, height = 0;
