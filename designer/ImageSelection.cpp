@@ -11,8 +11,8 @@
 #include "ui/MessageBoxes.h"
 
 namespace designer {
-void TForm1::Button1Click() { ChangePicture(ElementIndex("Image1")); }
-void TForm1::Button2Click() { ChangePicture(ElementIndex("Image2")); }
+void TForm1::Button1Click() { ChangePicture(kHeaderPicture); }
+void TForm1::Button2Click() { ChangePicture(kFooterPicture); }
 
 void TForm1::ChangePicture(int element) {
     const base::Path name = model_.layout.elements[size_t(element)].picture;

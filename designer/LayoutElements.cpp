@@ -11,27 +11,26 @@ namespace {
 // The footer picture and the list start one and two pixels below their fresh
 // places (the viewer window's): the mock window's own design, kept until
 // their tops first change.
-const ElementRow kElements[] = {
-    {"Image1", layout::kImage1, -1, {0, 0, 177, 73}, "CheckBox1",
-     {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr, "Edit1", "image1.jpg", nullptr,
-     {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
-    {"ComboBox1", layout::kComboBox1, 0, {0, 72, 177, 20}, "CheckBox4",
-     {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6", nullptr, "", nullptr,
-     {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
-    {"ListBox1", layout::kListBox1, 1, {0, 92, 177, 97}, "CheckBox3",
-     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}, nullptr, nullptr, "", nullptr,
-     {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
-    {"Image2", layout::kImage2, -1, {0, 189, 177, 50}, "CheckBox2",
-     {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr, "Edit2", "image2.jpg", nullptr,
-     {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
-    {"Button1", layout::kButton1, 2, {0, 240, 89, 25}, "CheckBox5",
-     {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3", nullptr, "", "ComboBox1",
-     {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
-    {"Button2", layout::kButton2, 3, {88, 240, 89, 25}, "CheckBox6",
-     {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5", nullptr, "", "ComboBox2",
-     {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
+constexpr ElementRow kElements[] = {
+    {layout::kImage1, -1, 0, "CheckBox1", {"SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}, nullptr,
+     "Edit1", nullptr, {"Edit1", "SpinEdit1", "SpinEdit2", "SpinEdit22", "SpinEdit23"}},
+    {layout::kComboBox1, 0, 0, "CheckBox4", {"SpinEdit5", "SpinEdit6", "SpinEdit13", nullptr}, "Edit6",
+     nullptr, nullptr, {"SpinEdit13", "SpinEdit5", "SpinEdit6"}},
+    {layout::kListBox1, 1, 2, "CheckBox3", {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"},
+     nullptr, nullptr, nullptr, {"SpinEdit16", "SpinEdit17", "SpinEdit18", "SpinEdit19"}},
+    {layout::kImage2, -1, 1, "CheckBox2", {"SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}, nullptr,
+     "Edit2", nullptr, {"Edit2", "SpinEdit3", "SpinEdit4", "SpinEdit24", "SpinEdit25"}},
+    {layout::kButton1, 2, 0, "CheckBox5", {"SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12"}, "Edit3",
+     nullptr, "ComboBox1", {"ComboBox1", "SpinEdit7", "SpinEdit8", "SpinEdit11", "SpinEdit12", "Edit3"}},
+    {layout::kButton2, 3, 0, "CheckBox6", {"SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15"}, "Edit5",
+     nullptr, "ComboBox2", {"ComboBox2", "SpinEdit9", "SpinEdit10", "SpinEdit14", "SpinEdit15", "Edit5"}},
 };
 static_assert(std::size(kElements) == kElementCount);
+static_assert(kElements[kHeaderPicture].key == layout::kImage1 && kElements[kFooterPicture].key == layout::kImage2 &&
+              kElements[kFileList].key == layout::kListBox1);
+
+// What the layout says of the element of that index.
+const layout::LayoutElement& TraitsOf(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key); }
 
 std::vector<NumberBinding> MakeNumberBindings() {
     constexpr Property kEdges[] = {Property::Left, Property::Top, Property::Width, Property::Height};
@@ -66,22 +65,29 @@ std::span<const TextField> TextFields() {
 
 std::span<const ElementRow> Elements() { return kElements; }
 
-bool HasHeight(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).hasHeight; }
+bool HasHeight(int element) { return TraitsOf(element).hasHeight; }
 
 ui::Bounds FreshPlace(int element) {
-    const layout::Place p = layout::LayoutElementOf(kElements[size_t(element)].key).startUp;
+    const layout::Place p = TraitsOf(element).startUp;
     return {p.left, p.top, p.width, HasHeight(element) ? p.height : 0};
 }
 
-ui::ControlKind KindOf(int element) {
-    return ui::ControlKindOf(layout::LayoutElementOf(kElements[size_t(element)].key).kind);
-}
+ui::ControlKind KindOf(int element) { return ui::ControlKindOf(TraitsOf(element).kind); }
 
-const char* FreshCaption(int element) { return layout::LayoutElementOf(kElements[size_t(element)].key).caption; }
+const char* ElementName(int element) { return TraitsOf(element).name; }
+
+const char* FreshCaption(int element) { return TraitsOf(element).caption; }
+
+const char* FreshPicture(int element) { return TraitsOf(element).newPicture; }
+
+ui::Bounds MockPlace(int element) {
+    const layout::Place p = TraitsOf(element).startUp;
+    return {p.left, p.top + kElements[size_t(element)].mockDrop, p.width, p.height};
+}
 
 int ElementIndex(std::string_view name) {
     for (int i = 0; i < int(kElementCount); ++i)
-        if (name == kElements[i].name) return i;
+        if (name == ElementName(i)) return i;
     return -1;
 }
 

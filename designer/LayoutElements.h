@@ -17,15 +17,13 @@ inline constexpr size_t kElementCount = 6;
 enum class Property { Left, Top, Width, Height, ScrollFactor };
 
 struct ElementRow {
-    const char* name;      // the preview element, named as the viewer's control
     const char* key;       // its key in every section of the layout file
     int tabOrder;          // in the mock window; -1 for none
-    ui::Bounds startUp;    // where the mock window shows it before any change
+    int mockDrop;          // how far below the viewer's start-up place the mock window shows it at first
     const char* checkBox;  // shows or hides it
     std::array<const char*, 4> spinEdits;  // left, top, width, height; null where there is no key
     const char* captionField;   // the field of its caption, or null
     const char* pictureField;   // the field of its picture's file name, or null
-    const char* freshPicture;
     const char* functionBox;    // the combo box of its action, or null
     // Enabled with its check box and disabled without, in this order; null ends the list.
     std::array<const char*, 6> switchedControls;
@@ -34,16 +32,24 @@ struct ElementRow {
 // In the order the mock window lays them out from the top, which is the
 // order Tab goes through them.
 std::span<const ElementRow> Elements();
+// The indices in Elements() of the elements the designer reaches by what they are.
+inline constexpr int kHeaderPicture = 0, kFileList = 2, kFooterPicture = 3;
 // Whether the element of that index in Elements() has a height of its own,
 // with its key and field: the chooser's is its font's.
 bool HasHeight(int element);
 // Its place and size as New sets them: where the viewer window starts it,
 // with no height where it has none.
 ui::Bounds FreshPlace(int element);
+// The preview element's name: the viewer's control's.
+const char* ElementName(int element);
 // The kind of control the preview element is.
 ui::ControlKind KindOf(int element);
 // Its caption as New sets it: the viewer's where the layout gives none.
 const char* FreshCaption(int element);
+// The name of its picture file as New sets it; "" for an element of another kind.
+const char* FreshPicture(int element);
+// Where the mock window shows it before any value has moved it.
+ui::Bounds MockPlace(int element);
 // The index of the element of that name in Elements(); -1 for none.
 int ElementIndex(std::string_view name);
 

@@ -21,12 +21,11 @@ LayoutValues FreshLayout() { return Renewed(LayoutValues{}, {true, true, true, t
 LayoutValues Renewed(const LayoutValues& layout, const std::array<bool, kElementCount>& switchedOn) {
     LayoutValues renewed = layout;
     for (size_t i = 0; i < kElementCount; ++i) {
-        const ElementRow& row = Elements()[i];
         ElementValues& element = renewed.elements[i];
         element.shown = switchedOn[i] ? element.shown : true;
         element.place = FreshPlace(int(i));
         element.caption = base::ToWide(FreshCaption(int(i)));
-        element.picture = base::ToWide(row.freshPicture);
+        element.picture = base::ToWide(FreshPicture(int(i)));
         element.function = -1;
     }
     renewed.title.clear();

@@ -34,8 +34,8 @@ struct LayoutValues {
     std::array<ElementValues, kElementCount> elements;  // as Elements() lists them
     std::wstring title;
     int32_t width = layout::kDefaultWindowWidth, height = layout::kDefaultWindowHeight;  // the viewer's client area
-    bool noResize = true;
-    int32_t scrollFactor = 1;
+    bool noResize = layout::FindLayoutKey(layout::kEnable, layout::kNotSizeChange).openInt != 0;
+    int32_t scrollFactor = layout::FindLayoutKey(layout::kScrollBar, layout::kListBox1).openInt;
     std::vector<std::wstring> extensions;
     bool allExtensions = false;
     bool operator==(const LayoutValues&) const = default;

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "base/Paths.h"
 #include "layout/LayoutKeys.h"
@@ -18,16 +20,32 @@ const ui::FormSpec kFormSpec{"TForm1", "ロカビナデザイナー", {210, 20, 
 
 constexpr bool kChecked = true;
 
+// The value the spin edit shows in a fresh layout, as text for its declaration.
+const char* FreshNumber(const char* spinEdit) {
+    static const std::map<std::string, std::string, std::less<>> texts = [] {
+        std::map<std::string, std::string, std::less<>> fresh;
+        for (const NumberBinding& b : NumberBindings()) fresh[b.spinEdit] = std::to_string(NumberIn(FreshLayout(), b));
+        return fresh;
+    }();
+    return texts.at(spinEdit).c_str();
+}
+
+// A spin edit of the main window, declared with its value in a fresh layout.
+ui::ControlDecl<TForm1> Spin(const char* name, ui::Bounds bounds, int tabOrder, void (F::*handler)(),
+                             ui::Limits limits = {}) {
+    return {name, ControlKind::SpinEdit, FreshNumber(name), bounds, tabOrder, handler, limits};
+}
+
 // Tab order 0 is the preview canvas, created before these.
 const ui::ControlDecl<TForm1> kControls[] = {
     // Header picture
     {"CheckBox1", ControlKind::CheckBox, "画像1", {328, 16, 49, 17}, 1, &F::CheckBox1Click, {}, kChecked},
-    {"Edit1", ControlKind::Edit, "image1.jpg", {368, 56, 89, 20}, 2},
+    {"Edit1", ControlKind::Edit, layout::LayoutElementOf(layout::kImage1).newPicture, {368, 56, 89, 20}, 2},
     {"Button1", ControlKind::Button, "変更", {464, 56, 41, 17}, 3, &F::Button1Click},
-    {"SpinEdit1", ControlKind::SpinEdit, "0", {368, 80, 49, 21}, 4, &F::SpinEdit1Change},
-    {"SpinEdit2", ControlKind::SpinEdit, "0", {456, 80, 49, 21}, 5, &F::SpinEdit2Change},
-    {"SpinEdit22", ControlKind::SpinEdit, "177", {368, 104, 49, 21}, 6, &F::SpinEdit22Change},
-    {"SpinEdit23", ControlKind::SpinEdit, "73", {456, 104, 49, 21}, 7, &F::SpinEdit23Change},
+    Spin("SpinEdit1", {368, 80, 49, 21}, 4, &F::SpinEdit1Change),
+    Spin("SpinEdit2", {456, 80, 49, 21}, 5, &F::SpinEdit2Change),
+    Spin("SpinEdit22", {368, 104, 49, 21}, 6, &F::SpinEdit22Change),
+    Spin("SpinEdit23", {456, 104, 49, 21}, 7, &F::SpinEdit23Change),
     {"Label1", ControlKind::Label, "画像ファイル：", {328, 42}, -1},
     {"Label3", ControlKind::Label, "横：", {344, 84}, -1},
     {"Label7", ControlKind::Label, "縦：", {432, 84}, -1},
@@ -35,12 +53,12 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label30", ControlKind::Label, "×", {432, 112}, -1},
     // Footer picture
     {"CheckBox2", ControlKind::CheckBox, "画像2", {552, 16, 65, 17}, 8, &F::CheckBox2Click, {}, kChecked},
-    {"Edit2", ControlKind::Edit, "image2.jpg", {584, 56, 97, 20}, 9},
+    {"Edit2", ControlKind::Edit, layout::LayoutElementOf(layout::kImage2).newPicture, {584, 56, 97, 20}, 9},
     {"Button2", ControlKind::Button, "変更", {688, 56, 41, 17}, 10, &F::Button2Click},
-    {"SpinEdit3", ControlKind::SpinEdit, "0", {584, 80, 49, 21}, 11, &F::SpinEdit3Change},
-    {"SpinEdit4", ControlKind::SpinEdit, "188", {680, 80, 49, 21}, 12, &F::SpinEdit4Change},
-    {"SpinEdit24", ControlKind::SpinEdit, "177", {584, 104, 49, 21}, 13, &F::SpinEdit24Change},
-    {"SpinEdit25", ControlKind::SpinEdit, "50", {680, 104, 49, 21}, 14, &F::SpinEdit25Change},
+    Spin("SpinEdit3", {584, 80, 49, 21}, 11, &F::SpinEdit3Change),
+    Spin("SpinEdit4", {680, 80, 49, 21}, 12, &F::SpinEdit4Change),
+    Spin("SpinEdit24", {584, 104, 49, 21}, 13, &F::SpinEdit24Change),
+    Spin("SpinEdit25", {680, 104, 49, 21}, 14, &F::SpinEdit25Change),
     {"Label2", ControlKind::Label, "画像ファイル：", {552, 42}, -1},
     {"Label8", ControlKind::Label, "横：", {560, 84}, -1},
     {"Label9", ControlKind::Label, "縦：", {656, 84}, -1},
@@ -49,10 +67,10 @@ const ui::ControlDecl<TForm1> kControls[] = {
     // First action button
     {"CheckBox5", ControlKind::CheckBox, "ボタン1", {328, 160, 57, 17}, 15, &F::CheckBox5Click, {}, kChecked},
     {"ComboBox1", ControlKind::ComboBox, kFunctionPrompt, {360, 186, 145, 20}, 16},
-    {"SpinEdit7", ControlKind::SpinEdit, "0", {360, 208, 49, 21}, 17, &F::SpinEdit7Change},
-    {"SpinEdit8", ControlKind::SpinEdit, "240", {456, 208, 49, 21}, 18, &F::SpinEdit8Change},
-    {"SpinEdit11", ControlKind::SpinEdit, "89", {360, 232, 49, 21}, 19, &F::SpinEdit11Change},
-    {"SpinEdit12", ControlKind::SpinEdit, "25", {456, 232, 49, 21}, 20, &F::SpinEdit12Change},
+    Spin("SpinEdit7", {360, 208, 49, 21}, 17, &F::SpinEdit7Change),
+    Spin("SpinEdit8", {456, 208, 49, 21}, 18, &F::SpinEdit8Change),
+    Spin("SpinEdit11", {360, 232, 49, 21}, 19, &F::SpinEdit11Change),
+    Spin("SpinEdit12", {456, 232, 49, 21}, 20, &F::SpinEdit12Change),
     {"Edit3", ControlKind::Edit, layout::LayoutElementOf(layout::kButton1).caption, {360, 256, 145, 20}, 21, &F::Edit3Change},
     {"Label4", ControlKind::Label, "機能：", {328, 190}, -1},
     {"Label12", ControlKind::Label, "横：", {336, 212}, -1},
@@ -63,10 +81,10 @@ const ui::ControlDecl<TForm1> kControls[] = {
     // Second action button
     {"CheckBox6", ControlKind::CheckBox, "ボタン2", {552, 160, 57, 17}, 22, &F::CheckBox6Click, {}, kChecked},
     {"ComboBox2", ControlKind::ComboBox, kFunctionPrompt, {584, 186, 145, 20}, 23},
-    {"SpinEdit9", ControlKind::SpinEdit, "88", {584, 208, 49, 21}, 24, &F::SpinEdit9Change},
-    {"SpinEdit10", ControlKind::SpinEdit, "240", {680, 208, 49, 21}, 25, &F::SpinEdit10Change},
-    {"SpinEdit14", ControlKind::SpinEdit, "89", {584, 232, 49, 21}, 26, &F::SpinEdit14Change},
-    {"SpinEdit15", ControlKind::SpinEdit, "25", {680, 232, 49, 21}, 27, &F::SpinEdit15Change},
+    Spin("SpinEdit9", {584, 208, 49, 21}, 24, &F::SpinEdit9Change),
+    Spin("SpinEdit10", {680, 208, 49, 21}, 25, &F::SpinEdit10Change),
+    Spin("SpinEdit14", {584, 232, 49, 21}, 26, &F::SpinEdit14Change),
+    Spin("SpinEdit15", {680, 232, 49, 21}, 27, &F::SpinEdit15Change),
     {"Edit5", ControlKind::Edit, layout::LayoutElementOf(layout::kButton2).caption, {584, 256, 145, 20}, 28, &F::Edit5Change},
     {"Label5", ControlKind::Label, "機能：", {552, 190}, -1},
     {"Label14", ControlKind::Label, "横：", {560, 212}, -1},
@@ -76,11 +94,11 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label26", ControlKind::Label, "字：", {560, 258}, -1},
     // File list
     {"CheckBox3", ControlKind::CheckBox, "ファイル表示リストボックス", {56, 320, 177, 17}, 29, &F::CheckBox3Click, {}, kChecked},
-    {"SpinEdit16", ControlKind::SpinEdit, "0", {88, 344, 49, 21}, 30, &F::SpinEdit16Change},
-    {"SpinEdit17", ControlKind::SpinEdit, "90", {184, 344, 49, 21}, 31, &F::SpinEdit17Change},
-    {"SpinEdit18", ControlKind::SpinEdit, "177", {88, 376, 49, 21}, 32, &F::SpinEdit18Change},
-    {"SpinEdit19", ControlKind::SpinEdit, "97", {184, 376, 49, 21}, 33, &F::SpinEdit19Change},
-    {"SpinEdit26", ControlKind::SpinEdit, "1", {184, 408, 49, 21}, 34, &F::SpinEdit26Change, {kMinScrollFactor, kMaxScrollFactor}},
+    Spin("SpinEdit16", {88, 344, 49, 21}, 30, &F::SpinEdit16Change),
+    Spin("SpinEdit17", {184, 344, 49, 21}, 31, &F::SpinEdit17Change),
+    Spin("SpinEdit18", {88, 376, 49, 21}, 32, &F::SpinEdit18Change),
+    Spin("SpinEdit19", {184, 376, 49, 21}, 33, &F::SpinEdit19Change),
+    Spin("SpinEdit26", {184, 408, 49, 21}, 34, &F::SpinEdit26Change, {kMinScrollFactor, kMaxScrollFactor}),
     {"Label21", ControlKind::Label, "横：", {64, 348}, -1},
     {"Label22", ControlKind::Label, "縦：", {160, 348}, -1},
     {"Label23", ControlKind::Label, "サイズ：", {48, 384}, -1},
@@ -89,9 +107,9 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label37", ControlKind::Label, "倍", {240, 416}, -1},
     // Folder chooser
     {"CheckBox4", ControlKind::CheckBox, "フォルダチェンジコンボボックス", {328, 320, 177, 17}, 35, &F::CheckBox4Click, {}, kChecked},
-    {"SpinEdit5", ControlKind::SpinEdit, "0", {368, 344, 49, 21}, 36, &F::SpinEdit5Change},
-    {"SpinEdit6", ControlKind::SpinEdit, "72", {456, 344, 49, 21}, 37, &F::SpinEdit6Change},
-    {"SpinEdit13", ControlKind::SpinEdit, "177", {368, 376, 49, 21}, 38, &F::SpinEdit13Change},
+    Spin("SpinEdit5", {368, 344, 49, 21}, 36, &F::SpinEdit5Change),
+    Spin("SpinEdit6", {456, 344, 49, 21}, 37, &F::SpinEdit6Change),
+    Spin("SpinEdit13", {368, 376, 49, 21}, 38, &F::SpinEdit13Change),
     {"Edit6", ControlKind::Edit, layout::LayoutElementOf(layout::kComboBox1).caption, {368, 408, 137, 20}, 39, &F::Edit6Change},
     {"Label10", ControlKind::Label, "横：", {344, 348}, -1},
     {"Label11", ControlKind::Label, "縦：", {432, 348}, -1},
@@ -99,8 +117,8 @@ const ui::ControlDecl<TForm1> kControls[] = {
     {"Label33", ControlKind::Label, "字：", {344, 414}, -1},
     // The viewer window as a whole
     {"Edit4", ControlKind::Edit, "", {584, 336, 145, 20}, 40},
-    {"SpinEdit20", ControlKind::SpinEdit, "177", {584, 376, 49, 21}, 41, &F::SpinEdit20Change},
-    {"SpinEdit21", ControlKind::SpinEdit, "265", {680, 376, 49, 21}, 42, &F::SpinEdit21Change},
+    Spin("SpinEdit20", {584, 376, 49, 21}, 41, &F::SpinEdit20Change),
+    Spin("SpinEdit21", {680, 376, 49, 21}, 42, &F::SpinEdit21Change),
     {"CheckBox7", ControlKind::CheckBox, "ウィンドウサイズの変更を禁止", {560, 408, 169, 17}, 43, nullptr, {}, kChecked},
     {"Label6", ControlKind::Label, "タイトルバー文字：", {552, 320}, -1},
     {"Label27", ControlKind::Label, "ウィンドウサイズ：", {552, 360}, -1},
@@ -126,8 +144,6 @@ const char* const kUnhandledValues[] = {"Edit1", "Edit2", "Edit4", "Edit7", "Che
 constexpr char kLayoutFilter[] = "RokabinaDesignerファイル（*.rkd）|*.rkd";
 
 }  // namespace
-
-std::span<const ui::ControlDecl<TForm1>> MainWindowDeclarations() { return kControls; }
 
 TForm1::TForm1(base::Path exePath)
     : MainMenu1({{"File1", "ファイル",

@@ -16,6 +16,8 @@
 #include "designer/PublishBox.h"
 #include "designer/PreviewEditor.h"
 #include "picture/DrawnSize.h"
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/MainMenu.h"
@@ -194,9 +196,5 @@ private:
     std::optional<LayoutState> action_;  // where a preview action under way started
     base::Path lastPublished_;           // the folder published to last in this run
 };
-
-// The main window's controls as declared, with their initial texts: those
-// of the spin edits and fields are the values of a fresh layout.
-std::span<const ui::ControlDecl<TForm1>> MainWindowDeclarations();
 
 }  // namespace designer

@@ -31,7 +31,7 @@ void SetPreviewNumber(TFrame2& mock, const NumberBinding& b, int32_t value) {
     case Property::Top: target.SetTop(value); break;
     case Property::Width: target.SetWidth(value); break;
     case Property::Height: target.SetHeight(value); break;
-    case Property::ScrollFactor: mock.ListBox1->SetScrollFactor(value); break;
+    case Property::ScrollFactor: mock.FileList().SetScrollFactor(value); break;
     }
 }
 

@@ -16,10 +16,8 @@ namespace {
 // has moved an element.
 std::vector<ui::ControlDecl<TFrame2>> ElementDeclarations() {
     std::vector<ui::ControlDecl<TFrame2>> decls;
-    for (int i = 0; i < int(kElementCount); ++i) {
-        const ElementRow& e = Elements()[size_t(i)];
-        decls.push_back({e.name, KindOf(i), FreshCaption(i), e.startUp, e.tabOrder});
-    }
+    for (int i = 0; i < int(kElementCount); ++i)
+        decls.push_back({ElementName(i), KindOf(i), FreshCaption(i), MockPlace(i), Elements()[size_t(i)].tabOrder});
     return decls;
 }
 
@@ -31,20 +29,16 @@ TFrame2::TFrame2() : ScrollBox("Frame2", "TFrame2", COLOR_BTNFACE) { SetScalesWh
 void TFrame2::Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) {
     ScrollBox::Create(parent, id, text, bounds, font);
     const std::vector<ui::ControlDecl<TFrame2>> decls = ElementDeclarations();
-    CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(decls), font);
+    const std::vector<ui::Control*> created = CreateControls(*this, std::span<const ui::ControlDecl<TFrame2>>(decls), font);
+    // Each control is of the class its element's kind makes.
     for (size_t i = 0; i < kElementCount; ++i) {
-        elements_[i] = &Find(Elements()[i].name);
-        if (KindOf(int(i)) == ui::ControlKind::Picture) pictures_[i] = &Get<ui::PicturePane>(Elements()[i].name);
+        elements_[i] = created[i];
+        if (KindOf(int(i)) == ui::ControlKind::Picture) pictures_[i] = static_cast<ui::PicturePane*>(created[i]);
     }
-    Image1 = &Get<ui::PicturePane>("Image1");
-    Image2 = &Get<ui::PicturePane>("Image2");
-    ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
-    ListBox1 = &Get<ui::ListBox>("ListBox1");
-    Button1 = &Get<ui::Button>("Button1");
-    Button2 = &Get<ui::Button>("Button2");
-    ListBox1->SetItemHeight(12);  // the viewer's rows, which its focus frame shows even in an empty list
-    Image1->SetPicture(LoadPlaceholder(Placeholder::Header));
-    Image2->SetPicture(LoadPlaceholder(Placeholder::Footer));
+    fileList_ = static_cast<ui::ListBox*>(created[kFileList]);
+    fileList_->SetItemHeight(12);  // the viewer's rows, which its focus frame shows even in an empty list
+    pictures_[kHeaderPicture]->SetPicture(LoadPlaceholder(Placeholder::Header));
+    pictures_[kFooterPicture]->SetPicture(LoadPlaceholder(Placeholder::Footer));
     // A click on the preview's controls must not press, drop down or select
     // them: the mouse goes through them (pictures let it through already).
     for (size_t i = 0; i < kElementCount; ++i)

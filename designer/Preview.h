@@ -7,8 +7,6 @@
 #include <array>
 
 #include "designer/LayoutElements.h"
-#include "ui/Buttons.h"
-#include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 #include "ui/PicturePane.h"
 #include "ui/ScrollBox.h"
@@ -24,16 +22,11 @@ public:
     // built-in placeholder pictures.
     void Create(HWND parent, int id, const std::string& text, ui::Bounds bounds, HFONT font) override;
 
-    ui::PicturePane* Image1 = nullptr;
-    ui::PicturePane* Image2 = nullptr;
-    ui::ComboBox* ComboBox1 = nullptr;
-    ui::ListBox* ListBox1 = nullptr;
-    ui::Button* Button1 = nullptr;
-    ui::Button* Button2 = nullptr;
     // The element of that index in Elements().
     ui::Control& Element(int index) const { return *elements_.at(size_t(index)); }
     // The picture pane of that index in Elements(); null for an element of another kind.
     ui::PicturePane* PictureOf(int index) const { return pictures_.at(size_t(index)); }
+    ui::ListBox& FileList() const { return *fileList_; }
     // The mouse and the keys in the preview go to it; none: they do nothing.
     void SetEditor(PreviewEditor* editor) { editor_ = editor; }
     PreviewEditor* Editor() const { return editor_; }
@@ -46,6 +39,7 @@ protected:
 private:
     std::array<ui::Control*, kElementCount> elements_{};
     std::array<ui::PicturePane*, kElementCount> pictures_{};
+    ui::ListBox* fileList_ = nullptr;
     PreviewEditor* editor_ = nullptr;
 };
 

@@ -176,7 +176,7 @@ bool PreviewEditor::Key(UINT key, bool shift) {
         for (int step = 1; step <= count; ++step) {
             const int next = ((at == count ? (shift ? 0 : -1) : at) + (shift ? count - step : step)) % count;
             if (mock_.Element(next).Visible()) {
-                Select(Elements()[size_t(next)].name);
+                Select(ElementName(next));
                 break;
             }
         }

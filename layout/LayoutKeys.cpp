@@ -32,12 +32,12 @@ constexpr char kButton2Caption[] = "ボタン2";
 constexpr char kChooserPrompt[] = "フォルダを選択してください";
 
 constexpr LayoutElement kElements[] = {
-    {"Image1", kImage1, base::ElementKind::Picture, true, {0, 0, 177, 73}, ""},
-    {"Image2", kImage2, base::ElementKind::Picture, true, {0, 188, 177, 50}, ""},
-    {"Button1", kButton1, base::ElementKind::Button, true, {0, 240, 89, 25}, kButton1Caption},
-    {"Button2", kButton2, base::ElementKind::Button, true, {88, 240, 89, 25}, kButton2Caption},
-    {"ListBox1", kListBox1, base::ElementKind::ListBox, true, {0, 90, 177, 97}, ""},
-    {"ComboBox1", kComboBox1, base::ElementKind::ComboBox, false, {0, 72, 177, 20}, kChooserPrompt},
+    {"Image1", kImage1, base::ElementKind::Picture, true, {0, 0, 177, 73}, "", "image1.jpg"},
+    {"Image2", kImage2, base::ElementKind::Picture, true, {0, 188, 177, 50}, "", "image2.jpg"},
+    {"Button1", kButton1, base::ElementKind::Button, true, {0, 240, 89, 25}, kButton1Caption, ""},
+    {"Button2", kButton2, base::ElementKind::Button, true, {88, 240, 89, 25}, kButton2Caption, ""},
+    {"ListBox1", kListBox1, base::ElementKind::ListBox, true, {0, 90, 177, 97}, "", ""},
+    {"ComboBox1", kComboBox1, base::ElementKind::ComboBox, false, {0, 72, 177, 20}, kChooserPrompt, ""},
 };
 
 // In the key table, a key no element has stops the build.

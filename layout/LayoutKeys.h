@@ -62,6 +62,7 @@ struct LayoutElement {
     bool hasHeight;
     Place startUp;        // where the window shows it before the layout is applied
     const char* caption;  // its caption where the layout gives none ("" for those without)
+    const char* newPicture;  // the picture file a new layout names ("" for the other kinds)
 };
 std::span<const LayoutElement> LayoutElements();
 // Throws std::logic_error for a key no element has.

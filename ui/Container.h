@@ -55,16 +55,20 @@ protected:
     // Creates controls in tab order, which is also their stacking order, so
     // that controls without a tab stop lie below, pictures and panels lowest.
     // Initial states are set before the handlers are bound, so they fire nothing.
+    // Returns the controls in the order of their declarations.
     template <class F>
-    void CreateControls(F& owner, std::span<const ControlDecl<F>> decls, HFONT font) {
+    std::vector<Control*> CreateControls(F& owner, std::span<const ControlDecl<F>> decls, HFONT font) {
         std::vector<const ControlDecl<F>*> order;
         for (const auto& d : decls) order.push_back(&d);
         std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return StackRank(*a) < StackRank(*b); });
+        std::vector<Control*> created(decls.size());
         for (const auto* d : order) {
             Control& c = AddControl(MakeControl(d->kind, d->name), d->text, d->bounds, font);
             c.SetInitialState(d->limits, d->checked);
             if (d->handler) c.BindHandler([&owner, h = d->handler] { (owner.*h)(); });
+            created[size_t(d - decls.data())] = &c;
         }
+        return created;
     }
     // Creates the control as a child of this container's window.
     Control& AddControl(std::unique_ptr<Control> control, const char* text, Bounds bounds, HFONT font);

@@ -255,7 +255,7 @@ void TForm1::ComboBox1Change() {
 
     // Read once for all passes: each read parses the whole file again.
     // A chooser removed at start-up counts as switched off, whatever the file says now.
-    const bool chooserInUse = file.ReadBool(kEnable, kComboBox1, true) && ComboBox1;
+    const bool chooserInUse = ReadViewerFlag(file, kEnable, kComboBox1) && ComboBox1;
     const std::wstring prompt = chooserInUse ? base::ToWide(file.ReadString(kCaption, kComboBox1, "")) : L"";
     // The chooser's text: a folder, or the prompt while none is chosen.
     const base::Path folder = chooserInUse ? ChosenFolder() : base::Path();

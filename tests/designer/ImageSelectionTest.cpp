@@ -33,14 +33,14 @@ TEST_F(ImageSelection, TheFileMustExistBeforeItsExtensionIsLookedAt) {
         EXPECT_EQ(MessageFrom([&] { form->Button1Click(); }), message) << name;
         EXPECT_EQ(Field("Edit1").Text(), name);
     }
-    EXPECT_EQ(form->Frame2->Image1->Picture()->Width(), 177) << "refused names change nothing";
+    EXPECT_EQ(form->Frame2->PictureOf(designer::kHeaderPicture)->Picture()->Width(), 177) << "refused names change nothing";
 }
 
 TEST_F(ImageSelection, APictureIsStretchedIntoThePaneWhichKeepsItsPlace) {
     dir.WriteFile("wide.bmp", ReadWholeFile(TestDataPath("pictures\\quadrants24.bmp")));
     dir.WriteFile("logo.jpg", ReadWholeFile(TestDataPath("pictures\\quadrants.jpeg")));
-    auto& header = *form->Frame2->Image1;
-    auto& footer = *form->Frame2->Image2;
+    auto& header = *form->Frame2->PictureOf(designer::kHeaderPicture);
+    auto& footer = *form->Frame2->PictureOf(designer::kFooterPicture);
 
     Field("Edit1").SetText(dir / "wide.bmp");
     form->Button1Click();
@@ -72,7 +72,7 @@ TEST_F(ImageSelection, AnUnreadablePictureIsReportedAndTheOldOneStays) {
     EXPECT_EQ(box.caption, "ロカビナデザイナー");
     EXPECT_EQ(box.icon, IconKind::Stop);
     EXPECT_EQ(box.text.rfind("JPEG エラー #", 0), 0u) << box.text;
-    EXPECT_EQ(form->Frame2->Image1->Picture()->Width(), 177) << "the placeholder stays";
+    EXPECT_EQ(form->Frame2->PictureOf(designer::kHeaderPicture)->Picture()->Width(), 177) << "the placeholder stays";
 }
 
 }  // namespace

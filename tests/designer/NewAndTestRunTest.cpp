@@ -66,8 +66,8 @@ TEST_F(NewLayout, FreshValuesReturnAndTheRestStays) {
     auto& function = form->Get<ui::ComboBox>("ComboBox1");
     EXPECT_EQ(function.ItemIndex(), -1);
     EXPECT_EQ(function.Text(), "機能を選択してください");
-    EXPECT_NE(form->Frame2->Image1->Picture()->Width(), 177) << "image1.jpg replaced the placeholder";
-    EXPECT_NE(form->Frame2->Image2->Picture()->Width(), 177);
+    EXPECT_NE(form->Frame2->PictureOf(designer::kHeaderPicture)->Picture()->Width(), 177) << "image1.jpg replaced the placeholder";
+    EXPECT_NE(form->Frame2->PictureOf(designer::kFooterPicture)->Picture()->Width(), 177);
     // Left alone:
     EXPECT_FALSE(Box("CheckBox7").Checked());
     EXPECT_TRUE(Box("CheckBox8").Checked());

@@ -104,7 +104,7 @@ TEST_F(PropertyEditing, SpinEditsMoveAndSizeTheirElementKeystrokeByKeystroke) {
 }
 
 TEST_F(PropertyEditing, TheScrollFactorMultipliesTheListsClientWidth) {
-    auto& list = *form->Frame2->ListBox1;
+    auto& list = form->Frame2->FileList();
     int client = list.ClientWidth();
     ShowWindow(form->Handle(), SW_SHOW);
     HWND factor = Spin("SpinEdit26").Handle();

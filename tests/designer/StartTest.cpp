@@ -84,7 +84,8 @@ TEST_F(DesignerStart, TabGoesThroughThePreviewThenTheControlsInTheirOrder) {
         "Edit6",      "Edit4",      "SpinEdit20", "SpinEdit21", "CheckBox7",  "Edit7",      "Button3",
         "Button4",    "ListBox1",   "Button5",    "Button6",    "Button7",    "CheckBox8"};
     EXPECT_EQ(order, expected);
-    EXPECT_EQ(first, form->Frame2->ComboBox1->Handle()) << "the focus starts in the preview's folder chooser";
+    EXPECT_EQ(first, form->Frame2->Element(designer::ElementIndex("ComboBox1")).Handle())
+        << "the focus starts in the preview's folder chooser";
 }
 
 TEST_F(DesignerStart, ControlsStartWithTheirValuesAndPlaces) {
@@ -129,7 +130,7 @@ TEST_F(DesignerStart, ThePreviewStartsFromTheMockWindowsOwnDesign) {
     EXPECT_EQ(Spin("SpinEdit17").Value(), 90);
     EXPECT_EQ(Element("ComboBox1").Text(), "フォルダを選択してください");
     EXPECT_EQ(Element("Button2").Left(), 88);
-    EXPECT_EQ(form->Frame2->ListBox1->ItemHeight(), 12) << "the rows of the viewer's list";
+    EXPECT_EQ(form->Frame2->FileList().ItemHeight(), 12) << "the rows of the viewer's list";
 
     // An element follows its spin edit from the first change on.
     Spin("SpinEdit4").SetValue(189);
@@ -143,8 +144,8 @@ TEST_F(DesignerStart, ThePlaceholderPicturesAreDecodedFromTheProgram) {
         EXPECT_EQ(picture.Width(), 177);
         EXPECT_EQ(picture.Height(), which == designer::Placeholder::Header ? 73 : 50);
     }
-    ASSERT_NE(form->Frame2->Image1->Picture(), nullptr);
-    ASSERT_NE(form->Frame2->Image2->Picture(), nullptr);
+    ASSERT_NE(form->Frame2->PictureOf(designer::kHeaderPicture)->Picture(), nullptr);
+    ASSERT_NE(form->Frame2->PictureOf(designer::kFooterPicture)->Picture(), nullptr);
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST_F(PictureMutation, TheDesignersPictureButtonShowsTheLoadersMessage) {
                                (boxes.empty() ? "" : " \"" + boxes[0].text + "\""));
         } else {
             if (!boxes.empty()) Fail(i, c, "box \"" + boxes[0].text + "\" for a good picture");
-            const ui::Graphic* shown = form->Frame2->Image1->Picture();
+            const ui::Graphic* shown = form->Frame2->PictureOf(designer::kHeaderPicture)->Picture();
             if (!shown || shown->Width() != width) Fail(i, c, "the loaded picture is not shown");
         }
     }
