@@ -8,11 +8,12 @@
 #include <span>
 #include <string_view>
 
+#include "layout/LayoutKeys.h"
 #include "ui/ControlKinds.h"
 
 namespace designer {
 
-inline constexpr size_t kElementCount = 6;
+using layout::kElementCount;
 
 enum class Property { Left, Top, Width, Height, ScrollFactor };
 

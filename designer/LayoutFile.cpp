@@ -55,6 +55,13 @@ Field FieldOf(LayoutValues& layout, const LayoutKey& k) {
     return field;
 }
 
+// Every key of the table has a value of its kind, or the program stops as it starts.
+[[maybe_unused]] const bool kEveryKeyHasItsValue = [] {
+    LayoutValues probe;
+    for (const LayoutKey& k : LayoutKeys()) FieldOf(probe, k);
+    return true;
+}();
+
 std::string TextOf(const LayoutKey& k, const Field& field) {
     switch (k.kind) {
     case ValueKind::Flag: return *std::get<bool*>(field) ? "1" : "0";

@@ -39,6 +39,7 @@ constexpr LayoutElement kElements[] = {
     {"ListBox1", kListBox1, base::ElementKind::ListBox, true, {0, 90, 177, 97}, "", ""},
     {"ComboBox1", kComboBox1, base::ElementKind::ComboBox, false, {0, 72, 177, 20}, kChooserPrompt, ""},
 };
+static_assert(std::size(kElements) == kElementCount);
 
 // In the key table, a key no element has stops the build.
 constexpr const LayoutElement& ElementOf(std::string_view key) {

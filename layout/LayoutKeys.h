@@ -2,6 +2,7 @@
 // in this order, and every reader takes its defaults from here, so that each
 // section, key and default is spelled once.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -64,6 +65,7 @@ struct LayoutElement {
     const char* caption;  // its caption where the layout gives none ("" for those without)
     const char* newPicture;  // the picture file a new layout names ("" for the other kinds)
 };
+inline constexpr size_t kElementCount = 6;
 std::span<const LayoutElement> LayoutElements();
 // Throws std::logic_error for a key no element has.
 const LayoutElement& LayoutElementOf(std::string_view key);

@@ -39,14 +39,21 @@ ui::ControlDecl<TForm1> Declared(const char* key, int tabOrder, void (TForm1::*h
             tabOrder, handler};
 }
 
+// In the layout's order of elements, in which the window takes the controls made.
 const ui::ControlDecl<TForm1> kControls[] = {
     Declared(kImage1, -1),
     Declared(kImage2, -1),
-    Declared(kListBox1, 1),
-    Declared(kComboBox1, 0, &TForm1::ComboBox1Change),
     Declared(kButton1, 2, &TForm1::Button1Click),
     Declared(kButton2, 3, &TForm1::Button2Click),
+    Declared(kListBox1, 1),
+    Declared(kComboBox1, 0, &TForm1::ComboBox1Change),
 };
+
+// The control made for the element of that key, of the class its kind makes.
+template <class T>
+T* MadeFor(const std::vector<ui::Control*>& made, const char* key) {
+    return static_cast<T*>(made[size_t(&LayoutElementOf(key) - LayoutElements().data())]);
+}
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
 
@@ -103,8 +110,14 @@ TForm1::TForm1(base::Path exePath, StartupAhead ahead)
       exePath_(std::move(exePath)),
       ahead_(std::move(ahead)) {
     CreateForm(kFormSpec);
-    CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
-    FindElements();
+    const std::vector<ui::Control*> made = CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
+    std::copy(made.begin(), made.end(), elements_.begin());
+    Image1 = MadeFor<ui::PicturePane>(made, kImage1);
+    Image2 = MadeFor<ui::PicturePane>(made, kImage2);
+    ListBox1 = MadeFor<ui::ListBox>(made, kListBox1);
+    ComboBox1 = MadeFor<ui::ComboBox>(made, kComboBox1);
+    Button1 = MadeFor<ui::Button>(made, kButton1);
+    Button2 = MadeFor<ui::Button>(made, kButton2);
     ListBox1->SetItemHeight(12);  // as the folder chooser's rows
     ListBox1->OnItemChosen = [this] { ListBox1DblClick(); };
     ComboBox1->ForwardContextMenuToParent();
@@ -132,7 +145,8 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     // Held here, so that a step failing below drops them with the rest.
     std::unique_ptr<BackgroundWalk> walk = std::move(ahead_.walk);
     const std::unique_ptr<PicturesAhead> pictures = std::move(ahead_.pictures);
-    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetVisible(ReadViewerFlag(f, kEnable, e.key));
+    const std::span<const LayoutElement> elements = LayoutElements();
+    for (size_t i = 0; i < elements.size(); ++i) elements_[i]->SetVisible(ReadViewerFlag(f, kEnable, elements[i].key));
 
     if (ReadViewerFlag(f, kEnable, kNotSizeChange)) ForbidResize();
 
@@ -144,11 +158,11 @@ void TForm1::ApplyLayout(const ProfileFile& f) {
     LoadPictureFrom(f, 0, *Image1, pictures.get());
     LoadPictureFrom(f, 1, *Image2, pictures.get());
 
-    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetWidth(ReadViewerInteger(f, kWidth, e.key));
-    for (const LayoutElement& e : LayoutElements())
-        if (e.hasHeight) Find(e.name).SetHeight(ReadViewerInteger(f, kHeight, e.key));
-    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetLeft(ReadViewerInteger(f, kLeft, e.key));
-    for (const LayoutElement& e : LayoutElements()) Find(e.name).SetTop(ReadViewerInteger(f, kTop, e.key));
+    for (size_t i = 0; i < elements.size(); ++i) elements_[i]->SetWidth(ReadViewerInteger(f, kWidth, elements[i].key));
+    for (size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].hasHeight) elements_[i]->SetHeight(ReadViewerInteger(f, kHeight, elements[i].key));
+    for (size_t i = 0; i < elements.size(); ++i) elements_[i]->SetLeft(ReadViewerInteger(f, kLeft, elements[i].key));
+    for (size_t i = 0; i < elements.size(); ++i) elements_[i]->SetTop(ReadViewerInteger(f, kTop, elements[i].key));
 
     // Set once from the width the list has now; never recomputed.
     ListBox1->SetScrollFactor(ReadViewerInteger(f, kScrollBar, kListBox1));
@@ -205,6 +219,7 @@ void TForm1::WalkFolders(BackgroundWalk& walk) {
 }
 
 void TForm1::RemoveHiddenElements() {
+    elements_ = {};
     // In the order of the layout's elements; each member goes with its window.
     const auto removeHidden = [this](auto*& element) {
         if (element && !element->Visible()) {
@@ -218,15 +233,6 @@ void TForm1::RemoveHiddenElements() {
     removeHidden(Button2);
     removeHidden(ListBox1);
     removeHidden(ComboBox1);
-}
-
-void TForm1::FindElements() {
-    Image1 = &Get<ui::PicturePane>("Image1");
-    Image2 = &Get<ui::PicturePane>("Image2");
-    ListBox1 = &Get<ui::ListBox>("ListBox1");
-    ComboBox1 = &Get<ui::ComboBox>("ComboBox1");
-    Button1 = &Get<ui::Button>("Button1");
-    Button2 = &Get<ui::Button>("Button2");
 }
 
 void TForm1::SearchDir1Find(const base::Path& Name) { ComboBox1->Add(Name); }

@@ -4,10 +4,12 @@
 // characters: the lists are Unicode windows whose items are the paths and
 // names themselves.
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 
 #include "base/FileSystemPath.h"
+#include "layout/LayoutKeys.h"
 #include "layout/ProfileFile.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
@@ -78,8 +80,6 @@ private:
     void WalkFolders(BackgroundWalk& walk);
     // Removes the elements start-up hid, and nulls their members.
     void RemoveHiddenElements();
-    // The element members, from the controls as declared.
-    void FindElements();
     void ListPattern(const base::Path& pattern);
     // The folder the chooser names: its text, which is the full path of a
     // picked item (the items are the paths themselves) or a path as typed.
@@ -92,6 +92,8 @@ private:
     base::Path exePath_;
     base::Path exeFolder_;
     StartupAhead ahead_;  // until start-up takes it
+    // The elements in the layout's order, until start-up has removed the hidden ones.
+    std::array<ui::Control*, layout::kElementCount> elements_{};
 };
 
 }  // namespace viewer
