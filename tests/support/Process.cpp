@@ -1,6 +1,7 @@
 #include "support/Process.h"
 
 #include <stdexcept>
+#include <string>
 
 #include "base/CodePage.h"
 #include "support/Dialogs.h"
@@ -16,7 +17,7 @@ Process::Process(const std::wstring& exePath, const std::wstring& workFolder, co
     if (!argument.empty()) command += L" \"" + argument + L"\"";
     if (!CreateProcessW(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
                         &startup, &info_))
-        throw std::runtime_error("cannot start " + base::FromWide(exePath));
+        throw std::runtime_error("cannot start " + base::FromWide(exePath) + ": error " + std::to_string(GetLastError()));
 }
 
 Process::Process(const std::string& exePath, const std::string& workFolder)
