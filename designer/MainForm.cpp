@@ -23,9 +23,10 @@ constexpr bool kChecked = true;
 // The value the spin edit shows in a fresh layout, as text for its declaration.
 const char* FreshNumber(const char* spinEdit) {
     static const std::map<std::string, std::string, std::less<>> texts = [] {
-        std::map<std::string, std::string, std::less<>> fresh;
-        for (const NumberBinding& b : NumberBindings()) fresh[b.spinEdit] = std::to_string(NumberIn(FreshLayout(), b));
-        return fresh;
+        const LayoutValues fresh = FreshLayout();
+        std::map<std::string, std::string, std::less<>> texts;
+        for (const NumberBinding& b : NumberBindings()) texts[b.spinEdit] = std::to_string(NumberIn(fresh, b));
+        return texts;
     }();
     return texts.at(spinEdit).c_str();
 }

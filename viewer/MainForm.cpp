@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 
 #include "base/CodePage.h"
 #include "base/Files.h"
@@ -39,20 +41,22 @@ ui::ControlDecl<TForm1> Declared(const char* key, int tabOrder, void (TForm1::*h
             tabOrder, handler};
 }
 
-// In the layout's order of elements, in which the window takes the controls made.
 const ui::ControlDecl<TForm1> kControls[] = {
     Declared(kImage1, -1),
     Declared(kImage2, -1),
-    Declared(kButton1, 2, &TForm1::Button1Click),
-    Declared(kButton2, 3, &TForm1::Button2Click),
     Declared(kListBox1, 1),
     Declared(kComboBox1, 0, &TForm1::ComboBox1Change),
+    Declared(kButton1, 2, &TForm1::Button1Click),
+    Declared(kButton2, 3, &TForm1::Button2Click),
 };
 
-// The control made for the element of that key, of the class its kind makes.
+// The control made from kControls for the element of that key, of the class its kind makes.
 template <class T>
 T* MadeFor(const std::vector<ui::Control*>& made, const char* key) {
-    return static_cast<T*>(made[size_t(&LayoutElementOf(key) - LayoutElements().data())]);
+    const std::string_view name = LayoutElementOf(key).name;
+    for (size_t i = 0; i < std::size(kControls); ++i)
+        if (kControls[i].name == name) return static_cast<T*>(made[i]);
+    throw std::logic_error("the window declares no element " + std::string(name));
 }
 
 constexpr UINT kStopSound = MB_ICONHAND;  // 16
@@ -111,7 +115,7 @@ TForm1::TForm1(base::Path exePath, StartupAhead ahead)
       ahead_(std::move(ahead)) {
     CreateForm(kFormSpec);
     const std::vector<ui::Control*> made = CreateControls(*this, std::span<const ui::ControlDecl<TForm1>>(kControls), Font());
-    std::copy(made.begin(), made.end(), elements_.begin());
+    for (size_t i = 0; i < kElementCount; ++i) elements_[i] = MadeFor<ui::Control>(made, LayoutElements()[i].key);
     Image1 = MadeFor<ui::PicturePane>(made, kImage1);
     Image2 = MadeFor<ui::PicturePane>(made, kImage2);
     ListBox1 = MadeFor<ui::ListBox>(made, kListBox1);
